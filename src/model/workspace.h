@@ -1,0 +1,39 @@
+// The single instance of the program's state: the model and everything that lives beside it.
+// The GUI owns one; every test and every batch run makes its own. There are no other globals.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/analysis_results.h"
+#include "analysis/calc_messages.h"
+#include "config/configuration.h"
+#include "model/beam_model.h"
+#include "model/documentation.h"
+#include "sections/section_properties.h"
+#include "tables/table_state.h"
+
+namespace bxr {
+
+class Ui;
+
+struct Workspace {
+    BeamModel model;
+    ProjectDocumentation documentation;
+    Configuration config;
+    SectionState section;
+    CalcMessages messages;
+    AnalysisResults results;
+    TableState table;
+
+    std::string currentName;  // project name without folder and extension; empty when new
+    std::string dataFolder;   // folder of the current project
+    std::vector<std::string> recentFiles;
+    bool abortFlag = false;
+
+    Ui* ui = nullptr;  // not owned
+
+    const OutputSettings& output() const { return config.output; }
+};
+
+}  // namespace bxr

@@ -1,0 +1,56 @@
+// A Ui for tests: answers prompts from a script in order and records everything shown.
+// An answer of the wrong kind, or a prompt after the script ran out, fails the test.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/form_model.h"
+#include "app/ui.h"
+
+namespace bxr::test {
+
+struct Cancel {};
+// A form is answered by a function that fills its fields and presses its buttons.
+using FormScript = std::function<void(FormModel&)>;
+using Answer = std::variant<Cancel, int, bool, std::string, FormScript>;
+
+class ScriptedUi : public Ui {
+public:
+    ScriptedUi() = default;
+    explicit ScriptedUi(std::vector<Answer> answers) : answers_(answers.begin(), answers.end()) {}
+
+    void Push(Answer a) { answers_.push_back(std::move(a)); }
+    bool Exhausted() const { return answers_.empty(); }
+
+    std::optional<int> Choose(const std::string& title, const std::vector<std::string>& items,
+                              int preselected) override;
+    std::optional<std::string> AskText(const std::string& prompt,
+                                       const std::string& current) override;
+    std::optional<bool> AskYesNo(const std::string& question) override;
+    std::optional<std::string> ChooseFileToOpen(const std::string& filter,
+                                                const std::string& folder) override;
+    std::optional<std::string> ChooseFileToSave(const std::string& filter,
+                                                const std::string& folder,
+                                                const std::string& proposedName) override;
+    void ShowMessage(const std::string& text) override;
+    void Beep() override { ++beeps; }
+    bool RunForm(FormModel& form) override;
+
+    // Everything shown, in order: prompts, titles, questions and messages (code page 850).
+    std::vector<std::string> shown;
+    std::vector<std::string> messages;
+    std::vector<std::vector<std::string>> choiceItems;
+    std::vector<int> preselections;
+    int beeps = 0;
+
+private:
+    Answer Next(const std::string& what);
+    std::deque<Answer> answers_;
+};
+
+}  // namespace bxr::test
