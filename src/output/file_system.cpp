@@ -1,0 +1,159 @@
+#include "output/file_system.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+
+namespace bxr {
+namespace {
+
+class DiskWriteHandle : public WriteHandle {
+public:
+    explicit DiskWriteHandle(int fd) : fd_(fd) {}
+    ~DiskWriteHandle() override {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    bool Write(std::string_view bytes) override {
+        if (fd_ < 0 || failed_) return false;
+        while (!bytes.empty()) {
+            const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                failed_ = true;
+                return false;
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+        }
+        return true;
+    }
+    bool Close() override {
+        if (fd_ < 0) return false;
+        const bool synced = ::fsync(fd_) == 0;
+        const bool closed = ::close(fd_) == 0;
+        fd_ = -1;
+        return !failed_ && synced && closed;
+    }
+
+private:
+    int fd_;
+    bool failed_ = false;
+};
+
+class Disk : public FileSystem {
+public:
+    std::optional<std::string> Read(const std::string& path, std::size_t maxBytes) override {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return std::nullopt;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        std::string data;
+        data.resize(std::min<std::size_t>(maxBytes, static_cast<std::size_t>(st.st_size)));
+        std::size_t got = 0;
+        while (got < data.size()) {
+            const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                ::close(fd);
+                return std::nullopt;
+            }
+            if (n == 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        ::close(fd);
+        data.resize(got);
+        return data;
+    }
+    std::unique_ptr<WriteHandle> Create(const std::string& path) override {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0) return nullptr;
+        return std::make_unique<DiskWriteHandle>(fd);
+    }
+    bool Rename(const std::string& from, const std::string& to) override {
+        return std::rename(from.c_str(), to.c_str()) == 0;
+    }
+    bool Remove(const std::string& path) override { return ::unlink(path.c_str()) == 0; }
+    bool IsFile(const std::string& path) override {
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    }
+    bool IsFolder(const std::string& path) override {
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    }
+    std::optional<std::vector<std::string>> List(const std::string& folder) override {
+        std::error_code ec;
+        std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);
+        if (ec) return std::nullopt;
+        std::vector<std::string> names;
+        for (const auto& entry : it) {
+            std::error_code ec2;
+            if (entry.is_regular_file(ec2)) names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    std::optional<FileDate> ModificationDate(const std::string& path) override {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+        std::tm tm{};
+        const std::time_t t = st.st_mtime;
+        if (!::localtime_r(&t, &tm)) return std::nullopt;
+        return FileDate{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
+    }
+};
+
+}  // namespace
+
+FileSystem& DiskFileSystem() {
+    static Disk disk;  // stateless
+    return disk;
+}
+
+bool WriteFileSafely(FileSystem& fs, const std::string& path, std::string_view content) {
+    const std::string temp = JoinPath(FolderOf(path), "." + FileNameOf(path) + ".tmp");
+    auto handle = fs.Create(temp);
+    if (!handle) return false;
+    // Small pieces, so that a disk that fills up part-way is noticed where it happens.
+    constexpr std::size_t kPiece = 4096;
+    bool ok = true;
+    for (std::size_t at = 0; ok && at < content.size(); at += kPiece)
+        ok = handle->Write(content.substr(at, kPiece));
+    ok = handle->Close() && ok;
+    if (ok) ok = fs.Rename(temp, path);
+    if (!ok) fs.Remove(temp);
+    return ok;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string FileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string StripExtension(const std::string& name) {
+    const auto slash = name.find_last_of('/');
+    const auto dot = name.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return name;
+    return name.substr(0, dot);
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    if (folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
+}  // namespace bxr
