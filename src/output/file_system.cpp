@@ -45,6 +45,66 @@ private:
     bool failed_ = false;
 };
 
+class DiskRandomFile : public RandomAccessFile {
+public:
+    explicit DiskRandomFile(int fd) : fd_(fd) {}
+    ~DiskRandomFile() override { ::close(fd_); }
+
+    bool Read(std::uint64_t offset, void* data, std::size_t size) override {
+        auto* p = static_cast<char*>(data);
+        while (size > 0) {
+            ssize_t n = ::pread(fd_, p, size, static_cast<off_t>(offset));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            p += n;
+            size -= static_cast<std::size_t>(n);
+            offset += static_cast<std::uint64_t>(n);
+        }
+        return true;
+    }
+    bool Write(std::uint64_t offset, const void* data, std::size_t size) override {
+        const auto* p = static_cast<const char*>(data);
+        while (size > 0) {
+            ssize_t n = ::pwrite(fd_, p, size, static_cast<off_t>(offset));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            p += n;
+            size -= static_cast<std::size_t>(n);
+            offset += static_cast<std::uint64_t>(n);
+        }
+        return true;
+    }
+    std::uint64_t Size() override {
+        struct stat st {};
+        if (::fstat(fd_, &st) != 0) return 0;
+        return static_cast<std::uint64_t>(st.st_size);
+    }
+    bool Truncate(std::uint64_t size) override {
+        return ::ftruncate(fd_, static_cast<off_t>(size)) == 0;
+    }
+    bool Flush() override { return ::fsync(fd_) == 0 || errno == EINVAL; }
+
+    // Advisory record locks, so that other programs that use them see our appends as whole.
+    bool Lock(LockRange range) override { return SetLock(range, F_WRLCK); }
+    void Unlock(LockRange range) override { SetLock(range, F_UNLCK); }
+
+private:
+    bool SetLock(LockRange range, short type) {
+        struct flock fl {};
+        fl.l_type = type;
+        fl.l_whence = SEEK_SET;
+        fl.l_start = range == LockRange::Append ? 4 : 0;
+        fl.l_len = range == LockRange::Append ? 4 : 0;
+        for (;;) {
+            if (::fcntl(fd_, F_SETLKW, &fl) == 0) return true;
+            if (errno == EINTR) continue;
+            // A read-only descriptor cannot take a write lock; nothing can be written anyway.
+            return errno == EBADF || errno == ENOLCK;
+        }
+    }
+    int fd_;
+};
+
 class Disk : public FileSystem {
 public:
     std::optional<std::string> Read(const std::string& path, std::size_t maxBytes) override {
@@ -108,6 +168,28 @@ public:
         const std::time_t t = st.st_mtime;
         if (!::localtime_r(&t, &tm)) return std::nullopt;
         return FileDate{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
+    }
+    std::unique_ptr<RandomAccessFile> OpenRandom(const std::string& path, OpenMode mode) override {
+        int flags = O_CLOEXEC;
+        switch (mode) {
+            case OpenMode::Read:
+                flags |= O_RDONLY;
+                break;
+            case OpenMode::ReadWrite:
+                flags |= O_RDWR;
+                break;
+            case OpenMode::Create:
+                flags |= O_RDWR | O_CREAT | O_TRUNC;
+                break;
+        }
+        const int fd = ::open(path.c_str(), flags, 0644);
+        if (fd < 0) return nullptr;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            return nullptr;
+        }
+        return std::make_unique<DiskRandomFile>(fd);
     }
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,33 @@ public:
     virtual bool Close() = 0;
 };
 
+// How a file is opened for random access.
+enum class OpenMode {
+    Read,       // existing file, read only
+    ReadWrite,  // existing file, read and write
+    Create      // new or emptied file, read and write
+};
+
+// The byte ranges of the advisory locks: the record count while one writer appends, or the
+// whole file while records are moved or copied out.
+enum class LockRange { Append, WholeFile };
+
+// A file read and written in place at offsets (dBase tables), so that a scan keeps one record
+// in memory.
+class RandomAccessFile {
+public:
+    virtual ~RandomAccessFile() = default;
+    // Exactly size bytes at offset; false on an error or a short read.
+    virtual bool Read(std::uint64_t offset, void* data, std::size_t size) = 0;
+    // Exactly size bytes at offset; false when not all were written.
+    virtual bool Write(std::uint64_t offset, const void* data, std::size_t size) = 0;
+    virtual std::uint64_t Size() = 0;
+    virtual bool Truncate(std::uint64_t size) = 0;
+    virtual bool Flush() = 0;
+    virtual bool Lock(LockRange range) = 0;
+    virtual void Unlock(LockRange range) = 0;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -42,6 +70,11 @@ public:
     // Names (not paths) of the plain files in a folder, sorted; nothing when it cannot be listed.
     virtual std::optional<std::vector<std::string>> List(const std::string& folder) = 0;
     virtual std::optional<FileDate> ModificationDate(const std::string& path) = 0;
+    // A plain file for access at offsets; nothing when it cannot be opened in that mode.
+    virtual std::unique_ptr<RandomAccessFile> OpenRandom(const std::string& /*path*/,
+                                                         OpenMode /*mode*/) {
+        return nullptr;
+    }
 };
 
 // The real disk.
