@@ -11,8 +11,11 @@ namespace bxr {
 
 // Code page 850 to UTF-8; texts of 255 bytes or more give the empty text.
 std::string OemToDisplay(const OutputSettings& s, const std::string& oem);
-// UTF-8 to code page 850; characters the code page lacks are replaced; 255 bytes or more
-// give the empty text.
+// Code page 850 to Windows-1252 bytes (the display conversion for files that want that code
+// page); texts of 255 bytes or more give the empty text.
+std::string OemToWindows1252(const OutputSettings& s, const std::string& oem);
+// UTF-8 to code page 850; characters the code page lacks are replaced; texts of 255
+// characters or more give the empty text.
 std::string DisplayToOem(const std::string& utf8);
 // Special characters of code page 850 replaced by ASCII text.
 std::string AsciiFold(const std::string& oem);
