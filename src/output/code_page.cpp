@@ -45,7 +45,9 @@ constexpr std::array<char32_t, 32> kWindows1252C1 = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,  //
 };
 
-char32_t OemCodePoint(unsigned char b) { return b < 0x80 ? b : kUpperHalf[b - 0x80]; }
+char32_t OemCodePoint(unsigned char b) {
+    return b < 0x80 ? b : kUpperHalf[b - 0x80];
+}
 
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -253,7 +255,9 @@ char Windows1252Byte(char32_t c) {
 
 }  // namespace
 
-std::string Utf8ToOem(const std::string& utf8) { return ConvertUtf8ToOem(utf8); }
+std::string Utf8ToOem(const std::string& utf8) {
+    return ConvertUtf8ToOem(utf8);
+}
 
 std::string DisplayToOem(const std::string& utf8) {
     if (Utf8CharacterCount(utf8) >= kConvertLimit) return {};
@@ -281,24 +285,58 @@ std::string AsciiFold(const std::string& oem) {
     out.reserve(oem.size());
     for (unsigned char b : oem) {
         switch (b) {
-            case 129: out += "ue"; break;
-            case 130: out += "e"; break;
-            case 132: out += "ae"; break;
-            case 142: out += "Ae"; break;
-            case 148: out += "oe"; break;
-            case 153: out += "Oe"; break;
-            case 154: out += "Ue"; break;
-            case 160: out += "a"; break;
-            case 163: out += "u"; break;
-            case 164: out += "n"; break;
+            case 129:
+                out += "ue";
+                break;
+            case 130:
+                out += "e";
+                break;
+            case 132:
+                out += "ae";
+                break;
+            case 142:
+                out += "Ae";
+                break;
+            case 148:
+                out += "oe";
+                break;
+            case 153:
+                out += "Oe";
+                break;
+            case 154:
+                out += "Ue";
+                break;
+            case 160:
+                out += "a";
+                break;
+            case 163:
+                out += "u";
+                break;
+            case 164:
+                out += "n";
+                break;
             case 196:
-            case 205: out += "-"; break;
-            case 225: out += "ss"; break;
-            case 230: out += "u"; break;
-            case 241: out += "+/-"; break;
-            case 248: out += "deg"; break;
-            case 253: out += "2"; break;
-            default: out += static_cast<char>(b); break;
+            case 205:
+                out += "-";
+                break;
+            case 225:
+                out += "ss";
+                break;
+            case 230:
+                out += "u";
+                break;
+            case 241:
+                out += "+/-";
+                break;
+            case 248:
+                out += "deg";
+                break;
+            case 253:
+                out += "2";
+                break;
+            default:
+                out += static_cast<char>(b);
+                break;
         }
     }
     return out;

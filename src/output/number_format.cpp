@@ -91,7 +91,9 @@ bool IsDecimalNumber(std::string_view t) {
     return i == t.size();
 }
 
-int FloorLog10(Real v) { return static_cast<int>(std::floor(std::log10(v))); }
+int FloorLog10(Real v) {
+    return static_cast<int>(std::floor(std::log10(v)));
+}
 
 }  // namespace
 

@@ -4,7 +4,9 @@
 
 namespace bxr {
 
-std::string IntText(long n) { return std::to_string(n); }
+std::string IntText(long n) {
+    return std::to_string(n);
+}
 
 std::string IntZeroPadded(long n, int width) {
     std::string digits = std::to_string(n);
@@ -97,9 +99,13 @@ bool HasParam(const std::vector<std::string>& params, const std::string& word) {
                        [&](const std::string& p) { return UpperText(p) == wanted; });
 }
 
-std::string PointToComma(const std::string& s) { return ReplaceChar(s, '.', ','); }
+std::string PointToComma(const std::string& s) {
+    return ReplaceChar(s, '.', ',');
+}
 
-std::string CommaToPoint(const std::string& s) { return ReplaceChar(s, ',', '.'); }
+std::string CommaToPoint(const std::string& s) {
+    return ReplaceChar(s, ',', '.');
+}
 
 std::string SpreadsheetNumber(const OutputSettings& settings, const std::string& s) {
     return settings.spreadsheetDecimal == 1 ? CommaToPoint(s) : PointToComma(s);

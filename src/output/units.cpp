@@ -8,8 +8,12 @@ namespace bxr {
 
 namespace {
 
-bool English(const OutputSettings& s) { return s.unitSystem == 1; }
-bool Plain(const OutputSettings& s) { return s.characterSetting == 1; }
+bool English(const OutputSettings& s) {
+    return s.unitSystem == 1;
+}
+bool Plain(const OutputSettings& s) {
+    return s.characterSetting == 1;
+}
 
 // Model value times this gives the English value; 1 where the quantity is not converted.
 Real EnglishFactor(Quantity kind) {
