@@ -1,0 +1,26 @@
+// Projects built in code for the file tests and for the example projects in data/.
+#pragma once
+
+#include "model/beam_model.h"
+#include "model/documentation.h"
+
+namespace bxr::test {
+
+struct SampleProject {
+    BeamModel model;
+    ProjectDocumentation doc;
+};
+
+// Every list full to its capacity, a three-line change description, 8 free texts, texts at
+// their maximum length and special characters.
+SampleProject FullProject();
+// A gear shaft on two bearings, gear and belt forces at angles.
+SampleProject GearShaft();
+// A bracket clamped at its left end, loaded at the free end.
+SampleProject CantileverBracket();
+// A continuous beam on four supports with its self weight.
+SampleProject ContinuousBeam();
+// The template "null": defaults, no contour, no loads.
+SampleProject NullTemplate();
+
+}  // namespace bxr::test
