@@ -24,7 +24,9 @@ std::string WriteReal(const OutputSettings& s, Real x) {
     return FormatDecimals(s, x, 7);
 }
 
-std::string WriteContourReal(const OutputSettings& s, Real x) { return FormatDecimals(s, x, 3); }
+std::string WriteContourReal(const OutputSettings& s, Real x) {
+    return FormatDecimals(s, x, 3);
+}
 
 namespace {
 
@@ -47,7 +49,7 @@ struct Row {
 
     // A group: entries 1..count, each the lines of `group`.
     std::vector<Row> group;
-    std::function<int(Ctx&)> count;          // entries held
+    std::function<int(Ctx&)> count;           // entries held
     std::function<void(Ctx&, int)> setCount;  // entries read
     int capacity = 0;
     bool countLine = false;  // the count stands on its own line before the group
@@ -80,8 +82,8 @@ Row Int(F ref) {
     r.write = [ref](Ctx& c) { return std::to_string(static_cast<long long>(ref(c))); };
     r.read = [ref](Ctx& c, const std::string& line) {
         using T = std::remove_reference_t<decltype(ref(c))>;
-        ref(c) = static_cast<T>(ParseIntegerLine(line, std::numeric_limits<T>::min(),
-                                                 std::numeric_limits<T>::max()));
+        ref(c) = static_cast<T>(
+            ParseIntegerLine(line, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
     };
     return r;
 }
@@ -145,20 +147,22 @@ std::vector<Row> Banner() {
         Info([](Ctx&) { return std::string("Version ") + BXR_VERSION; }),
         Info([](Ctx&) { return std::string("Linux"); }),
         Lit(std::string(65, '-')),
-        Text([](Ctx& c) -> auto& { return c.m->headerLines[1]; }, kHeaderLineLength),
-        Text([](Ctx& c) -> auto& { return c.m->headerLines[2]; }, kHeaderLineLength),
-        Text([](Ctx& c) -> auto& { return c.m->headerLines[3]; }, kHeaderLineLength),
+        Text(
+            [](Ctx & c) -> auto& { return c.m->headerLines[1]; }, kHeaderLineLength),
+        Text(
+            [](Ctx & c) -> auto& { return c.m->headerLines[2]; }, kHeaderLineLength),
+        Text(
+            [](Ctx & c) -> auto& { return c.m->headerLines[3]; }, kHeaderLineLength),
     };
 }
 
 Row ContourGroup() {
     Row number = Info([](Ctx& c) { return std::to_string(c.i) + ". Punkt"; });
-    return Group([](Ctx& c) -> auto& { return c.m->contourCount; }, kMaxContourPoints,
-                 std::string(22, '-'),
-                 {number, ContourRow([](Ctx& c) -> auto& { return c.m->contour[c.i].y; }),
-                  ContourRow([](Ctx& c) -> auto& { return c.m->contour[c.i].z; }),
-                  ContourRow([](Ctx& c) -> auto& { return c.m->contour[c.i].arcAngle; }),
-                  Lit("------")});
+    return Group(
+        [](Ctx & c) -> auto& { return c.m->contourCount; }, kMaxContourPoints, std::string(22, '-'),
+        {number, ContourRow([](Ctx & c) -> auto& { return c.m->contour[c.i].y; }),
+         ContourRow([](Ctx & c) -> auto& { return c.m->contour[c.i].z; }),
+         ContourRow([](Ctx & c) -> auto& { return c.m->contour[c.i].arcAngle; }), Lit("------")});
 }
 
 // "a|b|c|" fields of the sign-off line and the free texts.
@@ -260,16 +264,23 @@ std::vector<Row> ChangeDocumentation() {
     freeTexts.group = {FreeTextLine()};
     return {
         Lit("ÄNDERUNGEN"_oem),
-        Group([](Ctx& c) -> auto& { return c.d->changeCount; }, kMaxChanges, kSep20,
-              {Text([change](Ctx& c) -> auto& { return change(c).text; }, kChangeTextLength),
-               Text([change](Ctx& c) -> auto& { return change(c).date; }, kChangeDateLength),
-               Text([change](Ctx& c) -> auto& { return change(c).editor; }, kChangeEditorLength),
+        Group([](Ctx & c) -> auto& { return c.d->changeCount; }, kMaxChanges, kSep20,
+              {Text(
+                   [change](Ctx & c) -> auto& { return change(c).text; }, kChangeTextLength),
+               Text(
+                   [change](Ctx & c) -> auto& { return change(c).date; }, kChangeDateLength),
+               Text(
+                   [change](Ctx & c) -> auto& { return change(c).editor; }, kChangeEditorLength),
                DescriptionLine(), Lit(kSep14)}),
         SignOffLine(),
-        Text([](Ctx& c) -> auto& { return c.d->drawing.drawn.date; }, kSignOffLength),
-        Text([](Ctx& c) -> auto& { return c.d->drawing.replacementFor; }, kReplacementLength),
-        Text([](Ctx& c) -> auto& { return c.d->drawing.replacedBy; }, kReplacementLength),
-        Text([](Ctx& c) -> auto& { return c.d->drawing.drawn.name; }, kSignOffLength),
+        Text(
+            [](Ctx & c) -> auto& { return c.d->drawing.drawn.date; }, kSignOffLength),
+        Text(
+            [](Ctx & c) -> auto& { return c.d->drawing.replacementFor; }, kReplacementLength),
+        Text(
+            [](Ctx & c) -> auto& { return c.d->drawing.replacedBy; }, kReplacementLength),
+        Text(
+            [](Ctx & c) -> auto& { return c.d->drawing.drawn.name; }, kSignOffLength),
         freeTexts,
     };
 }
@@ -277,9 +288,11 @@ std::vector<Row> ChangeDocumentation() {
 std::vector<Row> Documents() {
     return {
         Lit("Dokumente"),
-        Group([](Ctx& c) -> auto& { return c.linkCount; }, kDocumentLinks, kSep20,
-              {Text([](Ctx& c) -> auto& { return c.d->links[c.i].program; }, kLinkLength),
-               Text([](Ctx& c) -> auto& { return c.d->links[c.i].file; }, kLinkLength),
+        Group([](Ctx & c) -> auto& { return c.linkCount; }, kDocumentLinks, kSep20,
+              {Text(
+                   [](Ctx & c) -> auto& { return c.d->links[c.i].program; }, kLinkLength),
+               Text(
+                   [](Ctx & c) -> auto& { return c.d->links[c.i].file; }, kLinkLength),
                Lit(kSep14)}),
     };
 }
@@ -288,85 +301,86 @@ void Append(std::vector<Row>& to, std::vector<Row> rows) {
     for (auto& r : rows) to.push_back(std::move(r));
 }
 
-#define FIELD(expr) [](Ctx & c) -> auto& { return expr; }
+#define FIELD(expr)        \
+    [](Ctx & c) -> auto& { \
+        return expr;       \
+    }
 
 std::vector<Row> ProjectRows() {
     std::vector<Row> rows = Banner();
     Append(rows, {Lit("----------------- "), Lit("QUERSCHNITT"), Lit("----------------- "),
                   Lit("Anz. Konturelemente"), ContourGroup()});
+    Append(rows, {Lit("Länge"_oem), RealRow(FIELD(c.m->length)), Lit(kSep8), Lit("Fq"),
+                  Group(FIELD(c.m->pointLoadCount), kMaxPointLoads, "",
+                        {Lit(kSep8), RealRow(FIELD(c.m->pointLoads[c.i].f)),
+                         RealRow(FIELD(c.m->pointLoads[c.i].x)),
+                         RealRow(FIELD(c.m->pointLoads[c.i].angle)),
+                         Text(FIELD(c.m->pointLoads[c.i].label), kLabelLength)}),
+                  Lit(kSep8), Lit("q"),
+                  Group(FIELD(c.m->distributedLoadCount), kMaxDistributedLoads, "",
+                        {Lit(kSep8), RealRow(FIELD(c.m->distributedLoads[c.i].q)),
+                         RealRow(FIELD(c.m->distributedLoads[c.i].x1)),
+                         RealRow(FIELD(c.m->distributedLoads[c.i].x2)),
+                         RealRow(FIELD(c.m->distributedLoads[c.i].angle)),
+                         Text(FIELD(c.m->distributedLoads[c.i].label), kLabelLength)}),
+                  Lit(kSep8), Lit("Mb"),
+                  Group(FIELD(c.m->momentLoadCount), kMaxMomentLoads, "",
+                        {Lit(kSep8), RealRow(FIELD(c.m->momentLoads[c.i].mb)),
+                         RealRow(FIELD(c.m->momentLoads[c.i].x)),
+                         RealRow(FIELD(c.m->momentLoads[c.i].angle)),
+                         Text(FIELD(c.m->momentLoads[c.i].label), kLabelLength)}),
+                  Lit(kSep8), Lit("Fx"),
+                  Group(FIELD(c.m->axialLoadCount), kMaxAxialLoads, "",
+                        {Lit(kSep8), RealRow(FIELD(c.m->axialLoads[c.i].fx)),
+                         RealRow(FIELD(c.m->axialLoads[c.i].x)),
+                         Text(FIELD(c.m->axialLoads[c.i].label), kLabelLength)})});
     Append(rows,
-           {Lit("Länge"_oem), RealRow(FIELD(c.m->length)), Lit(kSep8), Lit("Fq"),
-            Group(FIELD(c.m->pointLoadCount), kMaxPointLoads, "",
-                  {Lit(kSep8), RealRow(FIELD(c.m->pointLoads[c.i].f)),
-                   RealRow(FIELD(c.m->pointLoads[c.i].x)),
-                   RealRow(FIELD(c.m->pointLoads[c.i].angle)),
-                   Text(FIELD(c.m->pointLoads[c.i].label), kLabelLength)}),
-            Lit(kSep8), Lit("q"),
-            Group(FIELD(c.m->distributedLoadCount), kMaxDistributedLoads, "",
-                  {Lit(kSep8), RealRow(FIELD(c.m->distributedLoads[c.i].q)),
-                   RealRow(FIELD(c.m->distributedLoads[c.i].x1)),
-                   RealRow(FIELD(c.m->distributedLoads[c.i].x2)),
-                   RealRow(FIELD(c.m->distributedLoads[c.i].angle)),
-                   Text(FIELD(c.m->distributedLoads[c.i].label), kLabelLength)}),
-            Lit(kSep8), Lit("Mb"),
-            Group(FIELD(c.m->momentLoadCount), kMaxMomentLoads, "",
-                  {Lit(kSep8), RealRow(FIELD(c.m->momentLoads[c.i].mb)),
-                   RealRow(FIELD(c.m->momentLoads[c.i].x)),
-                   RealRow(FIELD(c.m->momentLoads[c.i].angle)),
-                   Text(FIELD(c.m->momentLoads[c.i].label), kLabelLength)}),
-            Lit(kSep8), Lit("Fx"),
-            Group(FIELD(c.m->axialLoadCount), kMaxAxialLoads, "",
-                  {Lit(kSep8), RealRow(FIELD(c.m->axialLoads[c.i].fx)),
-                   RealRow(FIELD(c.m->axialLoads[c.i].x)),
-                   Text(FIELD(c.m->axialLoads[c.i].label), kLabelLength)})});
-    Append(rows, {Lit(kSep8), Lit("Lagerung"), Lit(kSep8), Int(FIELD(c.m->supportType)),
-                  RealRow(FIELD(c.m->supportX[kSupportA])),
-                  RealRow(FIELD(c.m->supportX[kSupportB])),
-                  RealRow(FIELD(c.m->supportX[kSupportC])),
-                  RealRow(FIELD(c.m->supportX[kSupportD])),
-                  RealRow(FIELD(c.m->supportX[kSupportE])), RealRow(FIELD(c.m->clampX)),
-                  Int(FIELD(c.m->bearingArrangement)), RealRow(FIELD(c.m->contactAngleA)),
-                  RealRow(FIELD(c.m->racewayDiameterA)), RealRow(FIELD(c.m->contactAngleB)),
-                  RealRow(FIELD(c.m->racewayDiameterB))});
-    Append(rows, {Lit(kSep8), Lit("Material"), Lit(std::string(9, '-')),
-                  Text(FIELD(c.m->material.name), kMaterialNameLength),
-                  RealRow(FIELD(c.m->material.e)), RealRow(FIELD(c.m->material.surfaceFactor)),
-                  RealRow(FIELD(c.m->material.notchSensitivity)),
-                  RealRow(FIELD(c.m->material.density)), RealRow(FIELD(c.m->material.g)),
-                  Int(FIELD(c.m->material.tableRecord))});
-    Append(rows, {Lit(kSep8), Lit("Kerbzonen"),
-                  Group(FIELD(c.m->notchZoneCount), kMaxNotchZones, "",
-                        {Lit(kSep8), RealRow(FIELD(c.m->notchZones[c.i].betaK)),
-                         RealRow(FIELD(c.m->notchZones[c.i].betaKb)),
-                         RealRow(FIELD(c.m->notchZones[c.i].betaKt)),
-                         RealRow(FIELD(c.m->notchZones[c.i].x1)),
-                         RealRow(FIELD(c.m->notchZones[c.i].x2)),
-                         Text(FIELD(c.m->notchZones[c.i].label), kLabelLength)})});
+           {Lit(kSep8), Lit("Lagerung"), Lit(kSep8), Int(FIELD(c.m->supportType)),
+            RealRow(FIELD(c.m->supportX[kSupportA])), RealRow(FIELD(c.m->supportX[kSupportB])),
+            RealRow(FIELD(c.m->supportX[kSupportC])), RealRow(FIELD(c.m->supportX[kSupportD])),
+            RealRow(FIELD(c.m->supportX[kSupportE])), RealRow(FIELD(c.m->clampX)),
+            Int(FIELD(c.m->bearingArrangement)), RealRow(FIELD(c.m->contactAngleA)),
+            RealRow(FIELD(c.m->racewayDiameterA)), RealRow(FIELD(c.m->contactAngleB)),
+            RealRow(FIELD(c.m->racewayDiameterB))});
+    Append(rows,
+           {Lit(kSep8), Lit("Material"), Lit(std::string(9, '-')),
+            Text(FIELD(c.m->material.name), kMaterialNameLength), RealRow(FIELD(c.m->material.e)),
+            RealRow(FIELD(c.m->material.surfaceFactor)),
+            RealRow(FIELD(c.m->material.notchSensitivity)), RealRow(FIELD(c.m->material.density)),
+            RealRow(FIELD(c.m->material.g)), Int(FIELD(c.m->material.tableRecord))});
+    Append(rows,
+           {Lit(kSep8), Lit("Kerbzonen"),
+            Group(FIELD(c.m->notchZoneCount), kMaxNotchZones, "",
+                  {Lit(kSep8), RealRow(FIELD(c.m->notchZones[c.i].betaK)),
+                   RealRow(FIELD(c.m->notchZones[c.i].betaKb)),
+                   RealRow(FIELD(c.m->notchZones[c.i].betaKt)),
+                   RealRow(FIELD(c.m->notchZones[c.i].x1)), RealRow(FIELD(c.m->notchZones[c.i].x2)),
+                   Text(FIELD(c.m->notchZones[c.i].label), kLabelLength)})});
     Append(rows, {Lit(kSep8), RealRow(FIELD(c.m->loadAngleOffset)),
                   Text(FIELD(c.m->drawingName), kDrawingNameLength),
-                  Text(FIELD(c.m->drawingNumber), kDrawingNumberLength),
-                  Int(FIELD(c.m->notchMode)), RealRow(FIELD(c.m->iterationEps)),
-                  Bool(FIELD(c.m->selfWeightAsLoad)), Bool(FIELD(c.m->showValues)),
-                  Int(FIELD(c.m->segmentCount)), Int(FIELD(c.m->profileFamily)),
-                  Int(FIELD(c.m->profileRecord)), RealRow(FIELD(c.m->arcDivision))});
+                  Text(FIELD(c.m->drawingNumber), kDrawingNumberLength), Int(FIELD(c.m->notchMode)),
+                  RealRow(FIELD(c.m->iterationEps)), Bool(FIELD(c.m->selfWeightAsLoad)),
+                  Bool(FIELD(c.m->showValues)), Int(FIELD(c.m->segmentCount)),
+                  Int(FIELD(c.m->profileFamily)), Int(FIELD(c.m->profileRecord)),
+                  RealRow(FIELD(c.m->arcDivision))});
     Append(rows, ChangeDocumentation());
     Append(rows, Documents());
-    Append(rows, {Text(FIELD(c.m->drawingName2), kDrawingName2Length),
-                  Int(FIELD(c.m->materialSource)), Bool(FIELD(c.m->bucklingOn)),
-                  Bool(FIELD(c.m->dunkerleyOn)), Bool(FIELD(c.m->hatching)),
-                  Bool(FIELD(c.m->principalAxes))});
+    Append(rows,
+           {Text(FIELD(c.m->drawingName2), kDrawingName2Length), Int(FIELD(c.m->materialSource)),
+            Bool(FIELD(c.m->bucklingOn)), Bool(FIELD(c.m->dunkerleyOn)), Bool(FIELD(c.m->hatching)),
+            Bool(FIELD(c.m->principalAxes))});
     return rows;
 }
 
 std::vector<Row> KormRows() {
     const std::string sep15(15, '-');
     std::vector<Row> rows = Banner();
-    Append(rows, {Lit(sep15), Lit("1. KONTUR"), Lit(sep15), Lit("Anz. Konturelemente"),
-                  ContourGroup(), RealRow(FIELD(c.section->density)),
-                  RealRow(FIELD(c.section->massLength)), RealRow(FIELD(c.m->arcDivision)),
-                  Text(FIELD(c.m->drawingName), kDrawingNameLength),
-                  Text(FIELD(c.m->drawingNumber), kDrawingNumberLength),
-                  Text(FIELD(c.m->drawingName2), kDrawingName2Length)});
+    Append(rows,
+           {Lit(sep15), Lit("1. KONTUR"), Lit(sep15), Lit("Anz. Konturelemente"), ContourGroup(),
+            RealRow(FIELD(c.section->density)), RealRow(FIELD(c.section->massLength)),
+            RealRow(FIELD(c.m->arcDivision)), Text(FIELD(c.m->drawingName), kDrawingNameLength),
+            Text(FIELD(c.m->drawingNumber), kDrawingNumberLength),
+            Text(FIELD(c.m->drawingName2), kDrawingName2Length)});
     Append(rows, ChangeDocumentation());
     Append(rows, Documents());
     Append(rows, {Bool(FIELD(c.m->hatching)), Bool(FIELD(c.m->principalAxes))});

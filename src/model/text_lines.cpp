@@ -34,8 +34,12 @@ long long ParseIntegerLine(const std::string& line, long long minValue, long lon
     return value;
 }
 
-Real ParseRealLine(const std::string& line) { return ParseFloat(CommaToPoint(line)); }
+Real ParseRealLine(const std::string& line) {
+    return ParseFloat(CommaToPoint(line));
+}
 
-bool ParseBooleanLine(const std::string& line) { return UpperText(line) == "TRUE"; }
+bool ParseBooleanLine(const std::string& line) {
+    return UpperText(line) == "TRUE";
+}
 
 }  // namespace bxr

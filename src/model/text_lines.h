@@ -15,14 +15,14 @@ inline constexpr char kEndOfFile = 26;  // Ctrl-Z
 inline constexpr const char* kLineEnd = "\r\n";
 
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view data);
     // The next line without its CR (and the LF right after it); nothing at the end.
     std::optional<std::string> Next();
     bool AtEnd() const { return pos_ >= data_.size(); }
     int LinesRead() const { return lines_; }
 
-private:
+  private:
     std::string_view data_;
     std::size_t pos_ = 0;
     int lines_ = 0;
@@ -35,6 +35,8 @@ long long ParseIntegerLine(const std::string& line, long long minValue, long lon
 Real ParseRealLine(const std::string& line);
 // True when the line reads TRUE in any letter case.
 bool ParseBooleanLine(const std::string& line);
-inline const char* BooleanText(bool b) { return b ? "TRUE" : "FALSE"; }
+inline const char* BooleanText(bool b) {
+    return b ? "TRUE" : "FALSE";
+}
 
 }  // namespace bxr

@@ -30,7 +30,9 @@ int Find(const std::vector<std::string>& lines, const std::string& what, int fro
     return -1;
 }
 
-OutputSettings Neutral() { return OutputSettings{}; }
+OutputSettings Neutral() {
+    return OutputSettings{};
+}
 
 OutputSettings CommaFive() {
     OutputSettings s;
@@ -48,9 +50,9 @@ TEST(project_file_test, write_real_integers_below_one_without_decimals_else_seve
     EXPECT_EQ(WriteReal(s, 0.001), "0.0010000");
     EXPECT_EQ(WriteReal(s, 0.5), "0.5000000");
     EXPECT_EQ(WriteReal(s, -2.5), "-2.5000000");
-    EXPECT_EQ(WriteReal(s, 1), "1.0000000");  // 1 is not below 1
-    EXPECT_EQ(WriteReal(s, 5e-11), "0");          // an integer within 1e-10
-    EXPECT_EQ(WriteReal(s, 3e-9), "0.0000000");   // not that close: zero with 7 decimals
+    EXPECT_EQ(WriteReal(s, 1), "1.0000000");     // 1 is not below 1
+    EXPECT_EQ(WriteReal(s, 5e-11), "0");         // an integer within 1e-10
+    EXPECT_EQ(WriteReal(s, 3e-9), "0.0000000");  // not that close: zero with 7 decimals
     EXPECT_EQ(WriteReal(s, -4.00000000005), "-4");
     EXPECT_EQ(WriteReal(s, 7.00000000001), "7.0000000");
 }
@@ -136,7 +138,8 @@ TEST(project_file_test, empty_model_writes_each_caption_with_count_zero) {
 TEST(project_file_test, twenty_point_forces_write_twenty_groups_of_five_lines) {
     BeamModel m;
     m.pointLoadCount = 20;
-    for (int i = 1; i <= 20; ++i) m.pointLoads[i] = PointLoad{100.0L * i, 10, 45, "F " + std::to_string(i)};
+    for (int i = 1; i <= 20; ++i)
+        m.pointLoads[i] = PointLoad{100.0L * i, 10, 45, "F " + std::to_string(i)};
     const auto lines = Lines(ProjectFileText(m, ProjectDocumentation{}, Neutral()));
     const int fq = Find(lines, "Fq");
     EXPECT_EQ(lines[fq + 1], "20");
@@ -176,7 +179,9 @@ TEST(project_file_test, texts_are_cut_to_their_field_lengths_and_cannot_break_li
     m.pointLoadCount = 1;
     m.pointLoads[1].label = "Zwölf Zeichen";  // UTF-8 here, the bytes are what counts
     m.drawingName = std::string(30, 'N');
-    m.drawingNumber = "A\rB\x1a" "C";
+    m.drawingNumber =
+        "A\rB\x1a"
+        "C";
     const auto lines = Lines(ProjectFileText(m, ProjectDocumentation{}, Neutral()));
     const int fq = Find(lines, "Fq");
     EXPECT_EQ(lines[fq + 6], std::string("Zwölf Zeichen").substr(0, 10));
@@ -295,14 +300,14 @@ TEST(project_file_test, reader_takes_commas_garbage_and_any_case_booleans) {
     const test::SampleProject p = test::GearShaft();
     auto lines = Lines(ProjectFileText(p.model, p.doc, Neutral()));
     const int fq = Find(lines, "Fq");
-    lines[fq + 3] = "1,5";       // f of force 1
-    lines[fq + 4] = "12abc";     // x
-    lines[fq + 5] = " 30 ";      // angle with blanks
+    lines[fq + 3] = "1,5";    // f of force 1
+    lines[fq + 4] = "12abc";  // x
+    lines[fq + 5] = " 30 ";   // angle with blanks
     const int lag = Find(lines, "Lagerung");
-    lines[lag + 2] = "zwei";     // support type
+    lines[lag + 2] = "zwei";  // support type
     const int docs = Find(lines, "Dokumente");
-    lines[docs + 20] = "true";   // bucklingOn
-    lines[docs + 21] = "yes";    // dunkerleyOn
+    lines[docs + 20] = "true";  // bucklingOn
+    lines[docs + 21] = "yes";   // dunkerleyOn
     std::string text;
     for (const auto& l : lines) text += l + "\r\n";
     BeamModel m;
@@ -342,7 +347,8 @@ TEST(project_file_test, counts_above_capacity_or_negative_are_clamped_and_report
     lines[fq + 1] = "23";
     std::vector<std::string> extra;
     for (int i = 4; i <= 23; ++i)
-        for (const char* l : {"--------", "1.0000000", "2.0000000", "3.0000000", "X"}) extra.push_back(l);
+        for (const char* l : {"--------", "1.0000000", "2.0000000", "3.0000000", "X"})
+            extra.push_back(l);
     lines.insert(lines.begin() + fq + 2 + 15, extra.begin(), extra.end());
     const int mb = Find(lines, "Mb");
     lines[mb + 1] = "-4";

@@ -53,12 +53,12 @@ SampleProject FullProject() {
     }
     m.pointLoadCount = kMaxPointLoads;
     for (int i = 1; i <= kMaxPointLoads; ++i)
-        m.pointLoads[i] = PointLoad{1000.0L * i - 7000, 100.0L * i + 0.25L, 15.0L * i,
-                                    "F " + std::to_string(i)};
+        m.pointLoads[i] =
+            PointLoad{1000.0L * i - 7000, 100.0L * i + 0.25L, 15.0L * i, "F " + std::to_string(i)};
     m.distributedLoadCount = kMaxDistributedLoads;
     for (int i = 1; i <= kMaxDistributedLoads; ++i)
-        m.distributedLoads[i] = DistributedLoad{0.5L * i, 40.0L * i, 40.0L * i + 35, -30.0L * (i % 4),
-                                                "q-Last " + std::to_string(i)};
+        m.distributedLoads[i] = DistributedLoad{0.5L * i, 40.0L * i, 40.0L * i + 35,
+                                                -30.0L * (i % 4), "q-Last " + std::to_string(i)};
     m.momentLoadCount = kMaxMomentLoads;
     for (int i = 1; i <= kMaxMomentLoads; ++i)
         m.momentLoads[i] = MomentLoad{-25000.0L * i, 110.0L * i, 90, "Mb" + std::to_string(i)};
@@ -67,8 +67,8 @@ SampleProject FullProject() {
         m.axialLoads[i] = AxialLoad{i % 2 ? 3500.0L : -1250.5L, 200.0L * i, "Fax Längs"_oem};
     m.notchZoneCount = kMaxNotchZones;
     for (int i = 1; i <= kMaxNotchZones; ++i)
-        m.notchZones[i] = NotchZone{1.0L + 0.1L * i, 1.5, 1.25, 100.0L * i, 100.0L * i + 12.5L,
-                                    "Nut " + std::to_string(i)};
+        m.notchZones[i] = NotchZone{
+            1.0L + 0.1L * i, 1.5, 1.25, 100.0L * i, 100.0L * i + 12.5L, "Nut " + std::to_string(i)};
     m.supportType = kFiveHinges;
     m.supportX = {0, 500, 1000, 1500, 2345.678L};
     m.clampX = 0;
@@ -77,8 +77,9 @@ SampleProject FullProject() {
     m.racewayDiameterA = 62.5;
     m.contactAngleB = 40;
     m.racewayDiameterB = 0.001;
-    m.material = MaterialRecord{"1.0503", "C45E Vergütungsstahl nach EN 10083-2"_oem, 206000, 79300,
-                                1.1, 0.75, 7.85, 17, 0, 0};
+    m.material = MaterialRecord{
+        "1.0503", "C45E Vergütungsstahl nach EN 10083-2"_oem, 206000, 79300, 1.1, 0.75, 7.85, 17, 0,
+        0};
     m.materialSource = 3;
     m.selfWeightAsLoad = true;
     m.bucklingOn = false;
@@ -99,8 +100,9 @@ SampleProject FullProject() {
     ProjectDocumentation& d = p.doc;
     d.changeCount = kMaxChanges;
     for (int i = 1; i <= kMaxChanges; ++i) {
-        d.changes[i] = ChangeRecord{"Änderung Nr. "_oem + std::to_string(i), "0" + std::to_string(i % 9 + 1) + ".11.2026",
-                                    "HK", "Beschreibung " + std::to_string(i)};
+        d.changes[i] = ChangeRecord{"Änderung Nr. "_oem + std::to_string(i),
+                                    "0" + std::to_string(i % 9 + 1) + ".11.2026", "HK",
+                                    "Beschreibung " + std::to_string(i)};
     }
     d.changes[2].description = "Lager B verschoben\r\nKerbzone ergänzt\r\nMaterial C45E"_oem;
     d.drawing.replacementFor = "ZN-2025-0042";
