@@ -33,7 +33,9 @@ void StampToday(DbfHeader& h) {
     h.day = tm.tm_mday;
 }
 
-std::string MemoPath(const std::string& path) {
+}  // namespace
+
+std::string DbfMemoPath(const std::string& path) {
     std::size_t dot = path.find_last_of('.');
     std::size_t slash = path.find_last_of('/');
     std::string stem = (dot != std::string::npos && (slash == std::string::npos || dot > slash))
@@ -41,8 +43,6 @@ std::string MemoPath(const std::string& path) {
                            : path;
     return stem + ".dbt";
 }
-
-}  // namespace
 
 std::string DbfNotDbaseMessage(const std::string& path, const std::string& reason) {
     return path + " ist keine dBASE-Datenbank." + " (" + reason + ") [Use/OpenDbf]";
@@ -137,12 +137,12 @@ bool DbfTable::Create(const std::string& path, std::vector<DbfField> fields, Fil
         return Fail(DbfStatus::WriteFailed, "Fehler beim Schreiben von " + path);
     if (memo) {
         // An empty memo file: the next free block is block 1.
-        auto dbt = fs.OpenRandom(MemoPath(path), OpenMode::Create);
+        auto dbt = fs.OpenRandom(DbfMemoPath(path), OpenMode::Create);
         std::vector<std::uint8_t> block(512, 0);
         block[0] = 1;
         block[16] = 0x03;
         if (!dbt || !dbt->Write(0, block.data(), block.size()))
-            return Fail(DbfStatus::WriteFailed, "Fehler beim Schreiben von " + MemoPath(path));
+            return Fail(DbfStatus::WriteFailed, "Fehler beim Schreiben von " + DbfMemoPath(path));
     }
     file_ = std::move(file);
     path_ = path;

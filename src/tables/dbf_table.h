@@ -114,6 +114,9 @@ class DbfTable {
     std::string error_;
 };
 
+// The memo file beside a table: the path with its extension replaced by ".dbt".
+std::string DbfMemoPath(const std::string& path);
+
 // file name + " ist keine dBASE-Datenbank." + " (" + reason + ") [Use/OpenDbf]"
 std::string DbfNotDbaseMessage(const std::string& path, const std::string& reason);
 // "Datei " + path + " nicht gefunden oder kein Zugriffsrecht !"
