@@ -139,4 +139,8 @@ std::string FormatStressDecimals(const OutputSettings& s, Real x, int d) {
     return FormatDecimals(s, x, d);
 }
 
+std::uint16_t ToggledUnitSystem(std::uint16_t unitSystem) {
+    return unitSystem == 0 ? 1 : 0;
+}
+
 }  // namespace bxr

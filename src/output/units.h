@@ -34,6 +34,10 @@ std::string FormatQuantityFree(const OutputSettings& s, Quantity kind, Real x);
 std::string FormatLengthEcho(const OutputSettings& s, Real x);
 // FormatNumber of the converted value with the English field-format adjustments.
 std::string FormatQuantityField(const OutputSettings& s, Quantity kind, Real x, int w, int d);
+// The unit system after the metric/English button of a load dialog: 0 becomes 1, anything
+// else 0.
+std::uint16_t ToggledUnitSystem(std::uint16_t unitSystem);
+
 // Stress with automatic width.
 std::string FormatStressDecimals(const OutputSettings& s, Real x, int d);
 

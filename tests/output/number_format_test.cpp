@@ -206,6 +206,11 @@ TEST(ParseFloatTest, ReadsPointOrCommaAndGivesZeroForNonNumbers) {
     EXPECT_EQ(ParseFloat("inf"), 0.0L);
     EXPECT_EQ(ParseFloat("nan"), 0.0L);
     EXPECT_EQ(ParseFloat("."), 0.0L);
+    EXPECT_EQ(ParseFloat(",5"), 0.5L);
+    EXPECT_EQ(ParseFloat("-,25"), -0.25L);
+    EXPECT_EQ(ParseFloat("5."), 5.0L);
+    EXPECT_EQ(ParseFloat("0x10"), 0.0L);
+    EXPECT_EQ(ParseFloat("1e"), 0.0L);
 }
 
 TEST(ParseIntTest, DecimalIntegersOnly) {

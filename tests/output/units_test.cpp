@@ -153,5 +153,11 @@ TEST(FormatQuantityTest, StressWithAutomaticWidth) {
     EXPECT_EQ(FormatStressDecimals(kMetric, 123.456L, 2), "123.46");
 }
 
+TEST(UnitSystemTest, MetricButtonToggles) {
+    EXPECT_EQ(ToggledUnitSystem(0), 1);
+    EXPECT_EQ(ToggledUnitSystem(1), 0);
+    EXPECT_EQ(ToggledUnitSystem(7), 0);  // an unknown value goes back to metric
+}
+
 }  // namespace
 }  // namespace bxr
