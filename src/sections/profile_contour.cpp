@@ -58,13 +58,16 @@ void AppendMirrored(Outline& o, int from, int to, MirrorAxis axis, Real h) {
     }
 }
 
-// DIN 1025-1: I-beams with 14 % flange slope.
+// DIN 1025-1: I-beams with 14 % flange slope. The flange tips are rounded with their own
+// radius r2 (position 8) when the row gives one: with the web fillet radius there instead,
+// the weak-axis moment comes out about 4 % below the published value.
 Outline NarrowIBeam(const ProfileRow& r) {
     const Real h = r.value[3], b = r.value[4], s = r.value[5], t = r.value[6], rr = r.value[7];
+    const Real tipRadius = r.value[8] > 0 ? r.value[8] : rr;
     Outline o;
     Add(o, -b / 2, 0);
     Add(o, b / 2, 0);
-    AddFillet(o, {b / 2, 0, kPi / 2}, {b / 4, t, -0.139L}, rr);
+    AddFillet(o, {b / 2, 0, kPi / 2}, {b / 4, t, -0.139L}, tipRadius);
     AddFillet(o, {b / 4, t, 3.0025L}, {s / 2, h / 2, -kPi / 2}, rr);
     AppendMirrored(o, 6, 2, MirrorAxis::kMidHeight, h);
     AppendMirrored(o, 11, 2, MirrorAxis::kZAxis, h);
