@@ -1,0 +1,56 @@
+// Helpers for tests of the text outputs: a private temporary folder, reading a file back, a
+// file system whose writes fail part-way, and a launcher that records what it was asked to
+// start instead of starting it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "output/file_system.h"
+#include "output/process_launcher.h"
+
+namespace bxr::test {
+
+// A new empty folder under the temporary folder, with its trailing "/".
+std::string MakeTempFolder();
+// The bytes of a file; empty when it cannot be read.
+std::string Slurp(const std::string& path);
+// Writes bytes to a file (for fixtures).
+void WriteFile(const std::string& path, const std::string& bytes);
+// Lines of a text split at LF with a CR before it removed.
+std::vector<std::string> Lines(const std::string& bytes);
+
+// The disk, except that the failAt-th write to any created file fails, as on a full disk.
+class FailingWrites : public FileSystem {
+public:
+    explicit FailingWrites(int failAt) : failAt_(failAt) {}
+    std::optional<std::string> Read(const std::string& p, std::size_t n) override;
+    std::unique_ptr<WriteHandle> Create(const std::string& path) override;
+    bool Rename(const std::string& a, const std::string& b) override;
+    bool Remove(const std::string& p) override;
+    bool IsFile(const std::string& p) override;
+    bool IsFolder(const std::string& p) override;
+    std::optional<std::vector<std::string>> List(const std::string& f) override;
+    std::optional<FileDate> ModificationDate(const std::string& p) override;
+
+private:
+    int failAt_;
+};
+
+class RecordingLauncher : public ProcessLauncher {
+public:
+    std::vector<std::string> existing;  // programs that count as installed
+    std::vector<std::vector<std::string>> started;
+    bool ProgramExists(const std::string& program) override {
+        for (const auto& e : existing)
+            if (e == program) return true;
+        return false;
+    }
+    bool StartDetached(const std::vector<std::string>& argv) override {
+        started.push_back(argv);
+        return true;
+    }
+};
+
+}  // namespace bxr::test
