@@ -2,7 +2,9 @@
 
 namespace bxr {
 
-std::string NoDescriptionText() { return "keine Beschreibung dieser Fehlermeldung vorhanden."; }
+std::string NoDescriptionText() {
+    return "keine Beschreibung dieser Fehlermeldung vorhanden.";
+}
 
 ErrorDescriptions ErrorDescriptions::Load(FileSystem& files, const std::string& path) {
     auto bytes = files.Read(path, 4u << 20);
@@ -34,8 +36,7 @@ int ErrorDescriptions::Find(const std::string& message) const {
         const std::string& line = lines_[i];
         if (line.substr(0, kDescriptionKeyLength) != key) continue;
         std::size_t same = 0;
-        while (same < line.size() && same < message.size() && line[same] == message[same])
-            ++same;
+        while (same < line.size() && same < message.size() && line[same] == message[same]) ++same;
         if (best < 0 || same > bestLength) {
             best = static_cast<int>(i);
             bestLength = same;

@@ -21,7 +21,7 @@ struct MessageDescription {
 };
 
 class ErrorDescriptions {
-public:
+  public:
     // A file that cannot be read gives an empty set with loaded() false.
     static ErrorDescriptions Load(FileSystem& files, const std::string& path);
     static ErrorDescriptions Parse(const std::string& bytes);
@@ -41,7 +41,7 @@ public:
     // The file's bytes, every line ended by CR LF.
     std::string Serialize() const;
 
-private:
+  private:
     bool loaded_ = false;
     std::vector<std::string> lines_;
 };

@@ -63,8 +63,12 @@ std::vector<std::string> SplitLines(const std::string& bytes) {
 
 }  // namespace
 
-std::string ProgramHeading() { return "BXR  -  Trägerberechnung"_oem; }
-std::string ProgramVersion() { return "3.1"; }
+std::string ProgramHeading() {
+    return "BXR  -  Trägerberechnung"_oem;
+}
+std::string ProgramVersion() {
+    return "3.1";
+}
 
 std::string InsertAt(std::string line, const std::string& text, int column) {
     std::size_t at = column < 1 ? 0 : static_cast<std::size_t>(column - 1);
@@ -76,7 +80,8 @@ std::string InsertAt(std::string line, const std::string& text, int column) {
 std::string OemToDisplayLong(const OutputSettings& s, const std::string& oem) {
     // Code page 850 is one byte per character, so the text converts piece by piece.
     std::string out;
-    for (std::size_t at = 0; at < oem.size(); at += 200) out += OemToDisplay(s, oem.substr(at, 200));
+    for (std::size_t at = 0; at < oem.size(); at += 200)
+        out += OemToDisplay(s, oem.substr(at, 200));
     return out;
 }
 
@@ -84,9 +89,15 @@ std::string HtmlEscape(const std::string& utf8) {
     std::string out;
     for (char c : utf8) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
             default:
                 if (static_cast<unsigned char>(c) >= 32 || c == '\t') out += c;
         }
@@ -100,7 +111,9 @@ OutputChannel::~OutputChannel() {
     if (file_) file_->Close();
 }
 
-FileSystem& OutputChannel::files() const { return env_.files ? *env_.files : DiskFileSystem(); }
+FileSystem& OutputChannel::files() const {
+    return env_.files ? *env_.files : DiskFileSystem();
+}
 
 ProcessLauncher& OutputChannel::launcher() const {
     return env_.launcher ? *env_.launcher : SystemLauncher();
@@ -114,7 +127,8 @@ std::string OutputChannel::TempFolder() const {
 }
 
 OutputKind OutputChannel::kind() const {
-    if (destination_ == kSpreadsheet || destination_ == kProjectTable) return OutputKind::TabSeparated;
+    if (destination_ == kSpreadsheet || destination_ == kProjectTable)
+        return OutputKind::TabSeparated;
     if (destination_ == kHtml) return OutputKind::Html;
     return OutputKind::Plain;
 }
@@ -184,8 +198,8 @@ bool OutputChannel::Open(int destination, const std::string& defaultName) {
         case kNamedFile: {
             std::string proposed = JoinPath(env_.outputFolder, defaultName_);
             if (env_.ui) {
-                auto chosen = env_.ui->ChooseFileToSave("*.txt|*.txt", env_.outputFolder,
-                                                        defaultName_);
+                auto chosen =
+                    env_.ui->ChooseFileToSave("*.txt|*.txt", env_.outputFolder, defaultName_);
                 if (!chosen) {
                     Fail();
                     return false;
@@ -249,23 +263,33 @@ void OutputChannel::Emit(const std::string& bytes) {
     if (!file_->Write(bytes)) Fail();
 }
 
-void OutputChannel::EmitFormFeed() { Emit("\f"); }
+void OutputChannel::EmitFormFeed() {
+    Emit("\f");
+}
 
 std::string OutputChannel::SingleRule() const {
     switch (env_.settings.lineStyle) {
-        case 1: return std::string(kRuleWidth, '-');
-        case 2: return std::string(kRuleWidth, kBoxSingle);
-        case 3: return std::string(kRuleWidth, ' ');
-        default: return kCompressedMarker;
+        case 1:
+            return std::string(kRuleWidth, '-');
+        case 2:
+            return std::string(kRuleWidth, kBoxSingle);
+        case 3:
+            return std::string(kRuleWidth, ' ');
+        default:
+            return kCompressedMarker;
     }
 }
 
 std::string OutputChannel::DoubleRule() const {
     switch (env_.settings.lineStyle) {
-        case 1: return std::string(kRuleWidth, '=');
-        case 2: return std::string(kRuleWidth, kBoxDouble);
-        case 3: return std::string(kRuleWidth, ' ');
-        default: return kCompressedMarker;
+        case 1:
+            return std::string(kRuleWidth, '=');
+        case 2:
+            return std::string(kRuleWidth, kBoxDouble);
+        case 3:
+            return std::string(kRuleWidth, ' ');
+        default:
+            return kCompressedMarker;
     }
 }
 
@@ -395,7 +419,9 @@ void OutputChannel::WriteParameterLine(const std::string& description, const std
                 Emit(std::string("<TABLE BORDER = \"2\" WIDTH= \"100%\">") + kEol);
                 htmlTableOpen_ = true;
             }
-            auto cell = [&](const std::string& t) { return HtmlEscape(OemToDisplayLong(env_.format, t)); };
+            auto cell = [&](const std::string& t) {
+                return HtmlEscape(OemToDisplayLong(env_.format, t));
+            };
             Emit("<TR><TD>" + cell(description) + "</TD><TD>" + cell(symbol) + "</TD><TD>" +
                  cell(unit) + "</TD><TD><DIV ALIGN=RIGHT>" + cell(value) + "</DIV></TD></TR>" +
                  kEol);
@@ -441,8 +467,7 @@ void OutputChannel::EndPageBody(bool atClose) {
         feed = pageHasLines_ && (env_.settings.headerMode == 2 || env_.settings.lineStyle == 4) &&
                destination_ != kScreen;
     if (feed) EmitFormFeed();
-    if (!atClose && pauseEachPage_ && !failed_ &&
-        !Ask("Blatt in Drucker einlegen.  Fortfahren ?"))
+    if (!atClose && pauseEachPage_ && !failed_ && !Ask("Blatt in Drucker einlegen.  Fortfahren ?"))
         Fail();
 }
 
@@ -472,7 +497,9 @@ void OutputChannel::EndPage() {
 }
 
 void OutputChannel::WriteHtmlHead() {
-    auto text = [&](const std::string& oem) { return HtmlEscape(OemToDisplayLong(env_.format, oem)); };
+    auto text = [&](const std::string& oem) {
+        return HtmlEscape(OemToDisplayLong(env_.format, oem));
+    };
     Emit("<!-- " + WithoutBlanks(FileNameOf(path_)) + " -->" + kEol);
     Emit(std::string("<HTML>") + kEol);
     Emit("<head><meta charset=\"utf-8\"><title>" + text(ProgramHeading()) + "</title></head>" +
@@ -502,7 +529,9 @@ std::string OutputChannel::ProjectTableName() const {
     return (env_.projectName.empty() ? StripExtension(defaultName_) : env_.projectName) + ".txt";
 }
 
-std::string OutputChannel::Now() const { return env_.now ? env_.now() : TimeText(); }
+std::string OutputChannel::Now() const {
+    return env_.now ? env_.now() : TimeText();
+}
 
 void OutputChannel::WritePageHeader(bool firstPage, int totalPages) {
     if (!file_ || failed_) return;
@@ -597,10 +626,9 @@ bool OutputChannel::Print(const std::string& file, bool removeAfter) {
     }
     // The file goes only after the print command has taken it into its queue; the shell
     // runs detached, so the report never waits for the printer.
-    std::vector<std::string> argv = {"/bin/sh", "-c",
-                                     removeAfter ? "\"$0\" -- \"$1\" && rm -f -- \"$1\""
-                                                 : "\"$0\" -- \"$1\"",
-                                     command, file};
+    std::vector<std::string> argv = {
+        "/bin/sh", "-c", removeAfter ? "\"$0\" -- \"$1\" && rm -f -- \"$1\"" : "\"$0\" -- \"$1\"",
+        command, file};
     if (!launcher().StartDetached(argv)) {
         Notice("Der Druckbefehl \""_oem + command + "\" konnte nicht gestartet werden.");
         return false;

@@ -43,9 +43,9 @@ struct ChannelSettings {
     bool askDestination = false;
     int lineStyle = 2;  // 1 "***", 2 "---" (box lines), 3 blanks, 4 compressed
     int linesPerPage = 66;
-    int spaceLines = 0;   // blank lines above the page header
-    int headerMode = 1;   // 1 header on every page, 2 on the first page only
-    int printerPort = 1;  // kept for the configuration; the print command picks the printer
+    int spaceLines = 0;       // blank lines above the page header
+    int headerMode = 1;       // 1 header on every page, 2 on the first page only
+    int printerPort = 1;      // kept for the configuration; the print command picks the printer
     std::string textProgram;  // empty or a Windows path: the desktop's default (xdg-open)
     std::string htmlBrowser;  // likewise
     std::string tempFolder;   // empty: TMPDIR, then /tmp
@@ -55,14 +55,14 @@ struct ChannelSettings {
 
 // What the channel needs from the program around it.
 struct ChannelEnvironment {
-    Ui* ui = nullptr;            // may be null: questions then count as cancelled
-    bool* abortFlag = nullptr;   // the program's abort flag
+    Ui* ui = nullptr;           // may be null: questions then count as cancelled
+    bool* abortFlag = nullptr;  // the program's abort flag
     OutputSettings format;
     ChannelSettings settings;
-    std::string outputFolder;    // folder of named outputs; empty: the current folder
-    std::string projectFile;     // shown in the page header
-    std::string projectName;     // currentName: names the batch output
-    FileSystem* files = nullptr;  // null: the disk
+    std::string outputFolder;             // folder of named outputs; empty: the current folder
+    std::string projectFile;              // shown in the page header
+    std::string projectName;              // currentName: names the batch output
+    FileSystem* files = nullptr;          // null: the disk
     ProcessLauncher* launcher = nullptr;  // null: the system
     TextWindow* textWindow = nullptr;     // null: the channel keeps the text (keptText)
     std::function<std::string()> today;   // null: TodayText
@@ -70,7 +70,7 @@ struct ChannelEnvironment {
 };
 
 class OutputChannel {
-public:
+  public:
     explicit OutputChannel(ChannelEnvironment env);
     ~OutputChannel();
     OutputChannel(const OutputChannel&) = delete;
@@ -135,7 +135,7 @@ public:
     std::string SingleRule() const;
     std::string DoubleRule() const;
 
-private:
+  private:
     void Emit(const std::string& line);
     void Notice(const std::string& text);
     void EmitFormFeed();

@@ -11,10 +11,12 @@
 namespace bxr {
 namespace {
 
-bool IsExecutable(const std::string& path) { return ::access(path.c_str(), X_OK) == 0; }
+bool IsExecutable(const std::string& path) {
+    return ::access(path.c_str(), X_OK) == 0;
+}
 
 class System : public ProcessLauncher {
-public:
+  public:
     bool ProgramExists(const std::string& program) override {
         if (program.empty()) return false;
         if (program.find('/') != std::string::npos) return IsExecutable(program);

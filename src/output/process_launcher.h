@@ -9,7 +9,7 @@
 namespace bxr {
 
 class ProcessLauncher {
-public:
+  public:
     virtual ~ProcessLauncher() = default;
     // True when the program can be started: a path to an executable file, or a name found
     // on PATH.

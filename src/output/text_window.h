@@ -8,14 +8,14 @@
 namespace bxr {
 
 class TextWindow {
-public:
+  public:
     virtual ~TextWindow() = default;
     // title and text are UTF-8; lines end with "\n".
     virtual void ShowText(const std::string& title, const std::string& text) = 0;
 };
 
 class KeptTextWindow : public TextWindow {
-public:
+  public:
     struct Shown {
         std::string title;
         std::string text;

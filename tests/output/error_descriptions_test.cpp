@@ -25,7 +25,7 @@ TEST(ErrorDescriptions, MessagesAreFoundByTheirFirst14Characters) {
     EXPECT_TRUE(a.found);
     EXPECT_EQ(a.cause, "Die Fläche ist null.");
     EXPECT_EQ(a.remedy, "Kontur prüfen.");
-    EXPECT_FALSE(d.Describe("Fatal  : A = ").found);  // only 13 characters agree
+    EXPECT_FALSE(d.Describe("Fatal  : A = ").found);     // only 13 characters agree
     EXPECT_FALSE(d.Describe("fatal  : A = 0 !").found);  // compared exactly
 }
 

@@ -33,7 +33,9 @@ struct Fixture {
     }
 };
 
-std::string Margin(const std::string& s) { return "       " + s; }
+std::string Margin(const std::string& s) {
+    return "       " + s;
+}
 
 TEST(OutputChannelPlain, ParameterLinePutsTheFourTextsAtColumns1_35_44_56) {
     Fixture f;
@@ -55,7 +57,8 @@ TEST(OutputChannelPlain, ParameterLinePutsTheFourTextsAtColumns1_35_44_56) {
     // The file destinations leave a converted copy and say so.
     EXPECT_EQ(Lines(Slurp(f.folder + "outwin.txt")), lines);
     ASSERT_EQ(ch.notices().size(), 1u);
-    EXPECT_EQ(ch.notices()[0], f.folder + "OUTDOS.TXT und Windows-Datei outwin.txt wurden angelegt..");
+    EXPECT_EQ(ch.notices()[0],
+              f.folder + "OUTDOS.TXT und Windows-Datei outwin.txt wurden angelegt..");
 }
 
 TEST(OutputChannelPlain, PageHeaderLinesCountAndANewPageStartsWhenThePageIsFull) {
@@ -225,7 +228,8 @@ TEST(OutputChannelHtml, TablesCloseBeforeHeadingsAndTheDocumentEndsWithItsTail) 
     EXPECT_EQ(lines[0], "<!-- welle.htm -->");
     EXPECT_EQ(lines[1], "<HTML>");
     std::size_t table = 0;
-    while (table < lines.size() && lines[table] != "<TABLE BORDER = \"2\" WIDTH= \"100%\">") ++table;
+    while (table < lines.size() && lines[table] != "<TABLE BORDER = \"2\" WIDTH= \"100%\">")
+        ++table;
     ASSERT_LT(table + 4, lines.size());
     EXPECT_EQ(lines[table + 1],
               "<TR><TD>E</TD><TD>E</TD><TD>MPa</TD><TD><DIV ALIGN=RIGHT>210000</DIV></TD></TR>");
@@ -234,7 +238,8 @@ TEST(OutputChannelHtml, TablesCloseBeforeHeadingsAndTheDocumentEndsWithItsTail) 
     EXPECT_EQ(lines[lines.size() - 2], "</BODY>");
     EXPECT_EQ(lines.back(), "</HTML>");
     ASSERT_EQ(f.launcher.started.size(), 1u);
-    EXPECT_EQ(f.launcher.started[0], (std::vector<std::string>{"xdg-open", f.folder + "welle.htm"}));
+    EXPECT_EQ(f.launcher.started[0],
+              (std::vector<std::string>{"xdg-open", f.folder + "welle.htm"}));
 }
 
 TEST(OutputChannelHtml, AMissingBrowserIsReportedAndTheFileStays) {
@@ -353,8 +358,7 @@ TEST(OutputChannelMessages, EachMessageComesWithCauseAndRemedyOrTheNoDescription
     CalcMessages messages;
     messages.Add("Fatal  : A = 0 !");
     messages.Add("Warnung: ohne Text");
-    auto descriptions =
-        ErrorDescriptions::Parse("Fatal  : A = 0 !\r\nUrsache A\r\nAbhilfe A\r\n");
+    auto descriptions = ErrorDescriptions::Parse("Fatal  : A = 0 !\r\nUrsache A\r\nAbhilfe A\r\n");
     ch.WriteMessages(messages, descriptions);
     ASSERT_TRUE(ch.Close());
     auto lines = Lines(Slurp(f.folder + "OUTDOS.TXT"));

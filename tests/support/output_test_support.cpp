@@ -63,9 +63,15 @@ std::unique_ptr<WriteHandle> FailingWrites::Create(const std::string& path) {
 bool FailingWrites::Rename(const std::string& a, const std::string& b) {
     return DiskFileSystem().Rename(a, b);
 }
-bool FailingWrites::Remove(const std::string& p) { return DiskFileSystem().Remove(p); }
-bool FailingWrites::IsFile(const std::string& p) { return DiskFileSystem().IsFile(p); }
-bool FailingWrites::IsFolder(const std::string& p) { return DiskFileSystem().IsFolder(p); }
+bool FailingWrites::Remove(const std::string& p) {
+    return DiskFileSystem().Remove(p);
+}
+bool FailingWrites::IsFile(const std::string& p) {
+    return DiskFileSystem().IsFile(p);
+}
+bool FailingWrites::IsFolder(const std::string& p) {
+    return DiskFileSystem().IsFolder(p);
+}
 std::optional<std::vector<std::string>> FailingWrites::List(const std::string& f) {
     return DiskFileSystem().List(f);
 }

@@ -23,7 +23,7 @@ std::vector<std::string> Lines(const std::string& bytes);
 
 // The disk, except that the failAt-th write to any created file fails, as on a full disk.
 class FailingWrites : public FileSystem {
-public:
+  public:
     explicit FailingWrites(int failAt) : failAt_(failAt) {}
     std::optional<std::string> Read(const std::string& p, std::size_t n) override;
     std::unique_ptr<WriteHandle> Create(const std::string& path) override;
@@ -34,12 +34,12 @@ public:
     std::optional<std::vector<std::string>> List(const std::string& f) override;
     std::optional<FileDate> ModificationDate(const std::string& p) override;
 
-private:
+  private:
     int failAt_;
 };
 
 class RecordingLauncher : public ProcessLauncher {
-public:
+  public:
     std::vector<std::string> existing;  // programs that count as installed
     std::vector<std::vector<std::string>> started;
     bool ProgramExists(const std::string& program) override {
