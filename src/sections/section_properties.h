@@ -40,10 +40,10 @@ struct SectionState {
     ExpandedPolygon polygon;
     SectionExtents extents;
     SectionProperties props;
-    Real density = 7.8;       // SectionDensity, kg/dm³
-    Real massLength = 1000;   // SectionMassLength, mm
-    Real volume = 0;          // mm³
-    Real mass = 0;            // kg
+    Real density = 7.8;      // SectionDensity, kg/dm³
+    Real massLength = 1000;  // SectionMassLength, mm
+    Real volume = 0;         // mm³
+    Real mass = 0;           // kg
 };
 
 }  // namespace bxr
