@@ -1,0 +1,113 @@
+#include "app/calc_message_display.h"
+
+#include <cstdlib>
+
+#include "app/ui.h"
+#include "output/code_page.h"
+
+namespace bxr {
+
+MessageDescriptionForm::MessageDescriptionForm(const std::string& message, const std::string& cause,
+                                               const std::string& remedy)
+    : cause_(cause), remedy_(remedy) {
+    caption = "Fehlermeldung";
+    fields = {{"Edit_meldung", "Fehlermeldung", message, false, true},
+              {"Memo_ursache", "Ursache", cause, true, true},
+              {"Memo_abhilfe", "Abhilfe", remedy, true, true}};
+    buttons = {{"Button_ok", "OK", true, true}, {"Button_hilfe", "&Hilfe", true, true}};
+}
+
+bool MessageDescriptionForm::Press(const std::string& buttonName) {
+    if (buttonName == "Button_ok") {
+        accepted_ = true;
+        return true;
+    }
+    if (buttonName == "Button_hilfe") {
+        helpShown = kMessageDescriptionHelp;
+        return false;
+    }
+    accepted_ = false;  // closing the window
+    return true;
+}
+
+std::string ConfiguredTempFolder(const Configuration& config) {
+    if (!config.tempFolder.empty()) return config.tempFolder;
+    const char* tmp = std::getenv("TMPDIR");
+    return tmp && *tmp ? tmp : "/tmp";
+}
+
+std::string DescriptionFilePath(const Configuration& config) {
+    if (!config.pltFolder.empty()) return JoinPath(config.pltFolder, kDescriptionFileName);
+    FileSystem& disk = DiskFileSystem();
+    if (!config.programFolder.empty()) {
+        for (const char* sub : {"data", "../share/bxr", "../data"}) {
+            std::string p = JoinPath(JoinPath(config.programFolder, sub), kDescriptionFileName);
+            if (disk.IsFile(p)) return p;
+        }
+    }
+#ifdef BXR_SOURCE_DATA_DIR
+    return JoinPath(BXR_SOURCE_DATA_DIR, kDescriptionFileName);
+#else
+    return kDescriptionFileName;
+#endif
+}
+
+namespace {
+
+// The description file goes to the temporary folder first and from there back over the
+// original, so that a failed write never leaves the help folder without its file.
+void SaveDescription(Workspace& ws, const std::string& message, const std::string& cause,
+                     const std::string& remedy, FileSystem& files) {
+    const std::string path = DescriptionFilePath(ws.config);
+    const std::string temp = JoinPath(ConfiguredTempFolder(ws.config), kDescriptionFileName);
+    if (temp == path) return;
+    ErrorDescriptions d = ErrorDescriptions::Load(files, path);
+    if (!d.Replace(message, cause, remedy)) {
+        ws.ui->ShowMessage(message + " not found.");
+        return;
+    }
+    const std::string bytes = d.Serialize();
+    if (!WriteFileSafely(files, temp, bytes) || !WriteFileSafely(files, path, bytes)) {
+        ws.ui->ShowMessage(path + " kann nicht geschrieben werden.");
+        ws.abortFlag = true;
+    }
+}
+
+}  // namespace
+
+void ShowMessageDescription(Workspace& ws, const std::string& message, FileSystem& files) {
+    if (!ws.ui) return;
+    ErrorDescriptions d = ErrorDescriptions::Load(files, DescriptionFilePath(ws.config));
+    MessageDescription found = d.Describe(message);
+    if (!found.found) {
+        ws.ui->ShowMessage("keine Beschreibung dieser Fehlermeldung vorhanden.");
+        return;
+    }
+    MessageDescriptionForm form(message, found.cause, found.remedy);
+    if (!ws.ui->RunForm(form)) return;
+    if (!form.Changed()) return;
+    auto save = ws.ui->AskYesNo("Save Changes ?");
+    if (save && *save) SaveDescription(ws, message, form.Cause(), form.Remedy(), files);
+}
+
+void ShowCalcMessages(Workspace& ws, bool noGui, FileSystem& files) {
+    if (noGui || !ws.ui) return;
+    if (ws.messages.empty()) {
+        ws.ui->ShowMessage("Berechnung erfolgreich ohne Fehlermeldungen");
+        return;
+    }
+    std::vector<std::string> items = ws.messages.entries;
+    items.push_back("Weiter/zurück..."_oem);
+    const int last = static_cast<int>(items.size());
+    int preselected = ws.config.helpLevel == 2 ? 1 : last;
+    while (true) {
+        auto chosen = ws.ui->Choose(
+            "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.", items,
+            preselected);
+        if (!chosen || *chosen < 1 || *chosen >= last) return;
+        ShowMessageDescription(ws, items[*chosen - 1], files);
+        preselected = *chosen + 1;
+    }
+}
+
+}  // namespace bxr
