@@ -1,0 +1,103 @@
+#include "app/material_dialog.h"
+
+#include "app/real_prompt.h"
+#include "output/code_page.h"
+#include "output/number_format.h"
+#include "output/units.h"
+
+namespace bxr {
+
+MaterialDialog::MaterialDialog(MaterialRecord& material, OutputSettings& settings,
+                               Editable editable)
+    : material_(material), settings_(settings), shown_(material) {
+    caption = "Werkstoff";
+    fields = {
+        {"Edit_name", "Werkstoff", "", editable.name, true},
+        {"Edit_e", "Elastizitätsmodul E"_oem, "", editable.e, true},
+        {"Edit_g", "Schubmodul G", "", editable.g, true},
+        {"Edit_rho", "Dichte", "", editable.density, true},
+        {"Edit_etak", "Empfindlichkeitskennziffer f.Kerbwirkung eta k", "",
+         editable.notchSensitivity, true},
+        {"Edit_ok", "Oberflächenkennziffer ok"_oem, "", editable.surfaceFactor, true},
+        {"Label_unitE", "", "", false, true},
+        {"Label_unitG", "", "", false, true},
+        {"Label_unitRho", "", "", false, true},
+    };
+    buttons = {{"Button_ok", "OK"},
+               {"Button_cancel", "Abbrechen"},
+               {"Button_help", "&Hilfetext"},
+               {"Button_helpPicture", "Hilfe&bild"},
+               {"Button_unit", "MPa <--> psi"}};
+    Show();
+}
+
+void MaterialDialog::Show() {
+    Field("Edit_name")->text = shown_.name;
+    Field("Edit_e")->text =
+        FormatFreeLong(settings_, ToDisplayUnits(settings_, Quantity::Stress, shown_.e));
+    Field("Edit_g")->text =
+        FormatFreeLong(settings_, ToDisplayUnits(settings_, Quantity::Stress, shown_.g));
+    Field("Edit_rho")->text = FormatFreeLong(settings_, shown_.density);
+    Field("Edit_etak")->text = FormatFreeLong(settings_, shown_.notchSensitivity);
+    Field("Edit_ok")->text = FormatFreeLong(settings_, shown_.surfaceFactor);
+    Field("Label_unitE")->text = UnitText(settings_, Quantity::Stress);
+    Field("Label_unitG")->text = UnitText(settings_, Quantity::Stress);
+    Field("Label_unitRho")->text = "kg/dm3";
+}
+
+bool MaterialDialog::ReadFields(MaterialRecord& into) {
+    struct Number {
+        const char* field;
+        Real* target;
+        bool stress;
+    };
+    const Number numbers[] = {{"Edit_e", &into.e, true},
+                              {"Edit_g", &into.g, true},
+                              {"Edit_rho", &into.density, false},
+                              {"Edit_etak", &into.notchSensitivity, false},
+                              {"Edit_ok", &into.surfaceFactor, false}};
+    for (const Number& n : numbers) {
+        const std::string& text = Field(n.field)->text;
+        const std::optional<Real> v = ParseTypedReal(text);
+        if (!v) {
+            message = "Ungültige Eingabe "_oem + "\"" + text + "\" !";
+            return false;
+        }
+        // Display units back to N/mm²: the conversion of one display unit gives the factor.
+        *n.target = n.stress ? *v / ToDisplayUnits(settings_, Quantity::Stress, 1) : *v;
+    }
+    into.name = CutText(Field("Edit_name")->text, kMaterialNameLength);
+    return true;
+}
+
+bool MaterialDialog::Press(const std::string& buttonName) {
+    message.clear();
+    if (buttonName == "Button_ok") {
+        MaterialRecord typed = shown_;
+        if (!ReadFields(typed)) return false;
+        material_.name = typed.name;
+        material_.e = typed.e;
+        material_.g = typed.g;
+        material_.density = typed.density;
+        material_.notchSensitivity = typed.notchSensitivity;
+        material_.surfaceFactor = typed.surfaceFactor;
+        accepted_ = true;
+        closed_ = true;
+        return true;
+    }
+    if (buttonName == "Button_cancel") {
+        accepted_ = false;
+        closed_ = true;
+        return true;
+    }
+    if (buttonName == "Button_unit") {
+        if (!ReadFields(shown_)) return false;
+        settings_.unitSystem = ToggledUnitSystem(settings_.unitSystem);
+        Show();
+        return false;
+    }
+    // The help buttons show help texts kept beside the program; the dialog stays open.
+    return false;
+}
+
+}  // namespace bxr

@@ -1,0 +1,39 @@
+// The material dialog "Werkstoff" (TForm_bxrwst): name, E, G, density, eta k and ok of the
+// model's material. E and G are shown in the current stress unit; "MPa <--> psi" switches the
+// unit system with the typed values kept. OK stores all six fields; Cancel stores nothing.
+#pragma once
+
+#include "app/form_model.h"
+#include "model/beam_model.h"
+#include "output/output_settings.h"
+
+namespace bxr {
+
+class MaterialDialog : public FormModel {
+  public:
+    // Which fields the user may change; the others are shown disabled.
+    struct Editable {
+        bool name = true, e = true, g = true, density = true, notchSensitivity = true,
+             surfaceFactor = true;
+    };
+
+    MaterialDialog(MaterialRecord& material, OutputSettings& settings, Editable editable);
+
+    bool Press(const std::string& buttonName) override;
+    bool Accepted() const override { return accepted_; }
+    bool Closed() const { return closed_; }
+
+  private:
+    void Show();
+    // Reads the typed fields into values in model units; false with the message set when a
+    // number field does not parse.
+    bool ReadFields(MaterialRecord& into);
+
+    MaterialRecord& material_;
+    OutputSettings& settings_;
+    MaterialRecord shown_;
+    bool accepted_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace bxr
