@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "output/number_format.h"
+#include "output/text_helpers.h"
+
 namespace bxr {
 namespace {
 
@@ -358,20 +361,7 @@ void DbfTable::UnlockFile() {
 }
 
 Real ParseDbfNumber(const std::string& text) {
-    std::string s;
-    for (char c : text)
-        if (c != ' ') s += c;
-    if (s.empty()) return 0;
-    std::size_t comma = s.find(',');
-    if (comma != std::string::npos) s[comma] = '.';
-    for (char c : s)
-        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '+' ||
-              c == 'e' || c == 'E'))
-            return 0;
-    char* end = nullptr;
-    Real v = std::strtold(s.c_str(), &end);
-    if (end != s.c_str() + s.size() || !std::isfinite(v)) return 0;
-    return v;
+    return ParseFloat(RemoveBlanks(text));
 }
 
 }  // namespace bxr

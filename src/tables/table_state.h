@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "tables/dbf_index.h"
 #include "tables/dbf_table.h"
 
 namespace bxr {
@@ -13,6 +14,7 @@ struct TableState {
     static constexpr std::size_t kSearchTextLength = 50;
 
     DbfTable table;        // closed when no table is open; its record buffer is the current record
+    DbfIndex index;        // the active order while open; file order otherwise
     std::string fileName;  // the file actually opened (the copy when one was made)
     std::string title1;    // code page 850
     std::string title2;
