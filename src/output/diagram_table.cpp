@@ -4,6 +4,7 @@
 
 #include "output/code_page.h"
 #include "output/number_format.h"
+#include "output/result_table.h"
 
 namespace bxr {
 
@@ -76,6 +77,20 @@ std::vector<std::vector<std::string>> DiagramTableRows(
         rows.push_back(std::move(cells));
     }
     return rows;
+}
+
+bool WriteDiagramTable(OutputChannel& out, DiagramTableKind kind,
+                       const std::vector<DiagramSample>& samples,
+                       const std::function<std::vector<Real>(int station)>& valuesOf) {
+    const DiagramTableLayout layout = DiagramTableColumns(kind);
+    const std::vector<int> widths(layout.headers.size() - 1, layout.columnWidth);
+    ResultTable table(out, layout.firstWidth, layout.headers, widths);
+    for (const auto& row : DiagramTableRows(out.format(), kind, samples, valuesOf)) {
+        if (out.Failed()) break;
+        table.AddRow(row);
+    }
+    table.Close();
+    return !out.Failed();
 }
 
 }  // namespace bxr

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/beam_model.h"
+#include "output/output_channel.h"
 #include "output/output_settings.h"
 
 namespace bxr {
@@ -77,5 +78,11 @@ std::vector<std::vector<std::string>> DiagramTableRows(
     const OutputSettings& settings, DiagramTableKind kind,
     const std::vector<DiagramSample>& samples,
     const std::function<std::vector<Real>(int station)>& valuesOf);
+
+// Writes the table through an open channel: the fixed head, then one row per sample. False
+// when the channel failed on the way (the abort flag is then set by the channel).
+bool WriteDiagramTable(OutputChannel& out, DiagramTableKind kind,
+                       const std::vector<DiagramSample>& samples,
+                       const std::function<std::vector<Real>(int station)>& valuesOf);
 
 }  // namespace bxr

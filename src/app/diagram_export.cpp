@@ -1,0 +1,43 @@
+#include "app/diagram_export.h"
+
+#include <algorithm>
+
+#include "app/ui.h"
+#include "output/number_format.h"
+#include "output/text_helpers.h"
+
+namespace bxr {
+
+std::optional<DiagramTableRequest> AskDiagramTableRequest(Ui& ui, int segments) {
+    const auto chosen = ui.Choose(DiagramTableChoicePrompt(), DiagramTableChoices(), 1);
+    if (!chosen || *chosen < 1 || *chosen > 3) return std::nullopt;
+    const auto typed = ui.AskText(DiagramTableCountPrompt(), IntText(segments));
+    if (!typed) return std::nullopt;
+    const long most = std::max(segments, 1);
+    const long fewest = std::min<long>(kDiagramTableMinPoints, most);
+    const long count = std::clamp(ParseInt(*typed), fewest, most);
+    return DiagramTableRequest{static_cast<DiagramTableKind>(*chosen), static_cast<int>(count)};
+}
+
+bool ExportDiagramTable(Workspace& ws, OutputChannel& out, const DiagramExportSource& source) {
+    ws.abortFlag = false;
+    if (!ws.ui || !source.values) return false;
+    const auto request = AskDiagramTableRequest(*ws.ui, source.segments);
+    if (!request) {
+        ws.abortFlag = true;
+        return false;
+    }
+    const std::string name = ws.currentName.empty() ? std::string() : ws.currentName + ".TXT";
+    if (!out.Open(kAskOrDefault, name)) return false;
+    out.SetDocumentHead("BXR V" + ProgramVersion(), ws.model.drawingName, ws.model.drawingNumber,
+                        {"", "", ""});
+    out.SetPageHeaders(false);
+    const DiagramTableKind kind = request->kind;
+    const bool written = WriteDiagramTable(
+        out, kind, DiagramTableSamples(source.length, source.segments, request->count),
+        [&](int station) { return source.values(station, kind); });
+    const bool closed = out.Close();
+    return written && closed;
+}
+
+}  // namespace bxr

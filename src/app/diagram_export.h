@@ -1,0 +1,37 @@
+// The "export" command of the diagram menu: the station results as a text table.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "model/workspace.h"
+#include "output/diagram_table.h"
+#include "output/output_channel.h"
+
+namespace bxr {
+
+struct DiagramTableRequest {
+    DiagramTableKind kind = DiagramTableKind::Forces;
+    int count = 0;  // points along the beam
+};
+
+// Asks which table and how many points (a whole number, limited to 50..segments, proposing
+// segments; text that is not a number counts as 0 and so gives 50). Nothing when the user
+// cancels either question.
+std::optional<DiagramTableRequest> AskDiagramTableRequest(Ui& ui, int segments);
+
+// Where the table's values come from: the beam length, the segment count of the last
+// calculation and the values of a station for a table (DiagramTableValues of the station).
+struct DiagramExportSource {
+    Real length = 0;
+    int segments = 0;
+    std::function<std::vector<Real>(int station, DiagramTableKind kind)> values;
+};
+
+// The whole command on current results: asks, opens the output as the project name + ".TXT"
+// without page headers, writes the table, closes and shows it. Clears the abort flag first;
+// a cancelled question sets it and writes nothing. True when a table was written.
+bool ExportDiagramTable(Workspace& ws, OutputChannel& out, const DiagramExportSource& source);
+
+}  // namespace bxr
