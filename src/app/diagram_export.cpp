@@ -1,28 +1,29 @@
 #include "app/diagram_export.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "app/real_prompt.h"
 #include "app/ui.h"
-#include "output/number_format.h"
-#include "output/text_helpers.h"
 
 namespace bxr {
 
-std::optional<DiagramTableRequest> AskDiagramTableRequest(Ui& ui, int segments) {
+std::optional<DiagramTableRequest> AskDiagramTableRequest(Ui& ui, const OutputSettings& settings,
+                                                          int segments) {
     const auto chosen = ui.Choose(DiagramTableChoicePrompt(), DiagramTableChoices(), 1);
     if (!chosen || *chosen < 1 || *chosen > 3) return std::nullopt;
-    const auto typed = ui.AskText(DiagramTableCountPrompt(), IntText(segments));
+    const int most = std::max(segments, 1);
+    const int fewest = std::min(kDiagramTableMinPoints, most);
+    const auto typed = AskRealInRange(ui, settings, DiagramTableCountPrompt(), most, fewest, most);
     if (!typed) return std::nullopt;
-    const long most = std::max(segments, 1);
-    const long fewest = std::min<long>(kDiagramTableMinPoints, most);
-    const long count = std::clamp(ParseInt(*typed), fewest, most);
-    return DiagramTableRequest{static_cast<DiagramTableKind>(*chosen), static_cast<int>(count)};
+    const int count = std::clamp(static_cast<int>(std::nearbyint(*typed)), fewest, most);
+    return DiagramTableRequest{static_cast<DiagramTableKind>(*chosen), count};
 }
 
 bool ExportDiagramTable(Workspace& ws, OutputChannel& out, const DiagramExportSource& source) {
     ws.abortFlag = false;
     if (!ws.ui || !source.values) return false;
-    const auto request = AskDiagramTableRequest(*ws.ui, source.segments);
+    const auto request = AskDiagramTableRequest(*ws.ui, ws.output(), source.segments);
     if (!request) {
         ws.abortFlag = true;
         return false;

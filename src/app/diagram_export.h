@@ -16,10 +16,11 @@ struct DiagramTableRequest {
     int count = 0;  // points along the beam
 };
 
-// Asks which table and how many points (a whole number, limited to 50..segments, proposing
-// segments; text that is not a number counts as 0 and so gives 50). Nothing when the user
-// cancels either question.
-std::optional<DiagramTableRequest> AskDiagramTableRequest(Ui& ui, int segments);
+// Asks which table and how many points: a whole number from 50 to segments, proposing
+// segments, through the shared range prompt (refused texts and values are asked again; a
+// fraction is rounded). Nothing when the user cancels either question.
+std::optional<DiagramTableRequest> AskDiagramTableRequest(Ui& ui, const OutputSettings& settings,
+                                                          int segments);
 
 // Where the table's values come from: the beam length, the segment count of the last
 // calculation and the values of a station for a table (DiagramTableValues of the station).

@@ -42,26 +42,32 @@ struct Fixture {
     std::vector<std::string> Written() { return Lines(Slurp(folder + "OUTDOS.TXT")); }
 };
 
-TEST(AskDiagramTableRequest, ProposesTheSegmentCountAndLimitsTheAnswer) {
-    test::ScriptedUi ui({3, std::string("5000")});
-    auto r = AskDiagramTableRequest(ui, 800);
+TEST(AskDiagramTableRequest, ProposesTheSegmentCountAndAsksAgainOutsideTheRange) {
+    const OutputSettings settings;
+    test::ScriptedUi ui({3, std::string("5000"), std::string("10"), std::string("800")});
+    auto r = AskDiagramTableRequest(ui, settings, 800);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->kind, DiagramTableKind::ResultantStresses);
     EXPECT_EQ(r->count, 800);
     ASSERT_EQ(ui.choiceItems.size(), 1u);
     EXPECT_EQ(ui.choiceItems[0].size(), 3u);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0], "G\x81ltiger Wertebereich: 50 .. 800 !");
+    EXPECT_TRUE(ui.Exhausted());
 
-    test::ScriptedUi few({1, std::string("10")});
-    EXPECT_EQ(AskDiagramTableRequest(few, 800)->count, 50);
-    test::ScriptedUi garbage({1, std::string("viele")});
-    EXPECT_EQ(AskDiagramTableRequest(garbage, 800)->count, 50);
-    test::ScriptedUi typed({2, std::string(" 120 ")});
-    EXPECT_EQ(AskDiagramTableRequest(typed, 800)->count, 120);
+    test::ScriptedUi garbage({1, std::string("viele"), std::string("120,4")});
+    r = AskDiagramTableRequest(garbage, settings, 800);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->count, 120);
+    EXPECT_EQ(garbage.messages.size(), 1u);
+
+    test::ScriptedUi lowest({2, std::string(" 50 ")});
+    EXPECT_EQ(AskDiagramTableRequest(lowest, settings, 800)->count, 50);
 
     test::ScriptedUi cancelChoice({Cancel{}});
-    EXPECT_FALSE(AskDiagramTableRequest(cancelChoice, 800));
+    EXPECT_FALSE(AskDiagramTableRequest(cancelChoice, settings, 800));
     test::ScriptedUi cancelCount({1, Cancel{}});
-    EXPECT_FALSE(AskDiagramTableRequest(cancelCount, 800));
+    EXPECT_FALSE(AskDiagramTableRequest(cancelCount, settings, 800));
 }
 
 TEST(ExportDiagramTable, WritesTheChosenTableWithoutPageHeaders) {
