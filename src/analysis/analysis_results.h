@@ -1,9 +1,146 @@
 // What a calculation leaves behind: stations, reactions, extreme values, buckling,
-// frequency and safety results.
+// frequency and safety results. Everything lives in the Workspace for the whole run and is
+// overwritten by every calculation; nothing is cleared between calculations.
 #pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/beam_model.h"
 
 namespace bxr {
 
-struct AnalysisResults {};
+inline constexpr int kMinSegments = 50;
+inline constexpr int kMaxSegments = 1500;
+inline constexpr int kMaxStations = kMaxSegments + 1;
+
+// One calculation point: 27 values in the order of the result table.
+struct Station {
+    Real x = 0;         // mm
+    Real phiFq = 0;     // deg, angle of the shear-force resultant
+    Real phiMb = 0;     // deg, angle of the bending-moment resultant
+    Real phiSigB = 0;   // deg
+    Real phiSlope = 0;  // deg
+    Real phiW = 0;      // deg
+    Real phiSigV = 0;   // deg
+    Real sigZ = 0;      // N/mm², tension/compression
+    Real N = 0;         // N, axial force
+    Real Fq_xy = 0, Fq_xz = 0, Fq = 0;        // N
+    Real Mb_xy = 0, Mb_xz = 0, Mb = 0;        // N·mm
+    Real sigB_xy = 0, sigB_xz = 0, sigB = 0;  // N/mm²
+    Real slope_xy = 0, slope_xz = 0, slope = 0;  // rad
+    Real w_xy = 0, w_xz = 0, w = 0;              // mm
+    Real sigV_xy = 0, sigV_xz = 0, sigV = 0;     // N/mm²
+};
+
+// The calculation points 0..n at x = k·L/n, with room for the largest segment count so that
+// no calculation allocates.
+struct StationTable {
+    StationTable() : points(kMaxStations) {}
+
+    std::vector<Station> points;  // always kMaxStations entries
+    int n = 0;                    // segment count of the last pass; points 0..n are in use
+
+    Station& operator[](int k) { return points[static_cast<std::size_t>(k)]; }
+    const Station& operator[](int k) const { return points[static_cast<std::size_t>(k)]; }
+    int size() const { return n + 1; }
+};
+
+// A value as the trackers keep it: the 6-byte real of the extreme-value record, that is a
+// 40-bit significand and a range of about 2.9e-39 to 1.7e38 (smaller magnitudes become 0).
+Real RoundToReal48(Real x);
+
+// Largest and smallest value of one quantity; comparisons are made in full precision, the
+// kept values are rounded as the record stores them.
+struct ExtremeRange {
+    Real max = 0;
+    Real min = 0;
+
+    void Reset(Real maxStart, Real minStart) {
+        max = RoundToReal48(maxStart);
+        min = RoundToReal48(minStart);
+    }
+    // True when v became the new largest value.
+    bool Update(Real v) {
+        bool newMax = false;
+        if (v > max) {
+            max = RoundToReal48(v);
+            newMax = true;
+        }
+        if (v < min) min = RoundToReal48(v);
+        return newMax;
+    }
+};
+
+// Extremes of the station columns and the points where some of the largest occurred.
+// Shear and moment start at -1e30/+1e30, slope_xy, slope_xz and the deflections too, slope at
+// 0/0; the stresses at 1.0/0 (sigZ at 0.1/0). Points keep their values when nothing beats the
+// start value.
+struct ExtremeValues {
+    ExtremeRange Fq_xy, Fq_xz, Fq;
+    ExtremeRange Mb_xy, Mb_xz, Mb;
+    ExtremeRange slope_xy, slope_xz, slope;
+    ExtremeRange w_xy, w_xz, w;
+    ExtremeRange sigB_xy, sigB_xz, sigB;
+    ExtremeRange sigZ;
+    ExtremeRange sigV_xy, sigV_xz, sigV;
+
+    int pointMb = 0;     // point of the largest Mb
+    int pointSlope = 0;  // point of the largest slope
+    int pointW = 0;      // point of the largest w
+    int pointSigB = 0;   // point of the largest sigB
+    int pointSigZ = 0;   // point of the largest sigZ (or of a smallest of larger magnitude)
+    int pointSigV = 0;   // point of the largest sigV
+};
+
+// Reactions of the last solution. Supports are indexed A..E (SupportIndex).
+struct SupportReactions {
+    std::array<Real, 5> Ry{};  // N
+    std::array<Real, 5> Rz{};  // N
+    std::array<Real, 5> R{};   // N, resultant
+
+    // Fixed end: moment and force in y, in z, and their resultants.
+    Real MfixY = 0, FfixY = 0, MfixZ = 0, FfixZ = 0, Mfix = 0, Ffix = 0;
+
+    // Axial reactions.
+    Real FxA = 0, FxB = 0, FxFix = 0;
+    // Angular-contact bearings: the axial load components that make the bearing moments.
+    Real FaA = 0, FaB = 0;
+
+    // Load resultants of the last reaction solution (about its reference point).
+    Real sumFy = 0, sumFz = 0, sumF = 0, angleF = 0;  // N, N, N, deg
+    Real sumMy = 0, sumMz = 0, sumM = 0, angleM = 0;  // N·mm, ..., deg
+    Real sumFx = 0;                                   // N
+};
+
+struct BucklingResults {
+    Real eulerLoad = 0;  // F_k, N
+    Real wFax = 0;       // deflection from the axial forces, mm
+    bool iterated = false;  // the second-order iteration ran in the last calculation
+};
+
+struct SafetyResults {
+    Real Sw = 0;    // tension/compression
+    Real Sbw = 0;   // bending
+    Real Svbw = 0;  // equivalent stress
+};
+
+struct AnalysisResults {
+    StationTable stations;
+    SupportReactions reactions;
+    ExtremeValues extremes;
+    BucklingResults buckling;
+    Real frequency = 0;  // f_D after Dunkerley, Hz
+    SafetyResults safety;
+
+    // Spring stiffness of the supports A..E, N/mm; only C, D and E act, and only when the
+    // model's supportStiffnessOn is set. The model has no field for them.
+    std::array<Real, 5> supportStiffness{50000, 50000, 50000, 50000, 50000};
+
+    // Texts shown in message boxes by the last calculation (each once), for batch runs and
+    // tests; the interactive program also shows them through the Ui.
+    std::vector<std::string> boxMessages;
+};
 
 }  // namespace bxr

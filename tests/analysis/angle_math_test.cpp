@@ -1,0 +1,63 @@
+#include "analysis/angle_math.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/analysis_results.h"
+
+namespace bxr {
+namespace {
+
+TEST(angle_math, quarter_turns_are_exact_so_an_unloaded_plane_stays_zero) {
+    EXPECT_EQ(SinDeg(180), 0);
+    EXPECT_EQ(CosDeg(90), 0);
+    EXPECT_EQ(CosDeg(-90), 0);
+    EXPECT_EQ(SinDeg(270), -1);
+    EXPECT_EQ(CosDeg(540), -1);
+    EXPECT_NEAR(static_cast<double>(SinDeg(30)), 0.5, 1e-15);
+    EXPECT_NEAR(static_cast<double>(CosDeg(45)), std::sqrt(0.5), 1e-15);
+    EXPECT_NEAR(static_cast<double>(SinDeg(-30)), -0.5, 1e-15);
+}
+
+TEST(angle_math, tangent_of_ninety_degrees_gives_1e30_and_the_message) {
+    CalcMessages m;
+    EXPECT_NEAR(static_cast<double>(TanDeg(45, m)), 1.0, 1e-15);
+    EXPECT_TRUE(m.empty());
+    EXPECT_EQ(TanDeg(90, m), 1e30L);
+    ASSERT_EQ(m.entries.size(), 1u);
+    EXPECT_EQ(m.entries[0], "Error: function tan in Unit math");
+}
+
+TEST(angle_math, angle_function_covers_minus_90_to_270) {
+    EXPECT_EQ(AngleDeg(0, 0), 90);
+    EXPECT_EQ(AngleDeg(5, 0), 90);
+    EXPECT_EQ(AngleDeg(-5, 0), -90);
+    EXPECT_NEAR(static_cast<double>(AngleDeg(1, 1)), 45, 1e-12);
+    EXPECT_NEAR(static_cast<double>(AngleDeg(1, -1)), 135, 1e-12);
+    EXPECT_NEAR(static_cast<double>(AngleDeg(-1, -1)), 225, 1e-12);
+    EXPECT_NEAR(static_cast<double>(AngleDeg(-1, 1)), -45, 1e-12);
+    EXPECT_EQ(AngleDeg(0, -3), 180);
+}
+
+TEST(real48, keeps_forty_significant_bits_and_its_range) {
+    // 1/3 has the pattern 0101...; 40 bits keep it to within 2^-41 relative.
+    const Real third = 1.0L / 3;
+    const Real r = RoundToReal48(third);
+    EXPECT_NE(r, third);
+    EXPECT_LT(std::fabs(static_cast<double>((r - third) / third)), std::ldexp(1.0, -40));
+    EXPECT_EQ(RoundToReal48(1e30L), RoundToReal48(RoundToReal48(1e30L)));
+    EXPECT_EQ(RoundToReal48(0.75L), 0.75L);
+    EXPECT_EQ(RoundToReal48(1e-40L), 0);  // below the smallest 6-byte real
+    EXPECT_GT(RoundToReal48(1e39L), 1.7e38L);
+    EXPECT_LT(RoundToReal48(1e39L), 1.8e38L);
+    ExtremeRange e;
+    e.Reset(-1e30L, 1e30L);
+    EXPECT_TRUE(e.Update(2));
+    EXPECT_FALSE(e.Update(1));
+    EXPECT_EQ(e.max, 2);
+    EXPECT_EQ(e.min, 1);
+}
+
+}  // namespace
+}  // namespace bxr
