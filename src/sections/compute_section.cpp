@@ -23,7 +23,9 @@ constexpr Real kChordCountCap = 2 * kMaxPolygonPoints;
 const char* const kTooManyPoints = "Fatal  : > 500 Punkte !";
 const char* const kZeroArea = "Fatal  : A = 0 !";
 // Not-a-number or infinite coordinates would give meaningless values reported as results.
-std::string InvalidContourText() { return "Fatal  : Kontur ungültig !"_oem; }
+std::string InvalidContourText() {
+    return "Fatal  : Kontur ungültig !"_oem;
+}
 // A count beyond the model's room cannot come from the editor, only from damaged data.
 const char* const kContourTooLong = "Fatal  : zu viele Punkte !";
 
@@ -149,10 +151,9 @@ void IntegratePolygon(const ExpandedPolygon& polygon, SectionProperties& s) {
 bool AreaIsZero(const ExpandedPolygon& polygon, Real area) {
     Real largest = 0;
     for (int k = 1; k <= polygon.count; ++k)
-        largest = std::max({largest, std::fabs(polygon.points[k].y),
-                            std::fabs(polygon.points[k].z)});
-    const Real noise =
-        8 * polygon.count * std::numeric_limits<Real>::epsilon() * largest * largest;
+        largest =
+            std::max({largest, std::fabs(polygon.points[k].y), std::fabs(polygon.points[k].z)});
+    const Real noise = 8 * polygon.count * std::numeric_limits<Real>::epsilon() * largest * largest;
     return std::fabs(area) <= noise;
 }
 
@@ -192,8 +193,8 @@ void ComputeCentroidalValues(SectionProperties& s) {
         // zero from the side where Izeta is the larger one.
         s.phi = s.Iez > 0 ? kPi / 4 : -kPi / 4;
 
-    const Real r = 0.5L * std::sqrt((s.Ieta - s.Izeta) * (s.Ieta - s.Izeta) +
-                                    (2 * s.Iez) * (2 * s.Iez));
+    const Real r =
+        0.5L * std::sqrt((s.Ieta - s.Izeta) * (s.Ieta - s.Izeta) + (2 * s.Iez) * (2 * s.Iez));
     s.I1 = (s.Ieta + s.Izeta) * 0.5L + r;
     s.I2 = (s.Ieta + s.Izeta) * 0.5L - r;
     // A clockwise contour negates every moment; phi does not change with that, and after

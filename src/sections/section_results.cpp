@@ -18,11 +18,15 @@ SectionResultRow Row(const char* description, const char* symbol, ResultUnit uni
     return {Utf8ToOem(description), Utf8ToOem(symbol), unit, value, group};
 }
 
-bool ShowsMass(const SectionState& section) { return section.massLength > 0; }
+bool ShowsMass(const SectionState& section) {
+    return section.massLength > 0;
+}
 
 }  // namespace
 
-OemString SectionTableHeading() { return "ERGEBNISSE"_oem; }
+OemString SectionTableHeading() {
+    return "ERGEBNISSE"_oem;
+}
 
 std::vector<SectionResultRow> SectionTableRows(const SectionState& section) {
     const SectionProperties& p = section.props;
@@ -105,32 +109,45 @@ SectionReportBlock SectionReportRows(const BeamModel& model, const SectionState&
 
 std::string ResultUnitText(const OutputSettings& settings, ResultUnit unit) {
     switch (unit) {
-        case ResultUnit::Area: return UnitText(settings, Quantity::Area);
-        case ResultUnit::FirstMoment: return UnitText(settings, Quantity::SectionModulus);
-        case ResultUnit::SecondMoment: return UnitText(settings, Quantity::SecondMoment);
-        case ResultUnit::Length: return UnitText(settings, Quantity::Length);
-        case ResultUnit::Angle: return UnitText(settings, Quantity::Angle);
-        case ResultUnit::Degree: return "Grad"_oem;
-        case ResultUnit::Density: return "kg/dm3"_oem;
-        case ResultUnit::Mass: return "kg"_oem;
-        case ResultUnit::MassInertia: return "kgm²"_oem;
+        case ResultUnit::Area:
+            return UnitText(settings, Quantity::Area);
+        case ResultUnit::FirstMoment:
+            return UnitText(settings, Quantity::SectionModulus);
+        case ResultUnit::SecondMoment:
+            return UnitText(settings, Quantity::SecondMoment);
+        case ResultUnit::Length:
+            return UnitText(settings, Quantity::Length);
+        case ResultUnit::Angle:
+            return UnitText(settings, Quantity::Angle);
+        case ResultUnit::Degree:
+            return "Grad"_oem;
+        case ResultUnit::Density:
+            return "kg/dm3"_oem;
+        case ResultUnit::Mass:
+            return "kg"_oem;
+        case ResultUnit::MassInertia:
+            return "kgm²"_oem;
     }
     return {};
 }
 
 std::string ResultValueText(const OutputSettings& settings, const SectionResultRow& row) {
     switch (row.unit) {
-        case ResultUnit::Area: return FormatQuantityFree(settings, Quantity::Area, row.value);
+        case ResultUnit::Area:
+            return FormatQuantityFree(settings, Quantity::Area, row.value);
         case ResultUnit::FirstMoment:
             return FormatQuantityFree(settings, Quantity::SectionModulus, row.value);
         case ResultUnit::SecondMoment:
             return FormatQuantityFree(settings, Quantity::SecondMoment, row.value);
-        case ResultUnit::Length: return FormatQuantityFree(settings, Quantity::Length, row.value);
-        case ResultUnit::MassInertia: return FormatSmart(settings, row.value);
+        case ResultUnit::Length:
+            return FormatQuantityFree(settings, Quantity::Length, row.value);
+        case ResultUnit::MassInertia:
+            return FormatSmart(settings, row.value);
         case ResultUnit::Angle:
         case ResultUnit::Degree:
         case ResultUnit::Density:
-        case ResultUnit::Mass: return FormatFree(settings, row.value);
+        case ResultUnit::Mass:
+            return FormatFree(settings, row.value);
     }
     return {};
 }

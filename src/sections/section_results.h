@@ -49,13 +49,13 @@ struct ContourReportRow {
 
 // The section block of the text report.
 struct SectionReportBlock {
-    OemString contourHeading;                    // "GEOMETRIE KONTUR"
-    std::array<std::string, 4> contourTitles;    // column titles with the unit texts
-    std::vector<ContourReportRow> contour;       // empty: no contour table at all
-    OemString sectionHeading;                    // "ERGEBNISSE QUERSCHNITT"
+    OemString contourHeading;                  // "GEOMETRIE KONTUR"
+    std::array<std::string, 4> contourTitles;  // column titles with the unit texts
+    std::vector<ContourReportRow> contour;     // empty: no contour table at all
+    OemString sectionHeading;                  // "ERGEBNISSE QUERSCHNITT"
     std::vector<SectionResultRow> section;
-    OemString bodyHeading;                       // "ERGEBNISSE KÖRPER"
-    std::vector<SectionResultRow> body;          // empty unless the mass length is positive
+    OemString bodyHeading;               // "ERGEBNISSE KÖRPER"
+    std::vector<SectionResultRow> body;  // empty unless the mass length is positive
 };
 
 SectionReportBlock SectionReportRows(const BeamModel& model, const SectionState& section,

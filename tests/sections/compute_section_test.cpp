@@ -25,7 +25,9 @@ struct Fixture {
 };
 
 // Area and polar moment about the centre of a regular n-gon with circumradius r.
-Real RegularPolygonArea(int n, Real r) { return n / 2.0L * r * r * std::sin(2 * kPi / n); }
+Real RegularPolygonArea(int n, Real r) {
+    return n / 2.0L * r * r * std::sin(2 * kPi / n);
+}
 Real RegularPolygonPolar(int n, Real r) {
     const Real t = 2 * kPi / n;
     return n * r * r * r * r / 12 * std::sin(t) * (2 + std::cos(t));

@@ -16,7 +16,9 @@ struct PointDeg {
 
 inline constexpr Real kPi = std::numbers::pi_v<Real>;
 
-inline Real Radians(Real degrees) { return degrees * kPi / 180; }
+inline Real Radians(Real degrees) {
+    return degrees * kPi / 180;
+}
 
 inline void SetContour(BeamModel& model, std::initializer_list<PointDeg> points) {
     int i = 0;
