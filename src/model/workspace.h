@@ -10,6 +10,8 @@
 #include "config/configuration.h"
 #include "model/beam_model.h"
 #include "model/documentation.h"
+#include "sections/material_catalog.h"
+#include "sections/profile_contour.h"
 #include "sections/section_properties.h"
 #include "tables/table_state.h"
 
@@ -25,6 +27,8 @@ struct Workspace {
     CalcMessages messages;
     AnalysisResults results;
     TableState table;
+    ProfileCatalogState profiles;    // row buffers of the profile families, typed dimensions
+    MaterialCatalogState materials;  // fatigue values, DIN 743 row and surface values
 
     std::string currentName;  // project name without folder and extension; empty when new
     std::string dataFolder;   // folder of the current project

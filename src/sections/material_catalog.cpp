@@ -136,7 +136,6 @@ void ApplyDin743Row(const Din743Material& r, MaterialRecord& m) {
     m.density = r.density;
     m.rm = r.rm;
     m.re = r.re;
-    m.notchSensitivity = Din743NotchSensitivity(r.rm);
 }
 
 }  // namespace bxr

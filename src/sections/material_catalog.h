@@ -77,7 +77,8 @@ DynamicStrengths ReadDynamicRow(const DbfTable& table);
 // The current row of mat_743.dbf.
 Din743Material ReadDin743Row(const DbfTable& table);
 // A DIN 743 row into the material: code from the designation, name from the short text
-// (the designation when blank), E, G, density, Rm, Re and eta k.
+// (the designation when blank), E, G, density, Rm and Re. eta k follows once the surface
+// values are confirmed (Din743NotchSensitivity).
 void ApplyDin743Row(const Din743Material& row, MaterialRecord& material);
 
 }  // namespace bxr

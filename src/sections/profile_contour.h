@@ -40,6 +40,12 @@ struct ParametricDimensions {
     Real wall = 2;  // polygon tube
 };
 
+// The last row read of each table family (entry f for family f) and the typed dimensions.
+struct ProfileCatalogState {
+    std::array<ProfileRow, kTableFamilyCount + 1> rows{};
+    ParametricDimensions dims;
+};
+
 // Number of contour points the family's outline has (the polygon ones depend on the corners).
 int ProfileContourPoints(int family, int corners);
 

@@ -127,7 +127,7 @@ TEST(MaterialTables, Din743RowsAndTheBlankShortText) {
     ApplyDin743Row(row, m);
     EXPECT_EQ(m.name, "34CrNiMo6");
     EXPECT_EQ(m.code, "34CrNiMo6");
-    EXPECT_NEAR(double(m.notchSensitivity), 0.91, 1e-15);  // 1200/1700 + 0.2 = 0.906
+    EXPECT_NEAR(double(Din743NotchSensitivity(row.rm)), 0.91, 1e-15);  // 1200/1700 + 0.2
     // 18CrNiMo7-6 does not fit the 10-character short text: the designation is the name and
     // its first nine characters the code.
     ASSERT_TRUE(OpenAt(t, "mat_743.dbf", 2, "18CrNiMo7-6"));
