@@ -44,8 +44,15 @@ void ResultTable::WriteCells(const std::vector<std::string>& cells, bool header)
     std::string line;
     switch (out_.kind()) {
         case OutputKind::Plain:
-            for (std::size_t i = 0; i < widths_.size(); ++i)
-                line += TextLeftInField(Cell(cells, i), widths_[i]);
+            // Headers are cut to their column; a value too wide for its column is written
+            // whole and shifts the rest of the line rather than losing digits.
+            for (std::size_t i = 0; i < widths_.size(); ++i) {
+                std::string cell = Cell(cells, i);
+                if (header || static_cast<int>(cell.size()) <= widths_[i])
+                    line += TextLeftInField(cell, widths_[i]);
+                else
+                    line += cell;
+            }
             out_.WriteLine(line + " ");
             break;
         case OutputKind::TabSeparated:
