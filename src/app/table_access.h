@@ -24,6 +24,8 @@ class TableAccess {
     // Opens exactly this file (writable when it can be).
     bool OpenFile(const std::string& path);
     void SetTitles(const std::string& title1, const std::string& title2);
+    // Shows the table window modally; mode 1 picks only, any other mode edits. True on OK.
+    bool Browse(int mode);
     // Makes record n current: beyond the count gives a calculation message and the last
     // record, below 1 the first.
     void GoToRecord(long n);

@@ -82,6 +82,17 @@ class DbfTable {
     bool SetFieldLogical(int i, bool value);
     void SetDeleted(bool deleted);
 
+    // The record buffer, to look at another record and come back to pending edits.
+    struct Snapshot {
+        std::string record;
+        std::uint32_t number = 0;
+    };
+    Snapshot Keep() const { return {record_, recordNumber_}; }
+    void Restore(Snapshot s) {
+        record_ = std::move(s.record);
+        recordNumber_ = s.number;
+    }
+
     // Stores the buffer as record RecordNumber().
     bool Write();
     // Appends the buffer as a new last record under the append lock; it becomes current.
