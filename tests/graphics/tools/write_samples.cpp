@@ -1,0 +1,94 @@
+// Writes every sample drawing in every file format into one folder, for the real readers
+// (ezdxf, xmllint, the Open CASCADE IGES reader) to check.
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "graphics/drawing_output.h"
+#include "output/code_page.h"
+
+using namespace bxr;
+
+namespace {
+
+// Every primitive of the drawing interface once, with a block and its inserts.
+void Primitives(Drawing& d) {
+    d.Sheet(0, 0, 160, 120);
+    d.Tables(2);
+    d.PageBegin();
+    d.Pen(1);
+    d.Rectangle(5, 5, 155, 115);
+    d.Pen(3);
+    d.Line(10, 10, 150, 10);
+    d.Line3D(10, 20, 0, 40, 30, 5);
+    d.Pen(4);
+    d.Circle(80, 60, 20);
+    d.Arc(80, 60, 25, 30, 150);
+    d.Arc(80, 60, 28, 0, 360);
+    d.Pen(40);
+    d.PolylineBegin(20, 40);
+    d.PolylineVertex(30, 50);
+    d.PolylineVertex(40, 45);
+    d.PolylineEnd();
+    d.Pen(5);
+    d.Solid(120, 20, 140, 20, 140, 30, 120, 30);
+    d.Solid(120, 40, 140, 40, 130, 50, 130, 50);
+    d.Pen(2);
+    d.TextSize(0, 3.5);
+    d.Text(10, 100, "Biegelinie w(x) in mm, Länge 1200 mm"_oem);
+    d.TextAlign(1, 1);
+    d.Text(80, 60, "Mitte"_oem);
+    d.TextAlign(0, 0);
+    d.TextSize(2, 2.5, 90);
+    d.Text(150, 40, "senkrecht"_oem);
+    d.BlockBegin("PFEIL");
+    d.Pen(3);
+    d.Line(0, 0, 5, 0);
+    d.Line(5, 0, 3, 1);
+    d.Line(5, 0, 3, -1);
+    d.BlockEnd();
+    d.Insert("PFEIL", 20, 80);
+    d.Insert("PFEIL", 40, 80, 1, 1, 90);
+    d.PageEnd();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: graphics_write_samples FOLDER\n";
+        return 2;
+    }
+    const std::string folder = argv[1];
+    std::filesystem::create_directories(folder);
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        std::filesystem::remove(entry.path());
+
+    const std::vector<std::pair<std::string, std::function<void(Drawing&)>>> drawings = {
+        {"primitives", Primitives}};
+    const OutputKind kinds[] = {OutputKind::Dxf, OutputKind::Iges, OutputKind::ElementText,
+                                OutputKind::Svg};
+    OutputSettings out;
+    CadSettings cad;
+    int failures = 0;
+    for (const auto& [name, draw] : drawings)
+        for (OutputKind kind : kinds) {
+            bool abortFlag = false;
+            DrawingTarget target;
+            target.kind = kind;
+            target.path = folder + "/" + name + "." + OutputExtension(kind);
+            auto drawing = OpenDrawing(target, out, cad, abortFlag);
+            if (!drawing) {
+                ++failures;
+                continue;
+            }
+            draw(*drawing);
+            if (!drawing->Close()) {
+                std::cerr << target.path << ": " << drawing->failure() << "\n";
+                ++failures;
+            }
+        }
+    return failures ? 1 : 0;
+}
