@@ -30,7 +30,7 @@ std::string InvalidContourText() {
 const char* const kContourTooLong = "Fatal  : zu viele Punkte !";
 
 // Nearest integer, halves to the even neighbour, whatever the floating-point rounding mode.
-Real RoundHalfEven(Real x) {
+Real RoundHalfEvenReal(Real x) {
     const Real low = std::floor(x);
     const Real fraction = x - low;
     if (fraction > 0.5L) return low + 1;
@@ -211,7 +211,7 @@ int ArcChordCount(Real sweep, Real arcDivisionDeg) {
     const Real ratio = std::fabs(sweep) / step;
     // NaN, infinity and huge ratios (a step of 0) end at the point limit.
     if (!(ratio < kChordCountCap)) return static_cast<int>(kChordCountCap);
-    return static_cast<int>(std::max(RoundHalfEven(ratio), Real{2}));
+    return static_cast<int>(std::max(RoundHalfEvenReal(ratio), Real{2}));
 }
 
 void ComputeSectionProperties(const BeamModel& model, const OutputSettings& settings,
