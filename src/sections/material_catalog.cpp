@@ -15,7 +15,7 @@ OemString Text(const DbfTable& t, int i, std::size_t maxLength) {
 }
 
 std::int32_t Whole(const DbfTable& t, int i) {
-    return RoundHalfEven(t.FieldNumber(i));
+    return RoundWhole(t.FieldNumber(i));
 }
 
 bool IsBlank(const OemString& s) {
@@ -29,7 +29,7 @@ Real Round2(Real x) {
     return std::nearbyint(x * 100) / 100;
 }
 
-std::int32_t RoundHalfEven(Real x) {
+std::int32_t RoundWhole(Real x) {
     if (!std::isfinite(x)) return 0;
     const Real r = std::nearbyint(x);
     if (r > 2147483647.0L) return 2147483647;
@@ -55,13 +55,13 @@ Real ShearModulusFromPoisson(Real e, Real nu) {
 DynamicStrengths DeriveDin743Strengths(const Din743Material& row) {
     DynamicStrengths d;
     d.sigBF = row.re;
-    d.tauTF = RoundHalfEven(0.577L * d.sigBF);
+    d.tauTF = RoundWhole(0.577L * d.sigBF);
     d.sigW = row.sigZdW;
     d.sigBW = row.sigBW;
     d.tauW = row.tauTW;
-    d.sigSch = RoundHalfEven((row.re - d.sigW) * 0.6L + d.sigW);
-    d.sigBSch = RoundHalfEven((d.sigBF - d.sigBW) * 0.6L + d.sigBW);
-    d.tauSch = RoundHalfEven((d.tauTF - d.tauW) * 0.6L + d.tauW);
+    d.sigSch = RoundWhole((row.re - d.sigW) * 0.6L + d.sigW);
+    d.sigBSch = RoundWhole((d.sigBF - d.sigBW) * 0.6L + d.sigBW);
+    d.tauSch = RoundWhole((d.tauTF - d.tauW) * 0.6L + d.tauW);
     return d;
 }
 

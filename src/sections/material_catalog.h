@@ -53,7 +53,7 @@ inline constexpr std::size_t kDynamicRemarkLength = 35;
 // x rounded to two decimals, halves to even.
 Real Round2(Real x);
 // x rounded to a whole number, halves to even.
-std::int32_t RoundHalfEven(Real x);
+std::int32_t RoundWhole(Real x);
 
 // eta k of a wst1base material from its group code and tensile strength.
 Real NotchSensitivityRule(int groupCode, Real rm);

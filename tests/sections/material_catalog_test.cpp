@@ -40,9 +40,9 @@ TEST(NotchSensitivityRule, GroupCodesAndTheStrengthRule) {
 TEST(MaterialRules, HalvesRoundToEven) {
     EXPECT_NEAR(double(Round2(0.125L)), 0.12, 1e-15);
     EXPECT_NEAR(double(Round2(0.135L)), 0.14, 1e-15);
-    EXPECT_EQ(RoundHalfEven(432.5L), 432);
-    EXPECT_EQ(RoundHalfEven(433.5L), 434);
-    EXPECT_EQ(RoundHalfEven(-2.5L), -2);
+    EXPECT_EQ(RoundWhole(432.5L), 432);
+    EXPECT_EQ(RoundWhole(433.5L), 434);
+    EXPECT_EQ(RoundWhole(-2.5L), -2);
 }
 
 TEST(MaterialRules, ShearModulusFromPoissonsRatio) {
