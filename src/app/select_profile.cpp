@@ -11,6 +11,7 @@
 #include "app/ui.h"
 #include "model/workspace.h"
 #include "output/code_page.h"
+#include "sections/compute_section.h"
 #include "sections/profile_contour.h"
 #include "tables/dbf_table.h"
 
@@ -145,6 +146,7 @@ bool GenerateProfile(Workspace& ws, CatalogTables& tables) {
     if (*zy) SwapContourYZ(m);
     m.modified = true;
     ws.abortFlag = false;
+    ComputeSectionProperties(ws);
     return true;
 }
 

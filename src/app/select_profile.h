@@ -21,8 +21,9 @@ bool SelectProfile(Workspace& ws, CatalogTables& tables, int mode);
 
 // Picks a family and row, asks whether to drop the old contour and whether to turn the
 // coordinates to the z-y system, asks the dimensions of a parametric shape, and replaces the
-// contour. True when the contour was replaced (the model is then marked modified and the
-// section values are computed); false leaves the contour as it was.
+// contour. True when the contour was replaced: the model is then marked modified and the
+// section values are computed (their messages in the calculation messages); false leaves the
+// contour as it was.
 bool GenerateProfile(Workspace& ws, CatalogTables& tables);
 
 // Database -> "Profile...": the family table for browsing and editing; no contour.

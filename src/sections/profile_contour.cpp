@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "sections/contour_ops.h"
 #include "sections/fillet_arc.h"
 
 namespace bxr {
@@ -238,21 +239,14 @@ bool GenerateProfileContour(BeamModel& model, const ProfileRow& row,
 }
 
 void SwapContourYZ(BeamModel& model) {
-    const int n = model.contourCount;
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= model.contourCount; ++i) {
         ContourPoint& p = model.contour[i];
         std::swap(p.y, p.z);
         p.arcAngle = -p.arcAngle;
     }
-    // The swap mirrors the outline, so it now runs clockwise: reverse it, keeping each arc on
-    // its edge with the opposite sense.
-    for (int i = 1; i <= n / 2; ++i) {
-        std::swap(model.contour[i].y, model.contour[n + 1 - i].y);
-        std::swap(model.contour[i].z, model.contour[n + 1 - i].z);
-    }
-    for (int i = 1; i <= (n - 1) / 2; ++i)
-        std::swap(model.contour[i].arcAngle, model.contour[n - i].arcAngle);
-    for (int i = 1; i <= n; ++i) model.contour[i].arcAngle = -model.contour[i].arcAngle;
+    // The swap mirrors the outline, so it now runs clockwise; reversing it restores the sense
+    // and keeps each arc on its edge.
+    ReverseContour(model);
 }
 
 }  // namespace bxr
