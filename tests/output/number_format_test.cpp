@@ -56,6 +56,8 @@ TEST(FormatFreeTest, EdgeValuesOfTheLayout) {
     EXPECT_EQ(FormatFree(s, 0.000009L), "0");
     EXPECT_EQ(FormatFree(s, -0.0000099L), "0");
     EXPECT_EQ(FormatFree(s, 1.2e-5L), "0.000012");
+    EXPECT_EQ(FormatFree(s, 1e-5L), "0.00001");  // the boundary itself is shown
+    EXPECT_EQ(FormatFree(s, 0.0000099999L), "0");
     EXPECT_EQ(FormatFree(s, -1.2e-5L), "-0.000012");
     EXPECT_EQ(FormatFree(s, 12.5L), "12.5");
     EXPECT_EQ(FormatFree(s, -12.5L), "-12.5");
@@ -114,6 +116,7 @@ TEST(FormatNumberTest, ValuesBelowOneHundredMillionthArePrintedAsZero) {
     EXPECT_EQ(FormatNumber(s, -5e-9L, 1, 10), "0.0000000000");
     EXPECT_EQ(FormatNumber(s, 9.9e-9L, 1, 10), "0.0000000000");
     EXPECT_EQ(FormatNumber(s, 2e-8L, 1, 10), "0.0000000200");
+    EXPECT_EQ(FormatNumber(s, 1e-8L, 1, 10), "0.0000000100");  // the boundary itself is kept
     EXPECT_EQ(FormatNumber(s, -2e-8L, 1, 10), "-0.0000000200");
     // A negative value that rounds to zero shows no sign.
     EXPECT_EQ(FormatNumber(s, -0.004L, 1, 2), "0.00");
@@ -144,6 +147,7 @@ TEST(FormatInFieldTest, FillsTheFieldExactlyUnlessTheValueNeedsMore) {
     EXPECT_EQ(FormatInField(s, 5e-7L, 7), "      0");
     EXPECT_EQ(FormatInField(s, -9.9e-7L, 7), "      0");
     EXPECT_EQ(FormatInField(s, 2e-6L, 7), "0.000002");  // needs eight columns
+    EXPECT_EQ(FormatInField(s, 1e-6L, 7), "0.000001");
     EXPECT_EQ(FormatInField(s, 123456789.0L, 7), "123456789");
 }
 
