@@ -7,6 +7,7 @@
 #include "app/catalog_tables.h"
 #include "app/material_dialog.h"
 #include "app/real_prompt.h"
+#include "app/table_catalog.h"
 #include "app/ui.h"
 #include "model/workspace.h"
 #include "output/code_page.h"
@@ -169,6 +170,16 @@ bool BrowseMaterialTable(Workspace& ws, CatalogTables& tables, MaterialTable whi
     if (!ok) return Cancelled(ws);
     ws.abortFlag = false;
     return true;
+}
+
+bool SelectMaterial(Workspace& ws) {
+    TableCatalog tables(ws);
+    return SelectMaterial(ws, tables);
+}
+
+bool BrowseMaterialTable(Workspace& ws, MaterialTable which) {
+    TableCatalog tables(ws);
+    return BrowseMaterialTable(ws, tables, which);
 }
 
 }  // namespace bxr

@@ -21,4 +21,8 @@ enum class MaterialTable { Wqzwst, Wst1Dyn, Wst1Base };
 // goes into that table's row buffer (not into the material).
 bool BrowseMaterialTable(Workspace& ws, CatalogTables& tables, MaterialTable which);
 
+// The same on the program's tables (the dbf folder of the configuration, the table window).
+bool SelectMaterial(Workspace& ws);
+bool BrowseMaterialTable(Workspace& ws, MaterialTable which);
+
 }  // namespace bxr

@@ -8,6 +8,7 @@
 
 #include "app/catalog_tables.h"
 #include "app/real_prompt.h"
+#include "app/table_catalog.h"
 #include "app/ui.h"
 #include "model/workspace.h"
 #include "output/code_page.h"
@@ -152,6 +153,16 @@ bool GenerateProfile(Workspace& ws, CatalogTables& tables) {
 
 bool BrowseProfileTables(Workspace& ws, CatalogTables& tables) {
     return SelectProfile(ws, tables, kProfileEdit);
+}
+
+bool GenerateProfile(Workspace& ws) {
+    TableCatalog tables(ws);
+    return GenerateProfile(ws, tables);
+}
+
+bool BrowseProfileTables(Workspace& ws) {
+    TableCatalog tables(ws);
+    return BrowseProfileTables(ws, tables);
 }
 
 }  // namespace bxr

@@ -29,4 +29,8 @@ bool GenerateProfile(Workspace& ws, CatalogTables& tables);
 // Database -> "Profile...": the family table for browsing and editing; no contour.
 bool BrowseProfileTables(Workspace& ws, CatalogTables& tables);
 
+// The same on the program's tables (the dbf folder of the configuration, the table window).
+bool GenerateProfile(Workspace& ws);
+bool BrowseProfileTables(Workspace& ws);
+
 }  // namespace bxr

@@ -81,6 +81,22 @@ TEST(SelectMaterial, ListRowWithoutFatigueTableLeavesFatigueValuesZero) {
     EXPECT_EQ(editable, std::vector<std::string>{"Edit_ok"});
 }
 
+TEST(SelectMaterial, MaterialWithoutFatigueRowHasNoFatigueValues) {
+    Fixture f;
+    f.ws.materials.dynamic.sigBW = 99;
+    // Grey cast iron has no row in wst1dyn.dbf; its group code gives eta k 0.3.
+    f.tables.picks = {FindRecord("wst1base", 3, "EN-JL1040")};
+    f.ui = ScriptedUi({3, PressOk()});
+    ASSERT_TRUE(SelectMaterial(f.ws, f.tables));
+    EXPECT_EQ(f.ws.model.material.name, "EN-GJL-250");
+    EXPECT_NEAR(double(f.ws.model.material.notchSensitivity), 0.3, 1e-15);
+    const DynamicStrengths& d = f.ws.materials.dynamic;
+    EXPECT_EQ(d.sigBF + d.tauTF + d.sigW + d.sigBW + d.tauW + d.sigSch + d.sigBSch + d.tauSch, 0);
+    EXPECT_TRUE(d.remark.empty());
+    EXPECT_NE(std::find(f.tables.opened.begin(), f.tables.opened.end(), "wst1dyn.dbf"),
+              f.tables.opened.end());
+}
+
 TEST(SelectMaterial, Din743RowWithSurfaceValues) {
     Fixture f;
     f.ws.model.notchMode = 4;  // the DIN 743 method takes source 4 without asking
