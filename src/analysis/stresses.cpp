@@ -7,6 +7,84 @@
 #include "model/workspace.h"
 
 namespace bxr {
+namespace {
+
+// Bending stresses of one point over the section outline.
+struct BendingStresses {
+    Real combined = 0, xy = 0, xz = 0;
+};
+
+BendingStresses OutlineStresses(const SectionProperties& p, const ExpandedPolygon& poly,
+                                Real mbXy, Real mbXz) {
+    BendingStresses s;
+    // Products of inertia below this count as zero: the axes y, z are then principal.
+    const bool principal = std::fabs(p.Iez) >= 1e-5L;
+    const Real c = std::cos(p.phi), sn = std::sin(p.phi);
+    const Real m1 = mbXy * c - mbXz * sn;
+    const Real m2 = mbXz * c + mbXy * sn;
+    const bool yyLarger = std::fabs(p.Ieta) > std::fabs(p.Izeta);
+    const Real absI1 = std::fabs(p.I1), absI2 = std::fabs(p.I2);
+    for (int i = 1; i <= poly.count; ++i) {
+        const Real dy = poly.points[static_cast<std::size_t>(i)].y - p.ys;
+        const Real dz = poly.points[static_cast<std::size_t>(i)].z - p.zs;
+        Real sigma;
+        if (!principal) {
+            sigma = -mbXy * dy / p.Izeta - mbXz * dz / p.Ieta;
+        } else {
+            const Real r = std::sqrt(dy * dy + dz * dz);
+            const Real theta = std::atan2(dz, dy);
+            const Real u = r * std::cos(theta - p.phi);
+            const Real v = r * std::sin(theta - p.phi);
+            sigma = yyLarger ? m1 * u / absI2 - m2 * v / absI1 : m2 * v / absI2 - m1 * u / absI1;
+        }
+        s.combined = std::max(s.combined, sigma);
+        s.xy = std::max(s.xy, mbXy * dy / p.Izeta);
+        s.xz = std::max(s.xz, mbXz * dz / p.Ieta);
+    }
+    return s;
+}
+
+void TrackStresses(const StationTable& t, ExtremeValues& e) {
+    e.sigB_xy.Reset(1.0L, 0);
+    e.sigB_xz.Reset(1.0L, 0);
+    e.sigB.Reset(1.0L, 0);
+    e.sigZ.Reset(0.1L, 0);
+    e.sigV_xy.Reset(1.0L, 0);
+    e.sigV_xz.Reset(1.0L, 0);
+    e.sigV.Reset(1.0L, 0);
+    for (int k = 1; k <= t.n; ++k) {
+        const Station& s = t[k];
+        e.sigB_xy.Update(s.sigB_xy);
+        e.sigB_xz.Update(s.sigB_xz);
+        if (e.sigB.Update(s.sigB)) e.pointSigB = k;
+    }
+    for (int k = 1; k <= t.n; ++k) {
+        const Real v = t[k].sigZ;
+        if (v > e.sigZ.max) {
+            e.sigZ.max = RoundToReal48(v);
+            e.pointSigZ = k;
+        }
+        if (v < e.sigZ.min) {
+            e.sigZ.min = RoundToReal48(v);
+            // A compression larger than every tension marks the point of the axial stress.
+            if (std::fabs(v) > e.sigZ.max) e.pointSigZ = k;
+        }
+    }
+    for (int k = 1; k <= t.n; ++k) {
+        const Station& s = t[k];
+        e.sigV_xy.Update(s.sigV_xy);
+        e.sigV_xz.Update(s.sigV_xz);
+        if (e.sigV.Update(s.sigV)) e.pointSigV = k;
+    }
+}
+
+}  // namespace
+
+Real SizeFactor(Real d) {
+    if (d <= 10) return 1;
+    if (d >= 120) return 0.6L;
+    return 1.37L - 0.37L * std::log10(d);
+}
 
 bool StressStage(Workspace& ws) {
     const BeamModel& m = ws.model;
@@ -14,30 +92,47 @@ bool StressStage(Workspace& ws) {
         ws.messages.AddFatal("Fatal  : Kerbcode !");
         return false;
     }
+    const bool notched = m.notchMode >= 2;
+    Real f = 1;
+    if (m.notchMode == 2) f = m.material.surfaceFactor;
+    if (m.notchMode == 3) {
+        const SectionExtents& ext = ws.section.extents;
+        f = m.material.surfaceFactor / SizeFactor(std::max(ext.width, ext.height));
+    }
+
     const SectionProperties& p = ws.section.props;
-    const ExpandedPolygon& poly = ws.section.polygon;
     StationTable& t = ws.results.stations;
     for (int k = 0; k <= t.n; ++k) {
         Station& s = t[k];
-        Real sigB = 0, sigBxy = 0, sigBxz = 0;
-        for (int i = 1; i <= poly.count; ++i) {
-            const Real dy = poly.points[i].y - p.ys;
-            const Real dz = poly.points[i].z - p.zs;
-            sigB = std::max(sigB, -s.Mb_xy * dy / p.Izeta - s.Mb_xz * dz / p.Ieta);
-            sigBxy = std::max(sigBxy, s.Mb_xy * dy / p.Izeta);
-            sigBxz = std::max(sigBxz, s.Mb_xz * dz / p.Ieta);
-        }
+        BendingStresses b = OutlineStresses(p, ws.section.polygon, s.Mb_xy, s.Mb_xz);
         s.sigZ = -s.N / std::fabs(p.A);
-        s.sigB_xy = sigBxy;
-        s.sigB_xz = sigBxz;
-        s.sigB = sigB;
+        if (notched) {
+            b.combined *= f;
+            b.xy *= f;
+            b.xz *= f;
+            // Zones include both ends; overlapping zones multiply.
+            for (int z = 1; z <= m.notchZoneCount; ++z) {
+                const NotchZone& zone = m.notchZones[static_cast<std::size_t>(z)];
+                if (zone.x1 <= s.x && s.x <= zone.x2) {
+                    s.sigZ *= zone.betaK;
+                    b.combined *= zone.betaKb;
+                    b.xy *= zone.betaKb;
+                    b.xz *= zone.betaKb;
+                }
+            }
+        }
+        s.sigB_xy = b.xy;
+        s.sigB_xz = b.xz;
+        s.sigB = b.combined;
+        // Compression does not add to the bending stress.
         const Real tension = std::max(s.sigZ, Real(0));
-        s.sigV_xy = tension + sigBxy;
-        s.sigV_xz = tension + sigBxz;
-        s.sigV = tension + sigB;
+        s.sigV_xy = tension + b.xy;
+        s.sigV_xz = tension + b.xz;
+        s.sigV = tension + b.combined;
         s.phiSigB = AngleDeg(s.sigB_xz, s.sigB_xy);
         s.phiSigV = AngleDeg(s.sigV_xz, s.sigV_xy);
     }
+    TrackStresses(t, ws.results.extremes);
     return true;
 }
 

@@ -1,19 +1,22 @@
-// Stresses at the calculation points: stage 2 of the force pass.
-//
-// TO BE COMPLETED: the body in stresses.cpp is a minimal working version (mode check, axial
-// stress, bending stresses without principal axes, equivalent stresses, angles). Still to
-// come: the principal-axes branch, the stress factor of modes 2 and 3 with the size factor,
-// the notch zones and the stress trackers of ExtremeValues.
+// Stresses at the calculation points: stage 2 of the force pass, and the size factor of
+// stress mode 3.
 #pragma once
+
+#include "model/beam_model.h"
 
 namespace bxr {
 
 struct Workspace;
 
+// Size factor K(d) of the larger section extent d [mm]: 1 up to 10 mm, 0.6 from 120 mm on,
+// 1.37 - 0.37·log10(d) between.
+Real SizeFactor(Real d);
+
 // Fills sigZ, sigB_xy, sigB_xz, sigB, phiSigB, sigV_xy, sigV_xz, sigV, phiSigV of the points
-// 0..n from N, Mb_xy and Mb_xz of the station table and the section values. Returns false
-// when the stress mode is not 1..3: "Fatal  : Kerbcode !" is then added (fatal) and the
-// pass ends. The caller runs it only when I1, I2 and A are non-zero.
+// 0..n from N, Mb_xy and Mb_xz of the station table, the section values, the stress mode with
+// its factors and the notch zones; then runs the stress trackers of ExtremeValues over the
+// points 1..n. Returns false when the stress mode is not 1..3: "Fatal  : Kerbcode !" is then
+// added (fatal) and the pass ends. The caller runs it only when I1, I2 and A are non-zero.
 bool StressStage(Workspace& ws);
 
 }  // namespace bxr
