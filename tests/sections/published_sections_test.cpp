@@ -183,3 +183,21 @@ TEST(ParametricSections, ZyTurnKeepsTheValuesSwapped) {
 
 }  // namespace
 }  // namespace bxr
+
+namespace bxr {
+namespace {
+
+TEST(PublishedSections, AnEmptyRowGivesAZeroAreaMessageNotACrash) {
+    for (int family = 1; family <= 8; ++family) {
+        Workspace ws;
+        ws.model.profileFamily = std::uint16_t(family);
+        ASSERT_TRUE(GenerateProfileContour(ws.model, ProfileRow{}, {}));
+        ComputeSectionProperties(ws);
+        EXPECT_TRUE(ws.messages.fatal) << family;
+        ASSERT_FALSE(ws.messages.entries.empty()) << family;
+        EXPECT_EQ(ws.messages.entries.back(), "Fatal  : A = 0 !") << family;
+    }
+}
+
+}  // namespace
+}  // namespace bxr
