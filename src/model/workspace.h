@@ -32,7 +32,8 @@ struct Workspace {
 
     std::string currentName;  // project name without folder and extension; empty when new
     std::string dataFolder;   // folder of the current project
-    std::vector<std::string> recentFiles;
+    std::vector<std::string> recentFiles;  // full paths, most recent first, at most 4
+    std::string commandLineProject;        // the project named on the command line, if any
     bool abortFlag = false;
 
     Ui* ui = nullptr;  // not owned

@@ -431,3 +431,30 @@ TEST(project_file_test, damaged_files_are_read_as_far_as_possible_without_crashi
 
 }  // namespace
 }  // namespace bxr
+
+namespace bxr {
+namespace {
+
+// The example projects in data/ are what the program writes for the sample models; reading
+// each one and writing it again gives the same bytes.
+TEST(project_file_test, example_projects_in_data_are_written_by_the_program) {
+    struct Example {
+        const char* file;
+        test::SampleProject (*build)();
+    };
+    for (const Example& e : {Example{"getriebewelle.bxr", &test::GearShaft},
+                             Example{"konsole.bxr", &test::CantileverBracket},
+                             Example{"durchlauftraeger.bxr", &test::ContinuousBeam},
+                             Example{"null.bxr", &test::NullTemplate}}) {
+        const test::SampleProject p = e.build();
+        const std::string text = ProjectFileText(p.model, p.doc, OutputSettings{});
+        EXPECT_EQ(test::CompareWithGolden(std::string("../data/") + e.file, text), "") << e.file;
+        BeamModel m;
+        ProjectDocumentation d;
+        EXPECT_TRUE(ReadProjectText(text, m, d).Ok()) << e.file;
+        EXPECT_EQ(ProjectFileText(m, d, OutputSettings{}), text) << e.file;
+    }
+}
+
+}  // namespace
+}  // namespace bxr

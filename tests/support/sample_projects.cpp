@@ -17,16 +17,17 @@ void Base(SampleProject& p) {
     p.model.headerLines = {"", "", "", ""};
 }
 
-// A closed rectangle b x h centred on the axes.
+// A rectangle b x h centred on the axes, counter-clockwise; the closing edge is implied.
 void Rectangle(BeamModel& m, Real b, Real h) {
     ResetContour(m);
-    const Real y[] = {-b / 2, b / 2, b / 2, -b / 2, -b / 2};
-    const Real z[] = {-h / 2, -h / 2, h / 2, h / 2, -h / 2};
-    m.contourCount = 5;
-    for (int i = 1; i <= 5; ++i) m.contour[i] = ContourPoint{y[i - 1], z[i - 1], 0};
+    const Real y[] = {-b / 2, b / 2, b / 2, -b / 2};
+    const Real z[] = {-h / 2, -h / 2, h / 2, h / 2};
+    m.contourCount = 4;
+    for (int i = 1; i <= 4; ++i) m.contour[i] = ContourPoint{y[i - 1], z[i - 1], 0};
 }
 
-// A full circle of diameter d as two half arcs.
+// A full circle of diameter d: two half arcs counter-clockwise, then back at the start
+// (the closing edge is straight, here of length zero).
 void Circle(BeamModel& m, Real d) {
     ResetContour(m);
     m.contourCount = 3;

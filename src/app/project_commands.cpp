@@ -1,0 +1,380 @@
+#include "app/project_commands.h"
+
+#include <algorithm>
+
+#include "app/ui.h"
+#include "model/project_file.h"
+#include "output/code_page.h"
+#include "output/number_format.h"
+#include "output/text_helpers.h"
+#include "output/units.h"
+
+namespace bxr {
+namespace {
+
+std::string Filter(const std::string& extension) {
+    return "*." + extension + "|*." + extension;
+}
+
+bool HasDot(const std::string& name) {
+    return name.find('.') != std::string::npos;
+}
+
+std::string BareNamePath(const Workspace& ws, const std::string& name,
+                         const std::string& extension) {
+    return JoinPath(ws.dataFolder, name + "." + extension);
+}
+
+bool InArchiveMode(const Workspace& ws) {
+    return ws.config.archiveMode && !ws.commandLineProject.empty();
+}
+
+void Tell(Workspace& ws, const std::string& text) {
+    if (ws.ui) ws.ui->ShowMessage(text);
+}
+
+std::string DamagedMessage(const std::string& path) {
+    return "Datei \""_oem + path +
+           "\" ist unvollständig oder beschädigt; gelesen wurde, was lesbar war."_oem;
+}
+
+// The file's bytes, or nothing with a message and the abort flag. `tooLarge` tells that only
+// the first kMaxProjectFileBytes were read.
+std::optional<std::string> ReadWhole(Workspace& ws, FileSystem& fs, const std::string& path,
+                                     bool& tooLarge) {
+    auto data = fs.Read(path, kMaxProjectFileBytes + 1);
+    if (!data) {
+        ws.abortFlag = true;
+        Tell(ws, "Datei \"" + path + "\" kann nicht gelesen werden !");
+        return std::nullopt;
+    }
+    tooLarge = data->size() > kMaxProjectFileBytes;
+    if (tooLarge) data->resize(kMaxProjectFileBytes);
+    return data;
+}
+
+// The path of a file to read: a bare name lies in dataFolder; an empty name asks.
+std::optional<std::string> ResolveOpenName(Workspace& ws, const std::string& name,
+                                           const std::string& extension, bool* fromDialog) {
+    if (fromDialog) *fromDialog = false;
+    if (!name.empty()) return HasDot(name) ? name : BareNamePath(ws, name, extension);
+    std::optional<std::string> chosen;
+    if (ws.ui) chosen = ws.ui->ChooseFileToOpen(Filter(extension), ws.dataFolder);
+    if (!chosen || chosen->empty()) {
+        ws.abortFlag = true;
+        return std::nullopt;
+    }
+    if (fromDialog) *fromDialog = true;
+    return chosen;
+}
+
+// The path ConfirmDiscard names in its question.
+std::string CurrentProjectPath(const Workspace& ws) {
+    if (!ws.commandLineProject.empty() &&
+        StripExtension(FileNameOf(ws.commandLineProject)) == ws.currentName)
+        return ws.commandLineProject;
+    return BareNamePath(ws, ws.currentName, kProjectExtension);
+}
+
+}  // namespace
+
+std::optional<std::string> ResolveSaveName(Workspace& ws, FileSystem& fs, const std::string& name,
+                                           const std::string& extension, bool askOverwrite) {
+    if (InArchiveMode(ws) && name != "aktuell") {
+        Tell(ws, "File- und User- Befehle sind im Archivierungsmodus nicht möglich."_oem);
+        ws.abortFlag = true;
+        return std::nullopt;
+    }
+    std::string path;
+    if (name.empty()) {
+        std::optional<std::string> chosen;
+        if (ws.ui)
+            chosen = ws.ui->ChooseFileToSave(Filter(extension), ws.dataFolder, ws.currentName);
+        if (!chosen || chosen->empty()) {
+            ws.abortFlag = true;
+            return std::nullopt;
+        }
+        ws.dataFolder = FolderOf(*chosen);
+        const std::string bare = StripExtension(FileNameOf(*chosen));
+        path = BareNamePath(ws, bare, extension);
+        ws.currentName = bare;
+    } else if (HasDot(name)) {
+        path = name;
+    } else {
+        path = BareNamePath(ws, name, extension);
+    }
+
+    const bool exists = fs.IsFile(path);
+    if (exists && askOverwrite && path.find("aktuell") == std::string::npos) {
+        std::optional<bool> yes;
+        if (ws.ui)
+            yes = ws.ui->AskYesNo(path + " " + "existiert bereits" + ".   " + "überschreiben"_oem +
+                                  " ?");
+        if (!yes || !*yes) {
+            ws.abortFlag = true;
+            return std::nullopt;
+        }
+    }
+    // Can the file be created? An existing file is never truncated for this test (the write
+    // that follows may still fail); a probe beside it shows that the folder takes new files.
+    const std::string probe =
+        exists ? JoinPath(FolderOf(path), "." + FileNameOf(path) + ".probe") : path;
+    bool creatable = false;
+    if (auto h = fs.Create(probe)) creatable = h->Close();
+    if (creatable) fs.Remove(probe);
+    if (!creatable) {
+        Tell(ws, "Ungültiger Dateiname "_oem + "\"" + path + "\"" + " !");
+        ws.abortFlag = true;
+        return std::nullopt;
+    }
+    return path;
+}
+
+bool WriteProjectFile(Workspace& ws, FileSystem& fs, const std::string& name, bool askOverwrite) {
+    const auto path = ResolveSaveName(ws, fs, name, kProjectExtension, askOverwrite);
+    if (!path) return false;
+    // The file holds the user's entries only. The loads a calculation appended are stripped
+    // from a copy, so the lists in memory look after the save exactly as before it.
+    const BeamModel* model = &ws.model;
+    BeamModel userEntries;
+    if (ws.model.auxLoadsAppended) {
+        userEntries = ws.model;
+        RemoveAddedLoads(userEntries);
+        model = &userEntries;
+    }
+    const std::string text = ProjectFileText(*model, ws.documentation, ws.output());
+    if (!WriteFileSafely(fs, *path, text)) {
+        ws.abortFlag = true;
+        Tell(ws, "Fehler beim Schreiben von \"" + *path +
+                     "\" ! Die bisherige Datei bleibt unverändert."_oem);
+        return false;
+    }
+    return true;
+}
+
+bool ReadProjectFile(Workspace& ws, FileSystem& fs, const std::string& name) {
+    bool fromDialog = false;
+    const auto path = ResolveOpenName(ws, name, kProjectExtension, &fromDialog);
+    if (!path) return false;
+    bool tooLarge = false;
+    const auto data = ReadWhole(ws, fs, *path, tooLarge);
+    if (!data) return false;
+    const ReadReport report = ReadProjectText(*data, ws.model, ws.documentation);
+    if (fromDialog) {
+        ws.dataFolder = FolderOf(*path);
+        ws.currentName = StripExtension(FileNameOf(*path));
+    }
+    if (!report.Ok() || tooLarge) {
+        ws.abortFlag = true;
+        ws.currentName.clear();
+        ws.model.modified = true;  // what is in memory matches no file
+        Tell(ws, DamagedMessage(*path));
+        return false;
+    }
+    return true;
+}
+
+bool SaveCommand(Workspace& ws, FileSystem& fs) {
+    ws.abortFlag = false;
+    if (!WriteProjectFile(ws, fs, ws.currentName, false)) return false;
+    ws.model.modified = false;
+    return true;
+}
+
+bool SaveAsCommand(Workspace& ws, FileSystem& fs) {
+    ws.abortFlag = false;
+    if (!WriteProjectFile(ws, fs, "", true)) return false;
+    ws.model.modified = false;
+    AddRecentFile(ws.recentFiles, BareNamePath(ws, ws.currentName, kProjectExtension));
+    return true;
+}
+
+bool OpenCommand(Workspace& ws, FileSystem& fs) {
+    ws.abortFlag = false;
+    if (!ConfirmDiscard(ws, fs)) return false;
+    if (!ReadProjectFile(ws, fs, "")) return false;
+    ws.model.modified = false;
+    AddRecentFile(ws.recentFiles, BareNamePath(ws, ws.currentName, kProjectExtension));
+    return true;
+}
+
+bool ConfirmDiscard(Workspace& ws, FileSystem& fs) {
+    if (InArchiveMode(ws)) {
+        ws.model.modified = false;
+        return true;
+    }
+    if (!ws.model.modified) return true;
+    if (!ws.currentName.empty()) {
+        std::optional<bool> yes;
+        if (ws.ui) yes = ws.ui->AskYesNo("Datei speichern (" + CurrentProjectPath(ws) + ") ?");
+        if (!yes) {
+            ws.abortFlag = true;
+            return false;
+        }
+        if (*yes) {
+            if (!WriteProjectFile(ws, fs, ws.currentName, false)) return false;
+        }
+        ws.model.modified = false;
+        return true;
+    }
+    std::optional<bool> yes;
+    if (ws.ui) yes = ws.ui->AskYesNo("Bisherige Eingaben verwerfen ?");
+    if (!yes || !*yes) {
+        ws.abortFlag = true;
+        return false;
+    }
+    ws.model.modified = false;
+    return true;
+}
+
+void AddRecentFile(std::vector<std::string>& recent, const std::string& path) {
+    const std::string key = LowerText(path);
+    std::erase_if(recent, [&](const std::string& p) { return p.empty() || LowerText(p) == key; });
+    recent.insert(recent.begin(), path);
+    if (recent.size() > kRecentFileCount) recent.resize(kRecentFileCount);
+}
+
+std::string ShortenPath(const std::string& path) {
+    if (path.size() < 50) return path;
+    // The root "/" plays the part of a drive: the head reaches the separator after it.
+    const auto first = path.find('/', 1);
+    const auto last = path.find_last_of('/');
+    if (first == std::string::npos || first == last) return path;
+    return path.substr(0, first + 1) + "..." + path.substr(last);
+}
+
+std::string RecentFileCaption(int i, const std::string& path) {
+    return "&" + std::to_string(i) + " " + ShortenPath(path);
+}
+
+bool OpenRecentFile(Workspace& ws, FileSystem& fs, int i) {
+    ws.abortFlag = false;
+    if (i < 1 || i > static_cast<int>(ws.recentFiles.size())) return false;
+    if (!ConfirmDiscard(ws, fs)) return false;
+    const std::string path = ws.recentFiles[i - 1];
+    if (!fs.IsFile(path)) {
+        ws.recentFiles.erase(ws.recentFiles.begin() + (i - 1));
+        Tell(ws, "File " + path + " not found !");
+        return false;
+    }
+    ws.currentName = StripExtension(FileNameOf(path));
+    ws.dataFolder = FolderOf(path);
+    if (!ReadProjectFile(ws, fs, path)) return false;
+    AddRecentFile(ws.recentFiles, path);
+    ws.model.modified = false;
+    return true;
+}
+
+bool ExportKorm(Workspace& ws, FileSystem& fs) {
+    ws.abortFlag = false;
+    const auto path = ResolveSaveName(ws, fs, "", kKormExtension, true);
+    if (!path) return false;
+    const std::string text = KormFileText(ws.model, ws.documentation, ws.section, ws.output());
+    if (!WriteFileSafely(fs, *path, text)) {
+        ws.abortFlag = true;
+        Tell(ws, "Fehler beim Schreiben von \"" + *path +
+                     "\" ! Die bisherige Datei bleibt unverändert."_oem);
+        return false;
+    }
+    ws.model.modified = false;
+    return true;
+}
+
+bool ImportKorm(Workspace& ws, FileSystem& fs) {
+    ws.abortFlag = false;
+    if (!ConfirmDiscard(ws, fs)) return false;
+    const auto path = ResolveOpenName(ws, "", kKormExtension, nullptr);
+    if (!path) return false;
+    bool tooLarge = false;
+    const auto data = ReadWhole(ws, fs, *path, tooLarge);
+    if (!data) return false;
+    const ReadReport report = ReadKormText(*data, ws.model, ws.documentation, ws.section);
+    if (!report.Ok() || tooLarge) {
+        ws.abortFlag = true;
+        Tell(ws, DamagedMessage(*path));
+        return false;
+    }
+    ws.model.modified = false;
+    return true;
+}
+
+std::array<std::string, 15> ProjectTableHeadings(const OutputSettings& s) {
+    return {"File",   "Date  y/m/d", "No.",   "Name",
+            "Info 1", "Info 2",      "n geo", "l [" + UnitText(s, Quantity::Length) + "]",
+            "Lager",  "Material",    "F",     "q",
+            "Mb",     "Fax",         "kerb"};
+}
+
+std::vector<ProjectTableRow> ScanProjectFolder(Workspace& ws, FileSystem& fs) {
+    std::vector<ProjectTableRow> rows;
+    const auto names = fs.List(ws.dataFolder);
+    if (!names) return rows;
+    const std::string suffix = LowerText(std::string(".") + kProjectExtension);
+    for (const std::string& name : *names) {
+        if (name.size() <= suffix.size() ||
+            LowerText(name.substr(name.size() - suffix.size())) != suffix)
+            continue;
+        const std::string path = JoinPath(ws.dataFolder, name);
+        const auto data = fs.Read(path, kMaxProjectFileBytes);
+        if (!data) continue;
+        ReadProjectText(*data, ws.model, ws.documentation);  // damage is ignored in the scan
+        const BeamModel& m = ws.model;
+        ProjectTableRow row;
+        row.path = path;
+        std::string date;
+        if (const auto d = fs.ModificationDate(path))
+            date = IntText(d->year) + "/" + IntZeroPadded(d->month, 2) + "/" +
+                   IntZeroPadded(d->day, 2);
+        row.cells = {name,
+                     date,
+                     m.drawingNumber,
+                     m.drawingName,
+                     m.headerLines[2],
+                     m.headerLines[3],
+                     IntText(m.contourCount),
+                     FormatQuantityField(ws.output(), Quantity::Length, m.length, 5, 1),
+                     IntText(m.supportType),
+                     m.material.name,
+                     IntText(m.pointLoadCount),
+                     IntText(m.distributedLoadCount),
+                     IntText(m.momentLoadCount),
+                     IntText(m.axialLoadCount),
+                     IntText(m.notchZoneCount)};
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+bool OpenFromTable(Workspace& ws, FileSystem& fs) {
+    ws.abortFlag = false;
+    if (!ConfirmDiscard(ws, fs)) return false;
+    ws.currentName.clear();
+    const auto rows = ScanProjectFolder(ws, fs);
+    if (!ws.ui || rows.empty()) return false;
+    std::string title;
+    for (const auto& h : ProjectTableHeadings(ws.output()))
+        title += (title.empty() ? "" : "\t") + h;
+    std::vector<std::string> items;
+    for (const auto& r : rows) {
+        std::string line;
+        for (const auto& c : r.cells) line += (line.empty() ? "" : "\t") + c;
+        items.push_back(line);
+    }
+    bool opened = false;
+    int preselected = 1;
+    while (const auto chosen = ws.ui->Choose(title, items, preselected)) {
+        if (*chosen < 1 || *chosen > static_cast<int>(rows.size())) break;
+        preselected = *chosen;
+        ws.abortFlag = false;
+        // A name without folder and extension, as everywhere else: Save then writes back
+        // into dataFolder rather than into whatever folder happens to be current.
+        if (ReadProjectFile(ws, fs, rows[*chosen - 1].path)) {
+            ws.currentName = StripExtension(FileNameOf(rows[*chosen - 1].path));
+            ws.model.modified = false;
+            opened = true;
+        }
+    }
+    return opened;
+}
+
+}  // namespace bxr
