@@ -55,6 +55,7 @@ bool MemoryFileSystem::Remove(const std::string& path) {
 
 bool MemoryFileSystem::IsFolder(const std::string& path) {
     const std::string prefix = path.empty() || path.back() == '/' ? path : path + "/";
+    if (emptyFolders.count(prefix)) return true;
     for (const auto& [p, _] : files)
         if (p.compare(0, prefix.size(), prefix) == 0) return true;
     return false;
@@ -62,6 +63,7 @@ bool MemoryFileSystem::IsFolder(const std::string& path) {
 
 std::optional<std::vector<std::string>> MemoryFileSystem::List(const std::string& folder) {
     const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    if (!IsFolder(prefix)) return std::nullopt;
     std::vector<std::string> names;
     for (const auto& [p, _] : files)
         if (p.compare(0, prefix.size(), prefix) == 0 &&

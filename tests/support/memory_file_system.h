@@ -13,6 +13,8 @@ class MemoryFileSystem : public FileSystem {
   public:
     std::map<std::string, std::string> files;
     std::map<std::string, FileDate> dates;
+    // Folders that exist without holding files (others exist when a file lies in them).
+    std::map<std::string, bool> emptyFolders;
     // Create() fails for these paths (a folder that refuses new files, a bad name).
     std::map<std::string, bool> refuseCreate;
     // When >= 0: the n-th Write() call from now on fails, and every one after it.

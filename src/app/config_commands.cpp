@@ -1,0 +1,44 @@
+#include "app/config_commands.h"
+
+#include "app/ui.h"
+#include "model/beam_model.h"
+#include "output/code_page.h"
+
+namespace bxr {
+
+void RunFolderChecks(Workspace& ws, FileSystem& fs, const std::string& tempEnvironment) {
+    const FolderCheck check = CheckFolders(ws.config, fs, tempEnvironment);
+    if (!ws.ui) return;
+    const std::string tempMessage = "ungültiger Ordner für temporäre Dateien konfiguriert"_oem;
+    for (const auto& m : check.messages) {
+        ws.ui->ShowMessage(m);
+        if (m != tempMessage) continue;
+        const auto folder =
+            ws.ui->AskText("Ordner für temporäre Dateien"_oem, ws.config.tempFolder);
+        if (folder && !folder->empty()) ws.config.tempFolder = CutText(*folder, 60);
+    }
+}
+
+bool SaveConfigurationCommand(Workspace& ws, FileSystem& fs) {
+    if (WriteConfiguration(ws.config, fs)) return true;
+    ws.abortFlag = true;
+    if (ws.ui)
+        ws.ui->ShowMessage("Fehler beim Schreiben von \"" + ConfigFilePath(ws.config, "cfg") +
+                           "\" !");
+    return false;
+}
+
+bool ImportConfigurationCommand(Workspace& ws, FileSystem& fs, const ScreenInfo& screen) {
+    if (!ws.ui) return false;
+    const auto path = ws.ui->ChooseFileToOpen("*.cfg|*.cfg", ws.config.configFolder);
+    if (!path || path->empty()) {
+        ws.abortFlag = true;
+        return false;
+    }
+    if (ImportConfiguration(ws.config, fs, *path, screen)) return true;
+    ws.abortFlag = true;
+    ws.ui->ShowMessage("Datei \"" + *path + "\" kann nicht gelesen werden !");
+    return false;
+}
+
+}  // namespace bxr
