@@ -6,6 +6,20 @@
 
 namespace bxr {
 
+void LoadStartupConfiguration(Workspace& ws, FileSystem& fs, const ScreenInfo& screen,
+                              const std::string& workingFolder, const std::string& programFolder,
+                              const std::string& fallbackFolder) {
+    Configuration& c = ws.config;
+    c.workingFolder = workingFolder;
+    c.programFolder = programFolder;
+    c.configFolder = workingFolder;
+    if (c.makerProgramFolder.empty()) c.makerProgramFolder = programFolder;
+    ReadConfiguration(c, fs, screen, fallbackFolder);
+    RunFolderChecks(ws, fs, TempEnvironment());
+    ReadStateFile(c, fs);
+    ws.dataFolder = c.defaultDataFolder;
+}
+
 void RunFolderChecks(Workspace& ws, FileSystem& fs, const std::string& tempEnvironment) {
     const FolderCheck check = CheckFolders(ws.config, fs, tempEnvironment);
     if (!ws.ui) return;

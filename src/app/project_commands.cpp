@@ -247,6 +247,17 @@ std::string RecentFileCaption(int i, const std::string& path) {
     return "&" + std::to_string(i) + " " + ShortenPath(path);
 }
 
+RecentFileMenu BuildRecentFileMenu(const std::vector<std::string>& recent) {
+    RecentFileMenu menu;
+    for (int i = 0; i < kRecentFileCount && i < static_cast<int>(recent.size()); ++i) {
+        if (recent[i].empty()) continue;
+        menu.captions[i] = RecentFileCaption(i + 1, recent[i]);
+        menu.visible[i] = true;
+    }
+    menu.separatorVisible = !recent.empty() && !recent[0].empty();
+    return menu;
+}
+
 bool OpenRecentFile(Workspace& ws, FileSystem& fs, int i) {
     ws.abortFlag = false;
     if (i < 1 || i > static_cast<int>(ws.recentFiles.size())) return false;

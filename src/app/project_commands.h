@@ -45,6 +45,13 @@ void AddRecentFile(std::vector<std::string>& recent, const std::string& path);
 std::string ShortenPath(const std::string& path);
 // "&1 /home/..." for entry i (1-based).
 std::string RecentFileCaption(int i, const std::string& path);
+// The menu part of the list: four items (hidden when empty) and the separator before "exit".
+struct RecentFileMenu {
+    std::array<std::string, kRecentFileCount> captions;
+    std::array<bool, kRecentFileCount> visible{};
+    bool separatorVisible = false;
+};
+RecentFileMenu BuildRecentFileMenu(const std::vector<std::string>& recent);
 // Opens entry i (1-based); a missing file is dropped from the list with a message.
 bool OpenRecentFile(Workspace& ws, FileSystem& fs, int i);
 

@@ -52,3 +52,36 @@ TEST(config_commands_test, import_reads_the_chosen_file_and_save_reports_failure
 
 }  // namespace
 }  // namespace bxr
+
+namespace bxr {
+namespace {
+
+TEST(config_commands_test, start_up_reads_configuration_checks_folders_and_state) {
+    Workspace ws;
+    test::ScriptedUi ui;
+    test::MemoryFileSystem fs;
+    ws.ui = &ui;
+    Configuration stored;
+    stored.cadFolder = "/cad/";
+    stored.dbfFolder = "";
+    stored.pltFolder = "/plt/";
+    stored.defaultDataFolder = "/projekte/";
+    stored.tempFolder = "/tmp/";
+    stored.ediFolder = "/edi/";
+    stored.session.userName = "KUNZ";
+    stored.configFolder = "/home/u/.config/bxr/";
+    fs.files["/home/u/.config/bxr/bxr.cfg"] = ConfigurationText(stored);
+    fs.files["/home/u/.config/bxr/bxr.cff"] = StateFileText(stored);
+    fs.emptyFolders["/plt/"] = true;
+    fs.emptyFolders["/work/"] = true;
+    LoadStartupConfiguration(ws, fs, ScreenInfo{}, "/work/", "/opt/bxr/bin/",
+                             "/home/u/.config/bxr/");
+    EXPECT_EQ(ws.config.configFolder, "/home/u/.config/bxr/");
+    EXPECT_EQ(ws.config.dbfFolder, "/work/");  // empty in the file: the working folder
+    EXPECT_EQ(ws.dataFolder, "/projekte/");
+    EXPECT_EQ(ws.config.session.userName, "KUNZ");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace bxr

@@ -333,3 +333,22 @@ TEST(project_commands_test, open_from_table_lists_fifteen_columns_and_opens_chos
 
 }  // namespace
 }  // namespace bxr
+
+namespace bxr {
+namespace {
+
+TEST(project_commands_test, recent_file_menu_hides_empty_entries_and_the_separator) {
+    RecentFileMenu none = BuildRecentFileMenu({});
+    EXPECT_FALSE(none.separatorVisible);
+    EXPECT_FALSE(none.visible[0]);
+    RecentFileMenu two =
+        BuildRecentFileMenu({"/a/x.bxr", "/home/konstruktion/projekte/getriebe/2026/welle.bxr"});
+    EXPECT_TRUE(two.separatorVisible);
+    EXPECT_EQ(two.captions[0], "&1 /a/x.bxr");
+    EXPECT_EQ(two.captions[1], "&2 /home/.../welle.bxr");
+    EXPECT_TRUE(two.visible[1]);
+    EXPECT_FALSE(two.visible[2]);
+}
+
+}  // namespace
+}  // namespace bxr
