@@ -1,5 +1,6 @@
 #include "app/select_profile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <optional>

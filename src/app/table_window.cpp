@@ -177,10 +177,12 @@ bool ReadDelimitedLine(DbfTable& table, const std::string& line, std::string& er
 
 TableWindow::TableWindow(Workspace& ws, int mode, FileSystem& fs, ProcessLauncher* launcher)
     : ws_(ws), mode_(mode), fs_(fs), launcher_(launcher) {
+    // The window opens on the current record; building the rows reads every record, so it
+    // is taken before.
+    const std::uint32_t current = ws_.table.table.RecordNumber();
     BuildForm();
     Rebuild();
-    // The window opens on the current record.
-    const int r = RowOf(ws_.table.table.RecordNumber());
+    const int r = RowOf(current);
     GoToRow(r ? r : (rows_.empty() ? 0 : 1));
 }
 

@@ -67,6 +67,16 @@ TEST(TableCatalog, ProfileFromTheTableWindowGivesItsSectionValues) {
     EXPECT_NEAR(double(f.ws.section.props.Ieta) / 1943e4, 1, 0.015);
     EXPECT_NEAR(double(f.ws.section.props.Izeta) / 142e4, 1, 0.015);
     EXPECT_FALSE(f.ws.table.table.IsOpen());
+    // The same family again: the window opens on the row picked before.
+    std::uint32_t openedOn = 0;
+    f.ui = ScriptedUi({2, FormScript([&openedOn](FormModel& form) {
+                           auto& window = dynamic_cast<TableWindow&>(form);
+                           openedOn = window.RowRecord(window.CurrentRow());
+                           window.Press("Button_cancel");
+                       })});
+    EXPECT_FALSE(GenerateProfile(f.ws, tables));
+    EXPECT_EQ(openedOn, ipe200);
+    EXPECT_TRUE(f.ws.abortFlag);
 }
 
 TEST(TableCatalog, Wst1MaterialFindsItsFatigueRowByKey) {
