@@ -1,9 +1,9 @@
 #include "app/table_access.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
+#include "app/calc_message_display.h"
 #include "app/ui.h"
 #include "output/code_page.h"
 #include "output/text_helpers.h"
@@ -36,14 +36,20 @@ bool CopyFile(FileSystem& fs, const std::string& from, const std::string& to) {
 }
 
 std::string TableAccess::TempFolder() const {
-    if (!ws_.config.tempFolder.empty()) return WithTrailingSlash(ws_.config.tempFolder);
-    const char* env = std::getenv("TMPDIR");
-    if (env && *env) return WithTrailingSlash(env);
-    return "/tmp/";
+    return WithTrailingSlash(ConfiguredTempFolder(ws_.config));
 }
 
 std::string TableAccess::TableFolder() const {
-    return WithTrailingSlash(ws_.config.dbfFolder);
+    if (!ws_.config.dbfFolder.empty()) return WithTrailingSlash(ws_.config.dbfFolder);
+    // No folder configured: the tables installed beside the program, so that a fresh build
+    // finds its catalogue.
+    const std::string& program = ws_.config.programFolder;
+    if (!program.empty())
+        for (const char* sub : {"data", "../share/bxr"}) {
+            const std::string folder = JoinPath(program, sub);
+            if (fs_.IsFolder(folder)) return WithTrailingSlash(folder);
+        }
+    return "";
 }
 
 bool TableAccess::Failed(const std::string& message) {

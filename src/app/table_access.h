@@ -60,6 +60,8 @@ class TableAccess {
     bool IsOpen() const { return ws_.table.table.IsOpen(); }
     // The temporary folder: the configured one, else TMPDIR, else /tmp.
     std::string TempFolder() const;
+    // The configured table folder; when none is configured the "data" folder beside the
+    // program, or its installed "../share/bxr"; always with a trailing "/" (or empty).
     std::string TableFolder() const;
 
   private:

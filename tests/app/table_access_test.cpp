@@ -51,6 +51,22 @@ TEST(TableAccess, OpensANameWithoutExtensionInTheTableFolderInPlace) {
     EXPECT_TRUE(f.ui.messages.empty());
 }
 
+TEST(TableAccess, WithoutAConfiguredFolderTheTablesBesideTheProgramAreUsed) {
+    Fixture f;
+    TempFolder program;
+    f.ws.config.dbfFolder.clear();
+    f.ws.config.programFolder = program.Path("");
+    ASSERT_TRUE(std::filesystem::create_directory(program.Path("data")));
+    ASSERT_TRUE(
+        CopyFile(DiskFileSystem(), f.dbf.Path("wst1dyn.dbf"), program.Path("data/wst1dyn.dbf")));
+    TableAccess tables(f.ws);
+    EXPECT_EQ(tables.TableFolder(), program.Path("data/"));
+    ASSERT_TRUE(tables.OpenCatalogue("wst1dyn"));
+    EXPECT_EQ(f.ws.table.fileName, program.Path("data/wst1dyn.dbf"));
+    f.ws.config.dbfFolder = "/opt/tables";  // a configured folder wins, "/" added
+    EXPECT_EQ(tables.TableFolder(), "/opt/tables/");
+}
+
 TEST(TableAccess, MissingTableShowsTheMessageAndSetsTheAbortFlag) {
     Fixture f;
     TableAccess tables(f.ws);
