@@ -20,6 +20,14 @@ std::optional<DiagramTableRequest> AskDiagramTableRequest(Ui& ui, const OutputSe
     return DiagramTableRequest{static_cast<DiagramTableKind>(*chosen), count};
 }
 
+DiagramExportSource StationExportSource(const Workspace& ws) {
+    const StationTable& stations = ws.results.stations;
+    return {ws.model.length, stations.n, [&stations](int station, DiagramTableKind kind) {
+                if (station < 0 || station > stations.n) return std::vector<Real>{};
+                return DiagramTableValues(stations[station], kind);
+            }};
+}
+
 bool ExportDiagramTable(Workspace& ws, OutputChannel& out, const DiagramExportSource& source) {
     ws.abortFlag = false;
     if (!ws.ui || !source.values) return false;

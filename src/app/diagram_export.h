@@ -30,6 +30,10 @@ struct DiagramExportSource {
     std::function<std::vector<Real>(int station, DiagramTableKind kind)> values;
 };
 
+// The stations of the workspace's last calculation as the export's source: the model's
+// length, the segment count of the last pass and each station's values.
+DiagramExportSource StationExportSource(const Workspace& ws);
+
 // The whole command on current results: asks, opens the output as the project name + ".TXT"
 // without page headers, writes the table, closes and shows it. Clears the abort flag first;
 // a cancelled question sets it and writes nothing. True when a table was written.

@@ -88,6 +88,36 @@ TEST(ExportDiagramTable, WritesTheChosenTableWithoutPageHeaders) {
               "           140      14 " + zero + zero + zero + zero + zero + zero + zero + " ");
 }
 
+TEST(ExportDiagramTable, ReadsTheStationsOfTheLastCalculation) {
+    Fixture f;
+    f.ws.model.length = 600;
+    StationTable& st = f.ws.results.stations;
+    st.n = 60;
+    for (int k = 0; k <= 60; ++k) {
+        st[k].x = 10.0L * k;
+        st[k].sigB = 2.0L * k;
+        st[k].phiSigB = 45;
+        st[k].sigV = -1.5L * k;
+    }
+    const DiagramExportSource source = StationExportSource(f.ws);
+    EXPECT_EQ(source.length, 600);
+    EXPECT_EQ(source.segments, 60);
+    EXPECT_EQ(source.values(30, DiagramTableKind::ResultantStresses),
+              (std::vector<Real>{60, 45, 0, -45, 0}));
+    EXPECT_TRUE(source.values(61, DiagramTableKind::Forces).empty());
+
+    f.ui.Push(3);
+    f.ui.Push(std::string("60"));
+    OutputChannel out(f.env);
+    ASSERT_TRUE(ExportDiagramTable(f.ws, out, source));
+    const auto lines = f.Written();
+    ASSERT_EQ(lines.size(), 3u + 2 * 61);
+    // Row 20: x = 200 mm, station 20: sigB 40, phi 45, sigZ 0, sigV -30, phi 0.
+    const std::string zero = "       0 ";
+    EXPECT_EQ(lines[3 + 2 * 20],
+              "            200       40       45 " + zero + "     -30 " + zero + " ");
+}
+
 TEST(ExportDiagramTable, CancelledQuestionWritesNothing) {
     Fixture f;
     f.ui.Push(Cancel{});
