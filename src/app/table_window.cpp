@@ -103,7 +103,40 @@ ChannelEnvironment ChannelFor(Workspace& ws, FileSystem& fs, ProcessLauncher* la
     return env;
 }
 
+// A number as typed: digits with a sign, one decimal mark ("." or ",") and an exponent.
+bool IsNumberText(const std::string& text) {
+    if (text.find_first_of("0123456789") == std::string::npos) return false;
+    if (text.find_first_not_of("0123456789+-.,eE") != std::string::npos) return false;
+    const std::string point = CommaToPoint(text);
+    char* end = nullptr;
+    std::strtold(point.c_str(), &end);
+    return end == point.c_str() + point.size();
+}
+
 }  // namespace
+
+bool PutText(DbfTable& table, int i, const std::string& typed, std::string& error) {
+    if (i < 1 || i > table.FieldCount()) return error = "Feld #" + std::to_string(i), false;
+    const DbfField& f = table.Field(i);
+    const std::string text = f.type == 'C' ? typed : TrimBlanks(typed);
+    bool ok = true;
+    if (text.empty()) {
+        ok = table.SetFieldText(i, "");
+    } else if (f.type == 'N' || f.type == 'F') {
+        ok = IsNumberText(text) && table.SetFieldNumber(i, ParseDbfNumber(text));
+    } else if (f.type == 'L') {
+        const char c = UpperText(text)[0];
+        ok = text.size() == 1 && std::string("TFYN?").find(c) != std::string::npos &&
+             table.SetFieldText(i, std::string(1, c));
+    } else if (f.type == 'D') {
+        ok = text.size() == 8 && text.find_first_not_of("0123456789") == std::string::npos &&
+             table.SetFieldText(i, text);
+    } else {
+        ok = text.size() <= std::size_t(f.length) && table.SetFieldText(i, text);
+    }
+    if (!ok) error = "Feld " + f.name + ": " + text + " passt nicht";
+    return ok;
+}
 
 std::vector<std::string> TableHtmlLines(DbfTable& table, const OutputSettings& format,
                                         const std::string& chosenFile, const std::string& heading,
@@ -159,18 +192,7 @@ bool ReadDelimitedLine(DbfTable& table, const std::string& line, std::string& er
         const DbfField& f = table.Field(i);
         const std::string cell =
             f.type == 'C' ? cells[std::size_t(i - 1)] : TrimBlanks(cells[std::size_t(i - 1)]);
-        bool ok = true;
-        if (cell.empty()) continue;
-        if (f.type == 'N' || f.type == 'F')
-            ok = table.SetFieldNumber(i, ParseDbfNumber(cell));
-        else if (f.type == 'C')
-            ok = cell.size() <= std::size_t(f.length) ? table.SetFieldText(i, cell) : false;
-        else
-            ok = cell.size() <= std::size_t(f.length) && table.SetFieldText(i, cell);
-        if (!ok) {
-            error = "Feld " + f.name + ": " + cell + " passt nicht";
-            return false;
-        }
+        if (!PutText(table, i, cell, error)) return false;
     }
     return true;
 }
@@ -278,9 +300,12 @@ std::string TableWindow::Counter() const {
 
 bool TableWindow::GoToRow(int row) {
     if (row < 1 || row > RowCount()) return false;
-    if (row != row_ && !Post()) return false;
+    DbfTable& t = ws_.table.table;
+    // Staying on the row keeps its pending edits.
+    if (row == row_ && t.RecordNumber() == RowRecord(row)) return true;
+    if (!Post()) return false;
     row_ = row;
-    return ws_.table.table.Read(RowRecord(row));
+    return t.Read(RowRecord(row));
 }
 
 void TableWindow::ClickCell(int row, int column) {
@@ -293,7 +318,8 @@ void TableWindow::ClickCell(int row, int column) {
 bool TableWindow::EditCell(int row, int column, const std::string& text) {
     if (PickMode() || !GoToRow(row)) return false;
     column_ = column;
-    if (!ws_.table.table.SetFieldText(column, text)) return Fail(ws_.table.table.Error());
+    std::string error;
+    if (!PutText(ws_.table.table, column, text, error)) return Fail(error);
     dirty_ = true;
     return true;
 }

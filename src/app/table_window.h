@@ -96,6 +96,10 @@ std::vector<std::string> TableHtmlLines(DbfTable& table, const OutputSettings& f
 // One record as a delimited line: character fields in double quotes, the others as stored
 // without blanks, separated by commas.
 std::string DelimitedLine(const DbfTable& table);
+// Stores typed text into field i of the record buffer: numbers must be numbers and fit with
+// the field's decimals, logical values are T, F, Y, N or ?, dates 8 digits, texts no longer
+// than the field; an empty text blanks the field. False with a message otherwise.
+bool PutText(DbfTable& table, int i, const std::string& text, std::string& error);
 // Stores the cells of a delimited line into the record buffer; false with a message when a
 // value does not fit its field.
 bool ReadDelimitedLine(DbfTable& table, const std::string& line, std::string& error);

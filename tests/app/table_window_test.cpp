@@ -174,6 +174,35 @@ TEST(TableWindow, EditsArePostedOnLeavingTheRowAndDroppedOnCancel) {
     EXPECT_EQ(t.FieldValue(1), "Flach 20");
 }
 
+TEST(TableWindow, TypedValuesAreCheckedAgainstTheFieldType) {
+    Fixture f;
+    TableWindow w(f.ws, 2, DiskFileSystem(), &f.launcher);
+    ASSERT_TRUE(w.EditCell(1, 1, "HEB 120"));
+    ASSERT_TRUE(w.EditCell(1, 2, " 12,6 "));  // a second cell of the same row keeps the first
+    EXPECT_EQ(w.Cell(1, 1), "HEB 120   ");
+    EXPECT_EQ(w.Cell(1, 2), "   13");  // 0 decimals: 12.6 rounds to 13
+    EXPECT_FALSE(w.EditCell(1, 2, "abc"));
+    EXPECT_FALSE(w.EditCell(1, 2, "123456"));
+    EXPECT_FALSE(w.EditCell(1, 2, "1-2"));
+    EXPECT_FALSE(w.EditCell(1, 1, "longer than ten"));
+    EXPECT_EQ(w.Cell(1, 2), "   13");  // refused values change nothing
+    EXPECT_EQ(f.ui.messages.size(), 4u);
+    ASSERT_TRUE(w.EditCell(1, 2, ""));
+    EXPECT_EQ(w.Cell(1, 2), "     ");
+
+    DbfTable t;
+    ASSERT_TRUE(t.Create(f.temp.Path("types.dbf"), {{"OK", 'L', 1, 0}, {"AM", 'D', 8, 0}}));
+    t.BlankRecord();
+    std::string error;
+    EXPECT_TRUE(PutText(t, 1, "y", error));
+    EXPECT_EQ(t.FieldText(1), "Y");
+    EXPECT_FALSE(PutText(t, 1, "ja", error));
+    EXPECT_EQ(error, "Feld OK: ja passt nicht");
+    EXPECT_TRUE(PutText(t, 2, "20261208", error));
+    EXPECT_FALSE(PutText(t, 2, "8.12.2026", error));
+    EXPECT_FALSE(PutText(t, 3, "x", error));
+}
+
 TEST(TableWindow, DeleteMarksAndPackRemovesTheMarkedRecords) {
     Fixture f;
     TableWindow w(f.ws, 2, DiskFileSystem(), &f.launcher);
