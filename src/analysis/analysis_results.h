@@ -17,18 +17,18 @@ inline constexpr int kMaxStations = kMaxSegments + 1;
 
 // One calculation point: 27 values in the order of the result table.
 struct Station {
-    Real x = 0;         // mm
-    Real phiFq = 0;     // deg, angle of the shear-force resultant
-    Real phiMb = 0;     // deg, angle of the bending-moment resultant
-    Real phiSigB = 0;   // deg
-    Real phiSlope = 0;  // deg
-    Real phiW = 0;      // deg
-    Real phiSigV = 0;   // deg
-    Real sigZ = 0;      // N/mm², tension/compression
-    Real N = 0;         // N, axial force
-    Real Fq_xy = 0, Fq_xz = 0, Fq = 0;        // N
-    Real Mb_xy = 0, Mb_xz = 0, Mb = 0;        // N·mm
-    Real sigB_xy = 0, sigB_xz = 0, sigB = 0;  // N/mm²
+    Real x = 0;                                  // mm
+    Real phiFq = 0;                              // deg, angle of the shear-force resultant
+    Real phiMb = 0;                              // deg, angle of the bending-moment resultant
+    Real phiSigB = 0;                            // deg
+    Real phiSlope = 0;                           // deg
+    Real phiW = 0;                               // deg
+    Real phiSigV = 0;                            // deg
+    Real sigZ = 0;                               // N/mm², tension/compression
+    Real N = 0;                                  // N, axial force
+    Real Fq_xy = 0, Fq_xz = 0, Fq = 0;           // N
+    Real Mb_xy = 0, Mb_xz = 0, Mb = 0;           // N·mm
+    Real sigB_xy = 0, sigB_xz = 0, sigB = 0;     // N/mm²
     Real slope_xy = 0, slope_xz = 0, slope = 0;  // rad
     Real w_xy = 0, w_xz = 0, w = 0;              // mm
     Real sigV_xy = 0, sigV_xz = 0, sigV = 0;     // N/mm²
@@ -115,8 +115,8 @@ struct SupportReactions {
 };
 
 struct BucklingResults {
-    Real eulerLoad = 0;  // F_k, N
-    Real wFax = 0;       // deflection from the axial forces, mm
+    Real eulerLoad = 0;     // F_k, N
+    Real wFax = 0;          // deflection from the axial forces, mm
     bool iterated = false;  // the second-order iteration ran in the last calculation
 };
 
@@ -126,7 +126,19 @@ struct SafetyResults {
     Real Svbw = 0;  // equivalent stress
 };
 
+// How the extra supports C, D, E are solved: both give the same results (support_solvers.h).
+enum class SolveMethod { kFast, kLiteral };
+
+// Working memory of the solvers, allocated once so that no pass allocates.
+struct SolverScratch {
+    StationTable table;
+    std::vector<Real> values;
+};
+
 struct AnalysisResults {
+    SolveMethod method = SolveMethod::kFast;
+    SolverScratch scratch;
+
     StationTable stations;
     SupportReactions reactions;
     ExtremeValues extremes;

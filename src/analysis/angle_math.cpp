@@ -18,28 +18,42 @@ int QuarterTurns(Real degrees, Real& reduced) {
 
 }  // namespace
 
-Real DegToRad(Real degrees) { return degrees * kPi / 180; }
-Real RadToDeg(Real radians) { return radians * 180 / kPi; }
+Real DegToRad(Real degrees) {
+    return degrees * kPi / 180;
+}
+Real RadToDeg(Real radians) {
+    return radians * 180 / kPi;
+}
 
 Real SinDeg(Real degrees) {
     Real reduced = 0;
     switch (QuarterTurns(degrees, reduced)) {
-        case 0: return 0;
-        case 1: return 1;
-        case 2: return 0;
-        case 3: return -1;
-        default: return std::sin(DegToRad(reduced));
+        case 0:
+            return 0;
+        case 1:
+            return 1;
+        case 2:
+            return 0;
+        case 3:
+            return -1;
+        default:
+            return std::sin(DegToRad(reduced));
     }
 }
 
 Real CosDeg(Real degrees) {
     Real reduced = 0;
     switch (QuarterTurns(degrees, reduced)) {
-        case 0: return 1;
-        case 1: return 0;
-        case 2: return -1;
-        case 3: return 0;
-        default: return std::cos(DegToRad(reduced));
+        case 0:
+            return 1;
+        case 1:
+            return 0;
+        case 2:
+            return -1;
+        case 3:
+            return 0;
+        default:
+            return std::cos(DegToRad(reduced));
     }
 }
 

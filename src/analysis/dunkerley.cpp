@@ -1,0 +1,50 @@
+#include "analysis/dunkerley.h"
+
+#include <cmath>
+
+#include "analysis/angle_math.h"
+#include "analysis/check_input.h"
+#include "analysis/support_solvers.h"
+#include "model/workspace.h"
+
+namespace bxr {
+
+void DunkerleyFrequency(Workspace& ws) {
+    BeamModel& m = ws.model;
+    // The solvers write behind the one force they are given, so the whole list is kept.
+    const auto savedPoints = m.pointLoads;
+    const auto counts = std::array<std::int32_t, 4>{m.pointLoadCount, m.distributedLoadCount,
+                                                    m.momentLoadCount, m.axialLoadCount};
+    ResetLoads(m);
+
+    // Only the deflection is read; the fast method leaves the stresses out, unless an invalid
+    // stress mode would end the pass before the deflection.
+    const bool modeOk = m.notchMode >= 1 && m.notchMode <= 3;
+    const PassOptions options{ws.results.method == SolveMethod::kLiteral || !modeOk};
+    const Real force = ws.section.mass / 9 * 9.81L;
+    Real sum = 0;
+    for (int i = 1; i <= 9; ++i) {
+        const Real x = (i - 1) * m.length / 9 + m.length / 18;
+        m.pointLoads[1] = PointLoad{force, x, 0, ""};
+        m.pointLoadCount = 1;
+        SolveBySupportType(ws, 0, options);
+        const Real w = ws.results.stations[PointIndex(m, x)].w;
+        const Real f = w != 0 ? std::sqrt(9810 / w) / (2 * kPi) : 0;
+        if (f > 0) sum += 1 / (f * f);
+    }
+
+    m.pointLoads = savedPoints;
+    m.pointLoadCount = counts[0];
+    m.distributedLoadCount = counts[1];
+    m.momentLoadCount = counts[2];
+    m.axialLoadCount = counts[3];
+
+    if (sum != 0) {
+        ws.results.frequency = std::sqrt(1 / sum);
+    } else {
+        AddMessage(ws, "Fehler : f dunkerley");
+        ws.results.frequency = 0;
+    }
+}
+
+}  // namespace bxr

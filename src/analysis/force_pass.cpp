@@ -1,0 +1,352 @@
+#include "analysis/force_pass.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "analysis/angle_math.h"
+#include "analysis/check_input.h"
+#include "analysis/stresses.h"
+#include "model/workspace.h"
+
+namespace bxr {
+
+namespace {
+
+Real StationX(const BeamModel& m, int k) {
+    // Point n lies at L exactly, so that a support at L is always found.
+    return k == m.segmentCount ? m.length : k * m.length / m.segmentCount;
+}
+
+struct Step {
+    Real x, y, z;
+};
+
+}  // namespace
+
+void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportReactions& r, Real w0,
+                    StationTable& t, ExtremeValues* extremes) {
+    const int n = m.segmentCount;
+    const Real dx = m.length / n;
+    t.n = n;
+
+    // Reactions and single forces act at and right of their position.
+    std::array<Step, 2 + kPointLoadRoom> steps;
+    int stepCount = 0;
+    const int type = m.supportType;
+    if (type == kFixedClamp) {
+        steps[stepCount++] = {m.clampX, r.FfixY, r.FfixZ};
+    } else {
+        steps[stepCount++] = {m.supportX[kSupportA], r.Ry[kSupportA], r.Rz[kSupportA]};
+        steps[stepCount++] = {m.supportX[kSupportB], r.Ry[kSupportB], r.Rz[kSupportB]};
+    }
+    for (int i = loads.pointFirst; i <= loads.pointLast; ++i) {
+        const PointLoad& p = m.pointLoads[i];
+        steps[stepCount++] = {p.x, p.f * CosDeg(w0 + p.angle), p.f * SinDeg(w0 + p.angle)};
+    }
+    struct Ramp {
+        Real x1, x2, qy, qz;
+    };
+    std::array<Ramp, kDistributedLoadRoom> ramps;
+    int rampCount = 0;
+    for (int i = loads.distributedFirst; i <= loads.distributedLast; ++i) {
+        const DistributedLoad& q = m.distributedLoads[i];
+        ramps[rampCount++] = {q.x1, q.x2, q.q * CosDeg(w0 + q.angle), q.q * SinDeg(w0 + q.angle)};
+    }
+
+    if (extremes != nullptr) {
+        for (ExtremeRange* e : {&extremes->Fq_xy, &extremes->Fq_xz, &extremes->Fq, &extremes->Mb_xy,
+                                &extremes->Mb_xz, &extremes->Mb})
+            e->Reset(-1e30L, 1e30L);
+    }
+
+    for (int k = 0; k <= n; ++k) {
+        const Real x = StationX(m, k);
+        Real fy = 0, fz = 0;
+        for (int i = 0; i < stepCount; ++i) {
+            if (x >= steps[i].x) {
+                fy += steps[i].y;
+                fz += steps[i].z;
+            }
+        }
+        for (int i = 0; i < rampCount; ++i) {
+            const Ramp& q = ramps[i];
+            if (q.x1 <= x && x <= q.x2) {
+                fy += (x - q.x1) * q.qy;
+                fz += (x - q.x1) * q.qz;
+            } else if (x > q.x2) {
+                fy += (q.x2 - q.x1) * q.qy;
+                fz += (q.x2 - q.x1) * q.qz;
+            }
+        }
+        Station& s = t[k];
+        s.x = x;
+        s.Fq_xy = fy;
+        s.Fq_xz = fz;
+        s.Fq = std::sqrt(fy * fy + fz * fz);
+        s.phiFq = AngleDeg(fz, fy);
+        if (extremes != nullptr) {
+            extremes->Fq_xy.Update(fy);
+            extremes->Fq_xz.Update(fz);
+            extremes->Fq.Update(s.Fq);
+        }
+    }
+
+    // Axial force.
+    std::array<Step, 2 + kAxialLoadRoom> axial;
+    int axialCount = 0;
+    if (type == kFixedClamp) {
+        axial[axialCount++] = {m.clampX, r.FxFix, 0};
+    } else {
+        axial[axialCount++] = {m.supportX[kSupportA], r.FxA, 0};
+        if (type == kAngularContactPair) axial[axialCount++] = {m.supportX[kSupportB], r.FxB, 0};
+    }
+    for (int i = loads.axialFirst; i <= loads.axialLast; ++i)
+        axial[axialCount++] = {m.axialLoads[i].x, m.axialLoads[i].fx, 0};
+    for (int k = 0; k <= n; ++k) {
+        Real sum = 0;
+        for (int i = 0; i < axialCount; ++i)
+            if (t[k].x >= axial[i].x) sum += axial[i].y;
+        t[k].N = sum;
+    }
+
+    // Bending moment by the rectangle rule with the shear force of the point to the left;
+    // the clamping moment and the applied moments act at and right of their position.
+    std::array<Step, 1 + kMomentLoadRoom> moments;
+    int momentCount = 0;
+    if (type == kFixedClamp) moments[momentCount++] = {m.clampX, r.MfixY, r.MfixZ};
+    for (int i = loads.momentFirst; i <= loads.momentLast; ++i) {
+        const MomentLoad& mb = m.momentLoads[i];
+        moments[momentCount++] = {mb.x, mb.mb * CosDeg(w0 + mb.angle),
+                                  mb.mb * SinDeg(w0 + mb.angle)};
+    }
+    Real sy = 0, sz = 0;
+    for (int k = 1; k <= n; ++k) {
+        sy += t[k - 1].Fq_xy * dx;
+        sz += t[k - 1].Fq_xz * dx;
+        Real my = sy, mz = sz;
+        const Real x = t[k].x;
+        for (int i = 0; i < momentCount; ++i) {
+            if (x >= moments[i].x) {
+                my -= moments[i].y;
+                mz -= moments[i].z;
+            }
+        }
+        Station& s = t[k];
+        s.Mb_xy = my;
+        s.Mb_xz = mz;
+        s.Mb = std::sqrt(my * my + mz * mz);
+        s.phiMb = AngleDeg(mz, my);
+        if (extremes != nullptr) {
+            extremes->Mb_xy.Update(my);
+            extremes->Mb_xz.Update(mz);
+            if (extremes->Mb.Update(s.Mb)) extremes->pointMb = k;
+        }
+    }
+    t[0].Mb_xy = t[1].Mb_xy;
+    t[0].Mb_xz = t[1].Mb_xz;
+    t[0].Mb = t[1].Mb;
+    t[0].phiMb = t[1].phiMb;
+}
+
+void RawSlopesInto(const BeamModel& m, const SectionProperties& p, const StationTable& t,
+                   Real* outY, Real* outZ) {
+    const int n = t.n;
+    const Real dx = m.length / n;
+    const Real e = m.material.e;
+    Real sy = 0, sz = 0;
+    outY[0] = 0;
+    outZ[0] = 0;
+    if (p.phi == 0) {
+        const Real fy = dx / (e * p.Izeta), fz = dx / (e * p.Ieta);
+        for (int k = 1; k <= n; ++k) {
+            sy += t[k].Mb_xy * fy;
+            sz += t[k].Mb_xz * fz;
+            outY[k] = sy;
+            outZ[k] = sz;
+        }
+        return;
+    }
+    // The moment turned into the principal axes, the increments turned back.
+    const Real c = std::cos(p.phi), s = std::sin(p.phi);
+    const bool etaLarger = std::fabs(p.Ieta) > std::fabs(p.Izeta);
+    const Real iu = etaLarger ? std::fabs(p.I2) : std::fabs(p.I1);
+    const Real iv = etaLarger ? std::fabs(p.I1) : std::fabs(p.I2);
+    for (int k = 1; k <= n; ++k) {
+        const Real mu = t[k].Mb_xy * c + t[k].Mb_xz * s;
+        const Real mv = t[k].Mb_xz * c - t[k].Mb_xy * s;
+        const Real au = mu * dx / e / iu;
+        const Real av = mv * dx / e / iv;
+        sy += au * c - av * s;
+        sz += av * c + au * s;
+        outY[k] = sy;
+        outZ[k] = sz;
+    }
+}
+
+void RawSlopes(const BeamModel& m, const SectionProperties& p, StationTable& t) {
+    std::array<Real, kMaxStations> y, z;
+    RawSlopesInto(m, p, t, y.data(), z.data());
+    for (int k = 0; k <= t.n; ++k) {
+        t[k].slope_xy = y[static_cast<std::size_t>(k)];
+        t[k].slope_xz = z[static_cast<std::size_t>(k)];
+    }
+}
+
+bool SlopeConstant(Real sum, int count, Real& constant) {
+    // The rounds go on until the bracket cannot be halved any more (or S is exactly 0), so
+    // the constant is the root to full precision. A fixed limit on |S| would stop at once in
+    // a lightly loaded plane, and in an ordinary one leave the deflection with an error that
+    // the bisection of supports C, D and E cannot get below.
+    constant = 0;
+    if (!std::isfinite(sum) || count < 1 || !(std::fabs(sum / count) < 1e30L)) return false;
+    Real low = -1e30L, high = 1e30L;
+    for (int round = 1; round <= 800; ++round) {
+        constant = (low + high) / 2;
+        const Real s = sum - count * constant;
+        if (s == 0 || constant == low || constant == high) return true;
+        if (s >= 0)
+            low = constant;
+        else
+            high = constant;
+    }
+    return false;
+}
+
+bool FindSupportPoints(Workspace& ws, SupportPoints& points) {
+    const BeamModel& m = ws.model;
+    const StationTable& t = ws.results.stations;
+    const int n = t.n;
+    auto first = [&](Real x) {
+        int k = 1;
+        while (k <= n && t[k].x < x) ++k;
+        return k;
+    };
+    if (m.supportType == kFixedClamp) {
+        int k = 1;
+        while (k < n && t[k].x < m.clampX) ++k;
+        if (k >= n) {
+            AddMessage(ws, "Fatal  : Festlager !");
+            return false;
+        }
+        points = {k, k, k};
+        return true;
+    }
+    const int ka = first(m.supportX[kSupportA]);
+    if (ka > n) {
+        ShowCalcBox(ws, "Fatal  : X-coordinate A");
+        return false;
+    }
+    const int kb = first(m.supportX[kSupportB]);
+    if (kb > n) {
+        ShowCalcBox(ws, "Fatal  : x-coordinate B");
+        return false;
+    }
+    points = {ka, std::min(ka, kb), std::max(ka, kb)};
+    return true;
+}
+
+PassEnd SlopeAndDeflection(Workspace& ws) {
+    const BeamModel& m = ws.model;
+    StationTable& t = ws.results.stations;
+    ExtremeValues& e = ws.results.extremes;
+    const int n = t.n;
+    const Real dx = m.length / n;
+
+    e.slope_xy.Reset(-1e30L, 1e30L);
+    e.slope_xz.Reset(-1e30L, 1e30L);
+    e.slope.Reset(0, 0);
+    e.w_xy.Reset(-1e30L, 1e30L);
+    e.w_xz.Reset(-1e30L, 1e30L);
+    e.w.Reset(-1e30L, 1e30L);
+
+    SupportPoints sp;
+    if (!FindSupportPoints(ws, sp)) return PassEnd::kStopped;
+
+    Real Station::*const slopeOf[2] = {&Station::slope_xy, &Station::slope_xz};
+    Real Station::*const wOf[2] = {&Station::w_xy, &Station::w_xz};
+    ExtremeRange* slopeRange[2] = {&e.slope_xy, &e.slope_xz};
+    ExtremeRange* wRange[2] = {&e.w_xy, &e.w_xz};
+
+    for (int plane = 0; plane < 2; ++plane) {
+        Real Station::*slope = slopeOf[plane];
+        Real constant = 0;
+        if (m.supportType == kFixedClamp) {
+            constant = t[sp.kRef].*slope;
+        } else {
+            Real sum = 0;
+            for (int k = sp.kLow; k <= sp.kHigh; ++k) sum += t[k].*slope;
+            if (!SlopeConstant(sum, sp.kHigh - sp.kLow + 1, constant)) {
+                ShowCalcBox(ws, "Fehler : Iteration");
+                return PassEnd::kStopped;
+            }
+        }
+        for (int k = 1; k <= n; ++k) {
+            t[k].*slope -= constant;
+            slopeRange[plane]->Update(t[k].*slope);
+        }
+    }
+    for (int k = 1; k <= n; ++k) {
+        Station& s = t[k];
+        s.slope = std::sqrt(s.slope_xy * s.slope_xy + s.slope_xz * s.slope_xz);
+        s.phiSlope = AngleDeg(s.slope_xz, s.slope_xy);
+        if (e.slope.Update(s.slope)) e.pointSlope = k;
+    }
+    t[0].slope_xy = t[1].slope_xy;
+    t[0].slope_xz = t[1].slope_xz;
+    t[0].slope = t[1].slope;
+    t[0].phiSlope = t[1].phiSlope;
+
+    for (int plane = 0; plane < 2; ++plane) {
+        Real Station::*slope = slopeOf[plane];
+        Real Station::*w = wOf[plane];
+        Real sum = 0;
+        for (int k = 1; k <= n; ++k) {
+            sum += t[k].*slope * dx;
+            t[k].*w = sum;
+        }
+        const Real ref = t[sp.kRef].*w;
+        for (int k = 1; k <= n; ++k) {
+            t[k].*w -= ref;
+            wRange[plane]->Update(t[k].*w);
+        }
+    }
+    for (int k = 1; k <= n; ++k) {
+        Station& s = t[k];
+        s.w = std::sqrt(s.w_xy * s.w_xy + s.w_xz * s.w_xz);
+        s.phiW = AngleDeg(s.w_xz, s.w_xy);
+        if (e.w.Update(s.w)) e.pointW = k;
+    }
+    t[0].w_xy = t[1].w_xy;
+    t[0].w_xz = t[1].w_xz;
+    t[0].w = t[1].w;
+    t[0].phiW = t[1].phiW;
+    return PassEnd::kComplete;
+}
+
+PassEnd ForcePass(Workspace& ws, Real w0) {
+    return ForcePass(ws, w0, PassOptions{});
+}
+
+PassEnd ForcePass(Workspace& ws, Real w0, const PassOptions& options) {
+    const BeamModel& m = ws.model;
+    if (m.segmentCount < 1 || m.segmentCount > kMaxSegments || !(m.length > 0))
+        return PassEnd::kStopped;
+    StationTable& t = ws.results.stations;
+    ShearAndMoment(m, LoadRange::All(m), ws.results.reactions, w0, t, &ws.results.extremes);
+
+    const SectionProperties& p = ws.section.props;
+    if (p.I1 == 0 || p.I2 == 0) {
+        AddFatalMessage(ws, "Fatal  : I = 0 !");
+        return PassEnd::kStopped;
+    }
+    if (p.A == 0) {
+        AddFatalMessage(ws, "Fatal  : A = 0 !");
+        return PassEnd::kStopped;
+    }
+    if (options.stresses && !StressStage(ws)) return PassEnd::kStopped;
+    RawSlopes(m, p, t);
+    return SlopeAndDeflection(ws);
+}
+
+}  // namespace bxr

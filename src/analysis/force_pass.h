@@ -1,0 +1,56 @@
+// The pass over all calculation points: stage 1 shear force, axial force and bending
+// moment; stage 2 stresses; stage 3 slope and deflection with the integration constants
+// fitted to the supports.
+#pragma once
+
+#include "analysis/analysis_results.h"
+#include "analysis/load_range.h"
+#include "model/beam_model.h"
+#include "sections/section_properties.h"
+
+namespace bxr {
+
+struct Workspace;
+
+enum class PassEnd {
+    kComplete,  // all three stages ran
+    kStopped,   // the pass ended early: the deflection columns were not (all) written
+};
+
+struct PassOptions {
+    bool stresses = true;  // stage 2; the solvers skip it in passes whose stresses are not kept
+};
+
+PassEnd ForcePass(Workspace& ws, Real w0);
+PassEnd ForcePass(Workspace& ws, Real w0, const PassOptions& options);
+
+// Stage 1 for the given loads and reactions: x, Fq_*, phiFq, N, Mb_*, phiMb of points 0..n;
+// the shear and moment trackers when extremes is given.
+void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportReactions& r, Real w0,
+                    StationTable& t, ExtremeValues* extremes);
+// First half of stage 3: slope_xy and slope_xz integrated from the moments, before the
+// integration constants (slope 0 at point 0).
+void RawSlopes(const BeamModel& m, const SectionProperties& p, StationTable& t);
+// The same from the moments of src into outY[0..n] and outZ[0..n].
+void RawSlopesInto(const BeamModel& m, const SectionProperties& p, const StationTable& src,
+                   Real* outY, Real* outZ);
+// The integration constant of the slope between the supports: bisection from -1e30..1e30
+// until the slopes between them sum to zero. sum is the sum of the raw slopes over the count
+// points between the supports. The rounds end when the sum S is exactly 0 or the bracket can
+// no longer be halved; a plane without load therefore gets 0 at once and every plane its
+// constant to full precision. False for a sum that is not finite or out of the bracket (the
+// pass then reports "Fehler : Iteration").
+bool SlopeConstant(Real sum, int count, Real& constant);
+// The rest of stage 3 on ws.results.stations: constants, slope and deflection columns and
+// their trackers.
+PassEnd SlopeAndDeflection(Workspace& ws);
+
+// Points of the supports that the deflection refers to: kRef is the fixed end or A; the
+// slope constant sums over kLow..kHigh (A and B). False when a support lies beyond the
+// points; the message has then been given.
+struct SupportPoints {
+    int kRef = 0, kLow = 0, kHigh = 0;
+};
+bool FindSupportPoints(Workspace& ws, SupportPoints& points);
+
+}  // namespace bxr

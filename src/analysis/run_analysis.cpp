@@ -1,0 +1,107 @@
+#include "analysis/run_analysis.h"
+
+#include <algorithm>
+
+#include "analysis/buckling.h"
+#include "analysis/check_input.h"
+#include "analysis/dunkerley.h"
+#include "analysis/reactions.h"
+#include "analysis/safety_factors.h"
+#include "analysis/support_solvers.h"
+#include "model/workspace.h"
+#include "sections/compute_section.h"
+
+namespace bxr {
+
+namespace {
+
+struct Counts {
+    std::int32_t points, distributed, moments;
+};
+
+Counts CountsOf(const BeamModel& m) {
+    return {m.pointLoadCount, m.distributedLoadCount, m.momentLoadCount};
+}
+
+// The counts the lists must have after the calculation appended its loads.
+Counts WithAddedLoads(const BeamModel& m, Counts user) {
+    const int type = m.supportType;
+    if (type == kAngularContactPair) user.moments += 2;
+    if (m.selfWeightAsLoad) user.distributed += 1;
+    if (type == kThreeHinges) user.points += 2;
+    if (type == kFourHinges) user.points += 4;
+    if (type == kFiveHinges) user.points += 6;
+    return user;
+}
+
+}  // namespace
+
+void RunAnalysis(Workspace& ws) {
+    BeamModel& m = ws.model;
+    ws.messages.Clear();
+    ws.results.boxMessages.clear();
+
+    CheckInput(ws);
+    if (ws.abortFlag) return;
+
+    if (m.auxLoadsAppended) {
+        RemoveAddedLoads(m);
+        m.auxLoadsAppended = false;
+    }
+    // The station table has room for the dialog's range of segments; a count from elsewhere
+    // is brought into it as the dialog would.
+    m.segmentCount = std::clamp<std::int32_t>(m.segmentCount, kMinSegments, kMaxSegments);
+    m.loadAngleOffset = 0;
+    const Real w0 = m.loadAngleOffset;
+
+    ws.section.massLength = m.length;
+    ws.section.density = m.material.density;
+    ComputeSectionProperties(ws);
+
+    const Counts user = CountsOf(m);
+    if (m.selfWeightAsLoad) AddSelfWeight(ws);
+    if (m.dunkerleyOn) DunkerleyFrequency(ws);
+
+    switch (m.supportType) {
+        case kThreeHinges:
+            SolveThreeSupports(ws, w0);
+            break;
+        case kFourHinges:
+            SolveFourSupports(ws, w0);
+            break;
+        case kFiveHinges:
+            SolveFiveSupports(ws, w0);
+            break;
+        default:
+            SolveTwoSupports(ws, w0);
+            break;
+    }
+    if (m.supportType >= kThreeHinges && m.supportType <= kFiveHinges)
+        AddSupportForces(ws, kSupportC);
+    if (m.supportType == kFourHinges || m.supportType == kFiveHinges)
+        AddSupportForces(ws, kSupportD);
+    if (m.supportType == kFiveHinges) AddSupportForces(ws, kSupportE);
+
+    const SectionProperties& p = ws.section.props;
+    ws.results.buckling.eulerLoad =
+        EulerLoad(m.supportType, m.length, std::min(p.I1, p.I2), m.material.e);
+    SecondOrderDeflection(ws);
+
+    // The appended loads are taken away again by count; when a full list refused one of
+    // them, that count would cut into the user's own entries, so the lists go back to the
+    // user's entries instead and are not marked.
+    const Counts expected = WithAddedLoads(m, user);
+    const Counts now = CountsOf(m);
+    if (now.points == expected.points && now.distributed == expected.distributed &&
+        now.moments == expected.moments) {
+        m.auxLoadsAppended = true;
+    } else {
+        m.pointLoadCount = user.points;
+        m.distributedLoadCount = user.distributed;
+        m.momentLoadCount = user.moments;
+    }
+
+    SafetyFactors(ws);
+}
+
+}  // namespace bxr
