@@ -17,7 +17,16 @@ void LoadStartupConfiguration(Workspace& ws, FileSystem& fs, const ScreenInfo& s
     ReadConfiguration(c, fs, screen, fallbackFolder);
     RunFolderChecks(ws, fs, TempEnvironment());
     ReadStateFile(c, fs);
+    ws.recentFiles.clear();
+    for (const auto& t : c.session.texts)
+        if (!t.empty()) ws.recentFiles.push_back(t);
     ws.dataFolder = c.defaultDataFolder;
+}
+
+bool SaveSessionState(Workspace& ws, FileSystem& fs) {
+    for (std::size_t i = 0; i < ws.config.session.texts.size(); ++i)
+        ws.config.session.texts[i] = i < ws.recentFiles.size() ? ws.recentFiles[i] : "";
+    return WriteStateFile(ws.config, fs);
 }
 
 void RunFolderChecks(Workspace& ws, FileSystem& fs, const std::string& tempEnvironment) {

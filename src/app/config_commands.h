@@ -9,10 +9,14 @@ namespace bxr {
 
 // Start-up: the configuration folder is the working folder; the configuration is read (or
 // the fallback, or the screen-based defaults), the folders are checked, the state file is
-// read, and the data folder starts at the configured "Default Data Directory".
+// read (its four texts are the recent files), and the data folder starts at the configured "Default
+// Data Directory".
 void LoadStartupConfiguration(Workspace& ws, FileSystem& fs, const ScreenInfo& screen,
                               const std::string& workingFolder, const std::string& programFolder,
                               const std::string& fallbackFolder = FallbackConfigFolder());
+// When the main window closes: the recent files become the four texts of the state file,
+// which is written; false when that fails.
+bool SaveSessionState(Workspace& ws, FileSystem& fs);
 // Fills empty folders, shows a message for each folder that fails its test and asks for a
 // new temporary folder when that one fails.
 void RunFolderChecks(Workspace& ws, FileSystem& fs, const std::string& tempEnvironment);

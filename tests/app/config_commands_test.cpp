@@ -69,6 +69,7 @@ TEST(config_commands_test, start_up_reads_configuration_checks_folders_and_state
     stored.tempFolder = "/tmp/";
     stored.ediFolder = "/edi/";
     stored.session.userName = "KUNZ";
+    stored.session.texts = {"/p/a.bxr", "/p/b.bxr", "", ""};
     stored.configFolder = "/home/u/.config/bxr/";
     fs.files["/home/u/.config/bxr/bxr.cfg"] = ConfigurationText(stored);
     fs.files["/home/u/.config/bxr/bxr.cff"] = StateFileText(stored);
@@ -80,7 +81,13 @@ TEST(config_commands_test, start_up_reads_configuration_checks_folders_and_state
     EXPECT_EQ(ws.config.dbfFolder, "/work/");  // empty in the file: the working folder
     EXPECT_EQ(ws.dataFolder, "/projekte/");
     EXPECT_EQ(ws.config.session.userName, "KUNZ");
+    EXPECT_EQ(ws.recentFiles, (std::vector<std::string>{"/p/a.bxr", "/p/b.bxr"}));
     EXPECT_TRUE(ui.messages.empty());
+
+    ws.recentFiles = {"/p/c.bxr", "/p/a.bxr", "/p/b.bxr"};
+    ASSERT_TRUE(SaveSessionState(ws, fs));
+    EXPECT_EQ(fs.files["/home/u/.config/bxr/bxr.cff"],
+              "bxr\t Session KUNZ\r\n/p/c.bxr\r\n/p/a.bxr\r\n/p/b.bxr\r\n\r\n");
 }
 
 }  // namespace
