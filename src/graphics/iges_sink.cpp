@@ -176,11 +176,14 @@ int IgesSink::Entity(int type, const std::vector<std::string>& groups, const std
 }
 
 void IgesSink::Line(Real x1, Real y1, Real x2, Real y2) {
+    // A line of no length is no curve; readers reject it.
+    if (Num(x1) == Num(x2) && Num(y1) == Num(y2)) return;
     Entity(110, {"110," + Num(x1) + "," + Num(y1) + ",0.0," + Num(x2) + "," + Num(y2) + ",0.0;"},
            "", "");
 }
 
 void IgesSink::Line3D(Real x1, Real y1, Real z1, Real x2, Real y2, Real z2) {
+    if (Num(x1) == Num(x2) && Num(y1) == Num(y2) && Num(z1) == Num(z2)) return;
     Entity(110,
            {"110," + Num(x1) + "," + Num(y1) + "," + Num(z1) + "," + Num(x2) + "," + Num(y2) + "," +
             Num(z2) + ";"},

@@ -12,6 +12,9 @@ find_program(BXR_SYSTEM_PYTHON NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)
 if(BXR_SYSTEM_PYTHON)
   execute_process(COMMAND ${BXR_SYSTEM_PYTHON} -c "import ezdxf"
                   RESULT_VARIABLE ezdxf_missing OUTPUT_QUIET ERROR_QUIET)
+  add_test(NAME graphics_iges_fixed_columns
+           COMMAND ${BXR_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/iges_columns.py ${BXR_SAMPLE_DIR})
+  set_tests_properties(graphics_iges_fixed_columns PROPERTIES FIXTURES_REQUIRED graphics_samples)
   if(NOT ezdxf_missing)
     add_test(NAME graphics_dxf_ezdxf_audit
              COMMAND ${BXR_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/dxf_audit.py ${BXR_SAMPLE_DIR})

@@ -3,11 +3,16 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "graphics/drawing_output.h"
+#include "graphics/section_drawing.h"
+#include "model/project_file.h"
+#include "model/workspace.h"
 #include "output/code_page.h"
+#include "sections/compute_section.h"
 
 using namespace bxr;
 
@@ -66,8 +71,34 @@ int main(int argc, char** argv) {
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         std::filesystem::remove(entry.path());
 
-    const std::vector<std::pair<std::string, std::function<void(Drawing&)>>> drawings = {
+    std::vector<std::pair<std::string, std::function<void(Drawing&)>>> drawings = {
         {"primitives", Primitives}};
+    // The example projects that come with the program.
+    std::vector<std::unique_ptr<Workspace>> examples;
+    for (const char* name : {"getriebewelle", "konsole", "durchlauftraeger"}) {
+        auto text =
+            DiskFileSystem().Read(std::string(BXR_SOURCE_DATA_DIR) + "/" + name + ".bxr", 1 << 20);
+        if (!text) {
+            std::cerr << name << ".bxr not found\n";
+            return 1;
+        }
+        auto ws = std::make_unique<Workspace>();
+        if (!ReadProjectText(*text, ws->model, ws->documentation).Ok()) {
+            std::cerr << name << ".bxr damaged\n";
+            return 1;
+        }
+        ComputeSectionProperties(*ws);
+        Workspace* w = ws.get();
+        examples.push_back(std::move(ws));
+        for (int variant = 1; variant <= 5; ++variant)
+            drawings.emplace_back(
+                std::string(name) + "_section" + std::to_string(variant), [w, variant](Drawing& d) {
+                    FrameContext frame{
+                        std::string("/home/bxr/") + "example.bxr", 2026, 12, 8, 18, 30};
+                    DrawSectionVariant(
+                        d, variant, {w->model, w->section, w->messages, w->documentation, frame});
+                });
+    }
     const OutputKind kinds[] = {OutputKind::Dxf, OutputKind::Iges, OutputKind::ElementText,
                                 OutputKind::Svg};
     OutputSettings out;
