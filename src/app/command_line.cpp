@@ -1,0 +1,208 @@
+#include "app/command_line.h"
+
+#include <unistd.h>
+
+#include <ostream>
+
+#include "analysis/run_analysis.h"
+#include "app/calc_message_display.h"
+#include "config/config_file.h"
+#include "model/project_file.h"
+#include "model/workspace.h"
+#include "output/code_page.h"
+#include "output/number_format.h"
+#include "output/output_channel.h"
+#include "output/results_report.h"
+#include "output/text_helpers.h"
+
+namespace bxr {
+
+namespace {
+
+constexpr std::size_t kMaxProjectBytes = 16u << 20;
+
+std::string CurrentFolder() {
+    char buffer[4096];
+    return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string(".");
+}
+
+std::string Display(const std::string& oem) {
+    return OemToDisplayLong(OutputSettings{}, oem);
+}
+
+bool HasExtension(const std::string& file) {
+    return FileNameOf(file).find('.') != std::string::npos;
+}
+
+// Reads the project into the workspace; false with a one-line message when it cannot.
+bool ReadProject(const std::string& file, Workspace& ws, FileSystem& files, std::ostream& err) {
+    if (!files.IsFile(file)) {
+        err << "wbxr: Projektdatei " << file << " nicht gefunden.\n";
+        return false;
+    }
+    auto bytes = files.Read(file, kMaxProjectBytes);
+    if (!bytes) {
+        err << "wbxr: Projektdatei " << file << " kann nicht gelesen werden.\n";
+        return false;
+    }
+    ReadReport report = ReadProjectText(*bytes, ws.model, ws.documentation);
+    if (!report.Ok()) {
+        err << "wbxr: Projektdatei " << file << " ist beschädigt oder unvollständig (Zeile "
+            << report.linesRead << ").\n";
+        return false;
+    }
+    ws.currentName = StripExtension(FileNameOf(file));
+    return true;
+}
+
+ChannelSettings SettingsFrom(const Configuration& c) {
+    ChannelSettings s;
+    s.lineStyle = c.textSeparatorMode >= 1 && c.textSeparatorMode <= 4 ? c.textSeparatorMode : 2;
+    s.linesPerPage = c.linesPerPage > 0 ? c.linesPerPage : 66;
+    s.spaceLines = c.headerSpaceLines;
+    s.headerMode = c.headerMode;
+    s.printerPort = c.printerPort;
+    s.textProgram = c.textProgram;
+    s.htmlBrowser = c.htmlBrowser;
+    s.tempFolder = c.tempFolder;
+    return s;
+}
+
+int RunReport(const CommandLine& cl, BatchContext& context, FileSystem& files) {
+    Workspace ws;
+    // The settings of the configuration in the working folder (or the fallback folder) shape
+    // the report: units, decimals, line style, lines per page. Without one the defaults hold.
+    ws.config.programFolder = context.programFolder;
+    ws.config.workingFolder =
+        context.workingFolder.empty() ? CurrentFolder() : context.workingFolder;
+    ws.config.configFolder = ws.config.workingFolder;
+    ReadConfiguration(ws.config, files, ScreenInfo{});
+    if (!ReadProject(cl.file, ws, files, context.err)) return kExitFailed;
+
+    ChannelEnvironment env;
+    env.abortFlag = &ws.abortFlag;
+    env.format = ws.output();
+    env.settings = SettingsFrom(ws.config);
+    // A temporary folder from another installation is no use here: the environment's then.
+    if (!env.settings.tempFolder.empty() && !files.IsFolder(env.settings.tempFolder))
+        env.settings.tempFolder.clear();
+    env.settings.defaultDestination = kProjectTable;
+    env.settings.askDestination = false;
+    env.outputFolder = context.workingFolder;
+    env.projectFile = cl.file;
+    env.projectName = ws.currentName;
+    env.files = &files;
+    OutputChannel out(env);
+
+    ErrorDescriptions descriptions = ErrorDescriptions::Load(files, DescriptionFilePath(ws.config));
+    ReportSources sources;
+    sources.descriptions = &descriptions;
+    sources.calculate = &RunAnalysis;
+
+    ReportOutcome outcome = WriteResultsReport(ws, out, kAskOrDefault, sources);
+    if (outcome == ReportOutcome::FatalMessages) {
+        // The calculation found the model unusable: there is no report to hand over.
+        std::string joined;
+        for (const auto& m : ws.messages.entries) joined += (joined.empty() ? "" : " | ") + m;
+        context.err << "wbxr: " << cl.file << ": Berechnung nicht möglich: " << Display(joined)
+                    << "\n";
+        return kExitFailed;
+    }
+    if (outcome == ReportOutcome::Aborted) {
+        std::string why =
+            out.notices().empty() ? std::string("Ausgabe abgebrochen") : out.notices().back();
+        context.err << "wbxr: Bericht für " << cl.file << " nicht geschrieben: " << Display(why)
+                    << "\n";
+        return kExitFailed;
+    }
+    if (!cl.noGui)
+        for (const auto& m : ws.messages.entries) context.err << "wbxr: " << Display(m) << "\n";
+    return kExitOk;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& params) {
+    CommandLine cl;
+    if (params.empty()) return cl;
+    cl.noGui = HasParam(params, "/NOGUI");
+    if (params[0] == "?" || params[0] == "/?") {
+        cl.form = CommandLine::Form::Usage;
+        return cl;
+    }
+    cl.file = params[0];
+    cl.form = CommandLine::Form::Plain;
+    if (params.size() < 2) return cl;
+    const std::string& mode = params[1];
+    if (mode == "/I" || mode == "/i") {
+        cl.form = CommandLine::Form::Report;
+    } else if (UpperText(mode.substr(0, 4)) == "/CAD") {
+        cl.form = CommandLine::Form::Cad;
+        cl.cadType = mode.size() > 4 ? mode[4] - '0' : 0;
+        cl.cadIndex = mode.size() > 6 ? static_cast<int>(ParseInt(mode.substr(6))) : 0;
+    } else if (mode == "/E" || mode == "/e" || mode == "/G") {
+        cl.form = CommandLine::Form::Edit;
+    }
+    return cl;
+}
+
+std::vector<std::string> UsageLines() {
+    const std::string name = std::string("w") + kProjectExtension;
+    const std::string example = "Example: " + name;
+    const std::string project = std::string(" test.") + kProjectExtension;
+    return {"BXR Command Line Mode",
+            "",
+            name + " Filename [/I] [/CADi:j] [/NOGUI]",
+            "",
+            "/I       -> TXT file",
+            "",
+            "/CADi:j  -> CAD File",
+            "            i: 1=DXF, 2=IGS, 5=TXT",
+            "             j: index (1,2,3, ..)",
+            "",
+            "/NOGUI   -> No GUI, exit on fatal error",
+            "",
+            "",
+            "",
+            "/?       -> Help",
+            "",
+            "",
+            example + project + "             ->  GUI",
+            example + project + " /I /NOGUI   ->  test.txt",
+            example + project + " /CAD1:1     ->  test.dxf",
+            example + " test.edi /E /NOGUI   ->  test.edi"};
+}
+
+int RunCommandLine(const std::vector<std::string>& params, BatchContext& context) {
+    FileSystem& files = context.files ? *context.files : DiskFileSystem();
+    const CommandLine cl = ParseCommandLine(params);
+    switch (cl.form) {
+        case CommandLine::Form::Usage:
+            for (const auto& line : UsageLines()) context.out << line << "\n";
+            return kExitOk;
+        case CommandLine::Form::Report:
+            return RunReport(cl, context, files);
+        case CommandLine::Form::Cad: {
+            Workspace ws;
+            if (!ReadProject(cl.file, ws, files, context.err)) return kExitFailed;
+            context.err << "wbxr: die CAD-Ausgabe (/CAD) ist in dieser Version noch nicht "
+                           "verfügbar.\n";
+            return kExitNoWindow;
+        }
+        case CommandLine::Form::Plain:
+            if (!HasExtension(cl.file)) {
+                context.err << "Erweiterung ." << kProjectExtension
+                            << " muß mit angegeben werden\n";
+                return kExitOk;
+            }
+            [[fallthrough]];
+        case CommandLine::Form::Edit:
+        case CommandLine::Form::Window:
+            context.err << "wbxr: das Programmfenster ist in dieser Version noch nicht verfügbar; "
+                           "ohne Fenster läuft der Bericht: wbxr Projekt.bxr /I /NOGUI\n";
+            return kExitNoWindow;
+    }
+    return kExitFailed;
+}
+
+}  // namespace bxr

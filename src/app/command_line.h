@@ -1,0 +1,51 @@
+// The program's command line: the usage screen, the batch report run ("/I"), the CAD run, and
+// the forms that start the window. Batch forms never open a window, so they run on a machine
+// without a display; they end with an exit code and say on standard error what went wrong.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "output/file_system.h"
+
+namespace bxr {
+
+struct CommandLine {
+    enum class Form {
+        Window,  // no parameters: the normal start
+        Usage,   // "?" or "/?"
+        Plain,   // a project to open in the window
+        Report,  // file "/I": the results report to project name + ".txt"
+        Cad,     // file "/CADi:j"
+        Edit,    // file "/E", "/e" or "/G": normal start, the file is not read
+    };
+    Form form = Form::Window;
+    std::string file;
+    bool noGui = false;  // "/NOGUI" among the parameters: no message display
+    int cadType = 0;     // i of "/CADi:j": 1 DXF, 2 IGES, 5 text
+    int cadIndex = 0;    // j of "/CADi:j"
+};
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+// The form needs the program window, which this build does not have.
+inline constexpr int kExitNoWindow = 2;
+
+CommandLine ParseCommandLine(const std::vector<std::string>& params);
+
+// The 21 lines of the usage screen (UTF-8).
+std::vector<std::string> UsageLines();
+
+struct BatchContext {
+    std::ostream& out;            // the usage screen
+    std::ostream& err;            // one-line messages, UTF-8
+    std::string workingFolder;    // where the report file goes; empty: the current folder
+    std::string programFolder;    // folder of the executable, to find the data files
+    FileSystem* files = nullptr;  // null: the disk
+};
+
+// Runs the command line and gives the exit code.
+int RunCommandLine(const std::vector<std::string>& params, BatchContext& context);
+
+}  // namespace bxr
