@@ -484,7 +484,8 @@ void OutputChannel::NewPage() {
     pageHasLines_ = false;
     if (pageHeaders_) {
         WritePageHeader(false, totalPages_);
-        PlainLine("", true);
+        // No page check here: a page shorter than its header must not turn over forever.
+        PlainLine("", false);
     } else {
         ++pageNumber_;
     }

@@ -88,6 +88,21 @@ TEST(OutputChannelPlain, PageHeaderLinesCountAndANewPageStartsWhenThePageIsFull)
     EXPECT_EQ(lines[58], Margin("L30"));
 }
 
+TEST(OutputChannelPlain, APageShorterThanItsHeaderStillEnds) {
+    Fixture f;
+    f.env.settings.linesPerPage = 5;
+    OutputChannel ch(f.env);
+    ASSERT_TRUE(ch.Open(kDosFile, "b"));
+    ch.WritePageHeader(true);
+    ch.WriteLine("eins");
+    ch.WriteLine("zwei");
+    ASSERT_TRUE(ch.Close());
+    // Each line opens a page of its own: header (9 lines), the empty line, the text.
+    auto lines = Lines(Slurp(f.folder + "OUTDOS.TXT"));
+    EXPECT_EQ(lines.size(), 9u + 11u + 11u);
+    EXPECT_EQ(ch.pageNumber(), 3);
+}
+
 TEST(OutputChannelPlain, BoxLinesOfStyle2AreCodePage850Characters) {
     Fixture f;
     f.env.settings.lineStyle = 2;
