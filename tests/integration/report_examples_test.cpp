@@ -123,7 +123,12 @@ TEST(HandCalculatedBeam, ReactionsMomentDeflectionAndStressInTheReport) {
     EXPECT_NE(moment.find("499.5..500.5"), std::string::npos) << moment;
     // I = 20·40³/12 = 106666.7 mm4; w = F·L³/(48·E·I) = 1e12/(48·210000·106666.7) = 0.930 mm.
     const std::string deflection = Utf8Line(w.bytes, "Max. Durchbiegung");
-    EXPECT_NE(deflection.find("0.93 mm"), std::string::npos) << deflection;
+    // The report prints three digits; the calculation integrates over 1000 segments, so the
+    // value may differ from the closed form by the discretisation, well below 1 %.
+    const Real printed =
+        std::strtold(deflection.c_str() + std::string("Max. Durchbiegung").size(), nullptr);
+    EXPECT_NEAR(printed, 0.9301, 0.009) << deflection;
+    EXPECT_NE(deflection.find(" mm "), std::string::npos) << deflection;
     // Bending stress M/W with W = I/20 = 5333.3 mm³: 250000/5333.3 = 46.9 N/mm².
     const std::string stress = Utf8Line(w.bytes, "Max. Biegespannung");
     EXPECT_NE(stress.find(" 47 MPa"), std::string::npos) << stress;
