@@ -1,0 +1,65 @@
+// The calculation settings dialog (TForm_bxrberechnung): self weight, segment count, natural
+// frequency, iteration factor, buckling, polygon step for arcs, stress mode and unit system.
+// OK reads the fields into the model within their limits and runs the calculation; the
+// dialog stays open with "Not enough data" when the calculation stopped. Cancel reads nothing
+// and sets the workspace's stop flag.
+//
+// Field conventions of this form: a check box is a field named CheckBox_... whose text is "1"
+// (checked) or "0"; a radio group is a field named RadioGroup_... whose text is the 0-based
+// index of the chosen item (its items come from Items()). Hint numbers are language texts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/analysis_runner.h"
+#include "analysis/run_analysis.h"
+#include "app/form_model.h"
+#include "model/beam_model.h"
+
+namespace bxr {
+
+struct Workspace;
+
+// Limits of the typed settings.
+inline constexpr int kSegmentsMin = 50;
+inline constexpr int kSegmentsMax = 1500;
+inline constexpr Real kArcDivisionMin = 0.1L;
+inline constexpr Real kArcDivisionMax = 30;
+
+// The segment count as the dialog stores a typed text: tolerant parsing (not a number gives
+// 0), rounded to a whole number and limited to 50..1500.
+std::int32_t SegmentCountFromText(const std::string& text);
+// The polygon step as the dialog stores a typed text: tolerant parsing, limited to 0.1..30.
+Real ArcDivisionFromText(const std::string& text);
+
+class CalcSettingsDialog : public FormModel {
+  public:
+    CalcSettingsDialog(Workspace& ws, AnalysisRunner run);
+
+    bool Press(const std::string& buttonName) override;
+    bool Accepted() const override { return accepted_; }
+    bool Closed() const { return closed_; }
+
+    // Hint (language text number) of a control, 0 when it has none.
+    int HintNumber(const std::string& controlName) const;
+    // The items of a radio group field (code page 850).
+    std::vector<std::string> Items(const std::string& radioGroupName) const;
+    // Help topic of the "&Hilfe" button.
+    static constexpr int kHelpTopic = 3500;
+
+  private:
+    void ReadFields();
+
+    Workspace& ws_;
+    AnalysisRunner run_;
+    bool accepted_ = false;
+    bool closed_ = false;
+};
+
+// Opens the dialog through the workspace's Ui. True when it ended with OK and a calculation
+// that did not stop (the caller then marks the model modified); false on Cancel, with the
+// stop flag set.
+bool EditCalcSettings(Workspace& ws, AnalysisRunner run = RunAnalysis);
+
+}  // namespace bxr
