@@ -18,7 +18,9 @@ constexpr Real kDegPerRad = 180 / kPi;
 constexpr Real kFaxDeflectionShown = 0.001L;
 
 // Axial forces among the user's entries (a calculation appends none).
-bool HasAxialForces(const BeamModel& m) { return m.axialLoadCount > 0; }
+bool HasAxialForces(const BeamModel& m) {
+    return m.axialLoadCount > 0;
+}
 
 class RowMaker {
   public:
@@ -129,8 +131,8 @@ std::vector<ExtremeRow> ExtremeRows(const Workspace& ws) {
         ExtremeRow row;
         row.title = "Resonanzfrequenz";
         row.value = r.frequency;  // Hz
-        row.valueText = " " + FormatFree(s, 60 * r.frequency) + "/min  (" +
-                        FormatFree(s, r.frequency) + " Hz)";
+        row.valueText =
+            " " + FormatFree(s, 60 * r.frequency) + "/min  (" + FormatFree(s, r.frequency) + " Hz)";
         rows.push_back(row);
     }
 
@@ -156,10 +158,9 @@ std::vector<SupportRow> SupportRows(const Workspace& ws) {
     for (int i = 0; i < count; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
         const std::string letter(1, static_cast<char>('A' + i));
-        rows.push_back(Support(s,
-                               "F" + letter + " (x=" +
-                                   FormatQuantityFree(s, Quantity::Length, m.supportX[k]) + ")",
-                               Quantity::Force, r.R[k]));
+        rows.push_back(Support(
+            s, "F" + letter + " (x=" + FormatQuantityFree(s, Quantity::Length, m.supportX[k]) + ")",
+            Quantity::Force, r.R[k]));
     }
     return rows;
 }

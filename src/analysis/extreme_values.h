@@ -39,7 +39,7 @@ struct ExtremeRow {
     Real position = 0;      // its x in the current length unit
     std::string positionText;
     bool hasAngle = false;
-    Real angle = 0;  // deg
+    Real angle = 0;         // deg
     std::string angleText;  // free format followed by the angle unit
     // The value cell as a whole: valueText, " ", unitText, then "  (x= " positionText, and
     // ", phi= " angleText when the row has an angle, and ")".

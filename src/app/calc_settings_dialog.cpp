@@ -15,12 +15,18 @@ namespace {
 const char* const kCheckOn = "1";
 const char* const kCheckOff = "0";
 
-std::string CheckText(bool on) { return on ? kCheckOn : kCheckOff; }
-bool Checked(const FormField* f) { return f->text == kCheckOn; }
+std::string CheckText(bool on) {
+    return on ? kCheckOn : kCheckOff;
+}
+bool Checked(const FormField* f) {
+    return f->text == kCheckOn;
+}
 
 // A typed value that the tolerant parser could not hold (it never yields one, but a value
 // read here ends in an integer conversion) counts as "not a number".
-Real FiniteOrZero(Real v) { return std::isfinite(v) ? v : 0; }
+Real FiniteOrZero(Real v) {
+    return std::isfinite(v) ? v : 0;
+}
 
 struct Hint {
     const char* control;
@@ -28,9 +34,14 @@ struct Hint {
 };
 
 constexpr Hint kHints[] = {
-    {"CheckBox_selfWeight", 6900}, {"Edit_segments", 6940},     {"CheckBox_supportStiffness", 6140},
-    {"CheckBox_dunkerley", 6925},  {"Edit_eps", 6930},          {"CheckBox_buckling", 6980},
-    {"Edit_arcDivision", 5300},    {"RadioGroup_notchMode", 6820},
+    {"CheckBox_selfWeight", 6900},
+    {"Edit_segments", 6940},
+    {"CheckBox_supportStiffness", 6140},
+    {"CheckBox_dunkerley", 6925},
+    {"Edit_eps", 6930},
+    {"CheckBox_buckling", 6980},
+    {"Edit_arcDivision", 5300},
+    {"RadioGroup_notchMode", 6820},
 };
 
 }  // namespace
@@ -79,9 +90,9 @@ CalcSettingsDialog::CalcSettingsDialog(Workspace& ws, AnalysisRunner run)
         {"RadioGroup_unit", "", IntText(s.unitSystem == 1 ? 1 : 0)},
     };
     buttons = {
-        {"Button_segmentsDefault", "<"}, {"Button_epsDefault", "<"},
+        {"Button_segmentsDefault", "<"},    {"Button_epsDefault", "<"},
         {"Button_arcDivisionDefault", "<"}, {"Button_ok", "OK"},
-        {"Button_cancel", "Abbrechen"},  {"Button_help", "&Hilfe"},
+        {"Button_cancel", "Abbrechen"},     {"Button_help", "&Hilfe"},
     };
 }
 

@@ -14,11 +14,15 @@ namespace bxr {
 
 namespace {
 
-Real Limited(Real v, Real lo, Real hi) { return std::min(std::max(v, lo), hi); }
+Real Limited(Real v, Real lo, Real hi) {
+    return std::min(std::max(v, lo), hi);
+}
 
 // Hundredths, halves up. The nudge keeps a decimal half such as 1.755 (held a little below
 // in binary) from rounding down.
-long Hundredths(Real v) { return static_cast<long>(std::floor(v * 100 + 0.5L + 1e-9L)); }
+long Hundredths(Real v) {
+    return static_cast<long>(std::floor(v * 100 + 0.5L + 1e-9L));
+}
 
 std::string TwoDecimals(const OutputSettings& s, long hundredths) {
     return FormatNumber(s, static_cast<Real>(hundredths) / 100, 1, 2);
@@ -58,7 +62,8 @@ NotchFactorTexts ProposeNotchFactors(NotchProposal kind, Real rm, const OutputSe
     const Real d = rm - 400;
     switch (kind) {
         case NotchProposal::FeatherKey:
-            return {FormatNumber(s, 1.05L, 1, 2), FormatFree(s, Limited(1.7L + 0.001L * d, 1.7L, 2.1L)),
+            return {FormatNumber(s, 1.05L, 1, 2),
+                    FormatFree(s, Limited(1.7L + 0.001L * d, 1.7L, 2.1L)),
                     FormatFree(s, Limited(1.5L + 0.00125L * d, 1.5L, 2.0L))};
         case NotchProposal::WoodruffKey:
             return {FormatNumber(s, 1.05L, 1, 2),
@@ -67,12 +72,15 @@ NotchFactorTexts ProposeNotchFactors(NotchProposal kind, Real rm, const OutputSe
         case NotchProposal::PressFit: {
             // The torsion factor follows from the bending factor as shown, in whole hundredths.
             const long kb = Hundredths(Limited(2.1L + 0.003L * d, 2.1L, 4.1L));
-            return {FormatNumber(s, 1.0L, 1, 1), TwoDecimals(s, kb), TwoDecimals(s, (kb * 65 + 50) / 100)};
+            return {FormatNumber(s, 1.0L, 1, 1), TwoDecimals(s, kb),
+                    TwoDecimals(s, (kb * 65 + 50) / 100)};
         }
         case NotchProposal::InvoluteSpline:
-            return {FormatNumber(s, 1.0L, 1, 1), FormatNumber(s, 1.2L, 1, 1), FormatNumber(s, 1.7L, 1, 1)};
+            return {FormatNumber(s, 1.0L, 1, 1), FormatNumber(s, 1.2L, 1, 1),
+                    FormatNumber(s, 1.7L, 1, 1)};
         case NotchProposal::SerratedSpline:
-            return {FormatNumber(s, 1.0L, 1, 1), FormatNumber(s, 1.4L, 1, 1), FormatNumber(s, 3.0L, 1, 1)};
+            return {FormatNumber(s, 1.0L, 1, 1), FormatNumber(s, 1.4L, 1, 1),
+                    FormatNumber(s, 3.0L, 1, 1)};
     }
     return {};
 }
@@ -102,8 +110,7 @@ NotchZoneDialog::NotchZoneDialog(Workspace& ws, int zone)
         {"Button_up", ""},
         {"Button_down", ""},
     };
-    for (const ProposalButton& p : kProposals)
-        buttons.push_back({p.name, Utf8ToOem(p.caption)});
+    for (const ProposalButton& p : kProposals) buttons.push_back({p.name, Utf8ToOem(p.caption)});
     buttons.push_back({"Button_twoFeatherKeys", "2 Paßfedern"_oem, false});
     buttons.push_back({"Button_splinedShaft", "Keilwelle", false});
     Show();
@@ -155,8 +162,7 @@ bool NotchZoneDialog::ReadFields(NotchZone& into) {
             return false;
         }
         // Display units back to mm: the conversion of one display unit gives the factor.
-        typed.*n.member =
-            n.length ? *v / ToDisplayUnits(ws_.output(), Quantity::Length, 1) : *v;
+        typed.*n.member = n.length ? *v / ToDisplayUnits(ws_.output(), Quantity::Length, 1) : *v;
     }
     typed.label = CutText(Field("Edit_label")->text, kLabelLength);
     into = typed;

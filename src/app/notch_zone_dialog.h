@@ -21,9 +21,9 @@ struct NotchFactorTexts {
 };
 
 enum class NotchProposal {
-    FeatherKey,    // "Paßfeder"
-    WoodruffKey,   // "Scheibenfeder"
-    PressFit,      // "Preßverband"
+    FeatherKey,      // "Paßfeder"
+    WoodruffKey,     // "Scheibenfeder"
+    PressFit,        // "Preßverband"
     InvoluteSpline,  // "Evolventenverzahnung"
     SerratedSpline,  // "Kerbverzahnung"
 };
