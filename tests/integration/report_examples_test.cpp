@@ -78,6 +78,17 @@ TEST_P(ExampleReports, MatchTheirGoldenFilesInPlainTabSeparatedAndHtml) {
     }
 }
 
+TEST(ExampleReportsEnglish, GearShaftInInchesAndPoundsMatchesItsGoldenFile) {
+    Workspace ws;
+    ASSERT_TRUE(LoadExample("getriebewelle", ws));
+    ws.config.output.unitSystem = 1;
+    Written w = Report(ws, kDosFile);
+    ASSERT_EQ(w.outcome, ReportOutcome::Written);
+    EXPECT_EQ(
+        test::CompareWithGolden("integration/golden/report_getriebewelle_english.txt", w.bytes),
+        "");
+}
+
 INSTANTIATE_TEST_SUITE_P(Bundled, ExampleReports,
                          ::testing::Values("getriebewelle", "konsole", "durchlauftraeger"));
 
