@@ -1,5 +1,6 @@
 #include "analysis/extreme_values.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/angle_math.h"
@@ -20,6 +21,12 @@ constexpr Real kFaxDeflectionShown = 0.001L;
 // Axial forces among the user's entries (a calculation appends none).
 bool HasAxialForces(const BeamModel& m) {
     return m.axialLoadCount > 0;
+}
+
+// The station of an extreme's point; a point outside the table (results never calculated or
+// damaged) reads the nearest station instead of memory beyond it.
+const Station& StationAt(const AnalysisResults& r, int k) {
+    return r.stations[std::clamp(k, 0, kMaxStations - 1)];
 }
 
 class RowMaker {
@@ -82,20 +89,20 @@ std::vector<ExtremeRow> ExtremeRows(const Workspace& ws) {
     const OutputSettings& s = make.settings();
     std::vector<ExtremeRow> rows;
 
-    const Station& sm = r.stations[e.pointMb];
+    const Station& sm = StationAt(r, e.pointMb);
     const Real mb = sm.Mb * 0.001L;  // N·m
     rows.push_back(make.At("Max. Biegemoment", ToDisplayUnits(s, Quantity::Moment, mb),
                            FormatQuantityFree(s, Quantity::Moment, mb),
                            UnitText(s, Quantity::Moment), e.pointMb));
     make.AddAngle(rows.back(), sm.phiMb);
 
-    const Station& ss = r.stations[e.pointSlope];
+    const Station& ss = StationAt(r, e.pointSlope);
     const Real slope = ss.slope * kDegPerRad;
     rows.push_back(make.At("Max. Biegewinkel", slope, FormatFree(s, slope),
                            UnitText(s, Quantity::Angle), e.pointSlope));
     make.AddAngle(rows.back(), ss.phiSlope);
 
-    const Station& sw = r.stations[e.pointW];
+    const Station& sw = StationAt(r, e.pointW);
     rows.push_back(make.At("Max. Durchbiegung", ToDisplayUnits(s, Quantity::Length, sw.w),
                            FormatQuantityFree(s, Quantity::Length, sw.w),
                            UnitText(s, Quantity::Length), e.pointW));
@@ -113,16 +120,16 @@ std::vector<ExtremeRow> ExtremeRows(const Workspace& ws) {
 
     auto stress = [&](Real v) { return FormatQuantityField(s, Quantity::Stress, v, 4, 0); };
     const std::string su = UnitText(s, Quantity::Stress);
-    const Station& sb = r.stations[e.pointSigB];
+    const Station& sb = StationAt(r, e.pointSigB);
     rows.push_back(make.At("Max. Biegespannung", ToDisplayUnits(s, Quantity::Stress, sb.sigB),
                            stress(sb.sigB), su, e.pointSigB));
     make.AddAngle(rows.back(), sb.phiSigB);
 
-    const Station& sz = r.stations[e.pointSigZ];
+    const Station& sz = StationAt(r, e.pointSigZ);
     rows.push_back(make.At("Max. Zugspannung", ToDisplayUnits(s, Quantity::Stress, sz.sigZ),
                            stress(sz.sigZ), su, e.pointSigZ));
 
-    const Station& sv = r.stations[e.pointSigV];
+    const Station& sv = StationAt(r, e.pointSigV);
     rows.push_back(make.At("Max.Vergl.spannung", ToDisplayUnits(s, Quantity::Stress, sv.sigV),
                            stress(sv.sigV), su, e.pointSigV));
     make.AddAngle(rows.back(), sv.phiSigV);

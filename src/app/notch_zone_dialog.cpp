@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/real_prompt.h"
+#include "app/ui.h"
 #include "model/workspace.h"
 #include "output/code_page.h"
 #include "output/number_format.h"
@@ -226,6 +227,14 @@ bool NotchZoneDialog::Press(const std::string& buttonName) {
     }
     // The help buttons show help number kHelpNumber; the dialog stays open.
     return false;
+}
+
+bool EditNotchZone(Workspace& ws, int zone) {
+    NotchZoneDialog dialog(ws, zone);
+    const bool ok = ws.ui != nullptr && ws.ui->RunForm(dialog) && dialog.Accepted();
+    // A window closed by other means than its buttons counts as Cancel.
+    if (!ok) ws.abortFlag = true;
+    return ok;
 }
 
 }  // namespace bxr

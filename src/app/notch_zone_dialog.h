@@ -65,4 +65,8 @@ class NotchZoneDialog : public FormModel {
     bool closed_ = false;
 };
 
+// Opens the dialog for zone `zone` through the workspace's Ui. True when it closed with OK;
+// otherwise the stop flag is set (the notch-zone input then ends).
+bool EditNotchZone(Workspace& ws, int zone);
+
 }  // namespace bxr

@@ -121,6 +121,15 @@ TEST(ExtremeRows, FrequencyRowOnlyWithDunkerleyInPerMinuteAndHertz) {
     EXPECT_EQ(rows.back().text, " 2475/min  (41.25 Hz)");  // 60 · 41.25 = 2475
 }
 
+TEST(ExtremeRows, PointOutsideTheTableReadsTheLastStation) {
+    auto ws = HandResults();
+    ws->results.extremes.pointMb = 5000;  // damaged results
+    ws->results.stations[kMaxStations - 1].Mb = 1000;
+    const auto rows = ExtremeRows(*ws);
+    EXPECT_EQ(rows[0].valueText, "1");        // 1000 N·mm
+    EXPECT_EQ(rows[0].positionText, "1000");  // the position is limited to the beam
+}
+
 TEST(SupportRows, FixedClampShowsShearAxialAndMoment) {
     auto ws = HandResults();
     ws->model.supportType = kFixedClamp;

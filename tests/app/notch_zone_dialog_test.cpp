@@ -4,6 +4,7 @@
 
 #include "model/workspace.h"
 #include "output/code_page.h"
+#include "support/scripted_ui.h"
 
 namespace bxr {
 namespace {
@@ -200,6 +201,22 @@ TEST(NotchZoneDialog, LengthsInInchesAndTheUnitSwitchKeepsTypedValues) {
     EXPECT_TRUE(d.Press("Button_ok"));
     EXPECT_NEAR(double(ws->model.notchZones[2].x1), 25.4, 1e-12);
     EXPECT_EQ(ws->model.notchZones[2].x2, 300);  // shown rounded, kept exact
+}
+
+TEST(EditNotchZone, RunsTheDialogThroughTheUi) {
+    auto ws = ThreeZones();
+    test::ScriptedUi ui;
+    ws->ui = &ui;
+    ui.Push(test::FormScript([](FormModel& f) {
+        f.Press("Button_pressFit");  // Rm 600: 2.70 and 1.76
+        f.Press("Button_ok");
+    }));
+    EXPECT_TRUE(EditNotchZone(*ws, 3));
+    EXPECT_EQ(ui.shown.back(), "Kerbzone 3");
+    EXPECT_NEAR(double(ws->model.notchZones[3].betaKt), 1.76, 1e-15);
+    ui.Push(test::Cancel{});
+    EXPECT_FALSE(EditNotchZone(*ws, 1));
+    EXPECT_TRUE(ws->abortFlag);
 }
 
 }  // namespace
