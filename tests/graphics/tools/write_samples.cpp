@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis/run_analysis.h"
+#include "graphics/beam_sketch.h"
+#include "graphics/diagram_drawing.h"
 #include "graphics/drawing_output.h"
 #include "graphics/section_drawing.h"
 #include "model/project_file.h"
@@ -87,8 +90,27 @@ int main(int argc, char** argv) {
             std::cerr << name << ".bxr damaged\n";
             return 1;
         }
-        ComputeSectionProperties(*ws);
+        RunAnalysis(*ws);
+        if (ws->messages.fatal) {
+            std::cerr << name << ".bxr: calculation failed\n";
+            return 1;
+        }
         Workspace* w = ws.get();
+        drawings.emplace_back(std::string(name) + "_schema", [w](Drawing& d) {
+            DrawSchemaSheet(d, w->model, w->results.reactions);
+        });
+        // Every diagram of one example; the others show the three layouts of one kind.
+        const bool all = std::string(name) == "getriebewelle";
+        for (int kind : {1, 2, 3, 4, 5, 7, 8})
+            for (int plane = 1; plane <= 4; ++plane) {
+                if (!all && (kind != 2 || plane == 2)) continue;
+                if (kind == 7 && plane > 1) continue;
+                drawings.emplace_back(
+                    std::string(name) + "_diagram" + std::to_string(10 * kind + plane),
+                    [w, kind, plane](Drawing& d) {
+                        DrawDiagramSheet(d, kind, plane, {w->model, w->results});
+                    });
+            }
         examples.push_back(std::move(ws));
         for (int variant = 1; variant <= 5; ++variant)
             drawings.emplace_back(

@@ -1,0 +1,126 @@
+#include "app/cad_batch.h"
+
+#include <ctime>
+#include <ostream>
+
+#include "analysis/run_analysis.h"
+#include "graphics/beam_sketch.h"
+#include "graphics/cad_settings.h"
+#include "graphics/diagram_drawing.h"
+#include "graphics/drawing_output.h"
+#include "graphics/section_drawing.h"
+#include "output/code_page.h"
+#include "sections/compute_section.h"
+
+namespace bxr {
+
+namespace {
+
+bool IsImplemented(int job) {
+    if (job == 1 || job == 3 || job == 6) return true;
+    return job >= 10 && IsDiagramKind(job / 10) && job % 10 >= 1 && job % 10 <= 4;
+}
+
+bool EnsureResults(Workspace& ws, std::string& message) {
+    ws.abortFlag = false;
+    if (!ws.model.auxLoadsAppended) RunAnalysis(ws);
+    if (ws.messages.fatal || ws.abortFlag) {
+        message.clear();
+        for (const auto& m : ws.messages.entries) message += (message.empty() ? "" : "; ") + m;
+        if (message.empty()) message = "Berechnung abgebrochen";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IsDrawingJob(int job) {
+    if (job >= 1 && job <= 6) return true;
+    return IsImplemented(job);
+}
+
+bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std::string& message) {
+    if (!IsImplemented(job)) {
+        message = "Zeichnung " + std::to_string(job) + " ist nicht vorhanden";
+        return false;
+    }
+    if (job == 1 || job == 6) {
+        ComputeSectionProperties(ws);
+        const SectionDrawingInput in{ws.model, ws.section, ws.messages, ws.documentation, frame};
+        if (!DrawSectionVariant(d, job == 1 ? 1 : 5, in)) {
+            message =
+                ws.messages.entries.empty() ? "Querschnitt fehlerhaft" : ws.messages.entries[0];
+            return false;
+        }
+        return true;
+    }
+    if (!EnsureResults(ws, message)) return false;
+    if (job == 3) {
+        DrawSchemaSheet(d, ws.model, ws.results.reactions);
+        return true;
+    }
+    DiagramInput in{ws.model, ws.results};
+    DrawDiagramSheet(d, job / 10, job % 10, in);
+    return true;
+}
+
+int CadBatchKind(int cadType) {
+    switch (cadType) {
+        case 1:
+            return static_cast<int>(OutputKind::Dxf);
+        case 2:
+            return static_cast<int>(OutputKind::Iges);
+        case 5:
+            return static_cast<int>(OutputKind::ElementText);
+        case 6:
+            return static_cast<int>(OutputKind::Svg);
+        default:
+            return 0;
+    }
+}
+
+int RunCadBatch(Workspace& ws, const std::string& projectPath, int cadType, int cadIndex,
+                FileSystem& fs, std::ostream& err) {
+    const int kind = CadBatchKind(cadType);
+    if (kind == 0) {
+        err << "wbxr: /CAD" << cadType << ": unbekannte Ausgabeart (1=DXF, 2=IGS, 5=TXT, 6=SVG)\n";
+        return 1;
+    }
+    if (!IsDrawingJob(cadIndex)) {
+        err << "wbxr: /CAD" << cadType << ":" << cadIndex << ": unbekannte Zeichnung\n";
+        return 1;
+    }
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    FrameContext frame{projectPath,   local.tm_year + 1900, local.tm_mon + 1,
+                       local.tm_mday, local.tm_hour,        local.tm_min};
+    DrawingTarget target;
+    target.kind = static_cast<OutputKind>(kind);
+    target.path = StripExtension(projectPath) + "." + OutputExtension(target.kind);
+    target.fs = &fs;
+    target.iges.year = frame.year;
+    target.iges.month = frame.month;
+    target.iges.day = frame.day;
+    target.iges.author = ws.config.session.userName;
+    const CadSettings cad = CadSettingsFrom(ws.config);
+    ws.abortFlag = false;
+    auto drawing = OpenDrawing(target, ws.output(), cad, ws.abortFlag);
+    if (!drawing) {
+        err << "wbxr: " << target.path << " kann nicht angelegt werden\n";
+        return 1;
+    }
+    std::string message;
+    if (!DrawJob(*drawing, ws, cadIndex, frame, message)) {
+        err << "wbxr: " << OemToDisplay(ws.output(), message) << "\n";
+        return 1;
+    }
+    if (!drawing->Close()) {
+        err << "wbxr: " << drawing->failure() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace bxr
