@@ -9,6 +9,7 @@
 
 namespace bxr::test {
 namespace {
+using namespace gfx;
 
 bool ReadExample(Workspace& ws, const std::string& name) {
     auto text = DiskFileSystem().Read(std::string(BXR_SOURCE_DATA_DIR) + "/" + name, 1 << 20);

@@ -9,6 +9,7 @@
 
 namespace bxr::test {
 namespace {
+using namespace gfx;
 
 // A beam of 1000 mm in 50 segments whose moment in x-y is the parabola x (1000 - x) N mm,
 // 250000 N mm at the middle.

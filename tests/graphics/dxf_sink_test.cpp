@@ -6,6 +6,7 @@
 
 namespace bxr::test {
 namespace {
+using namespace gfx;
 
 TEST(DxfSink, FullArcsBecomeCirclesAndPartArcsStayArcs) {
     DrawingHarness h(OutputKind::Dxf);

@@ -12,7 +12,7 @@
 #include "graphics/drawing_output.h"
 #include "output/file_system.h"
 
-namespace bxr::test {
+namespace bxr::test::gfx {
 
 class MemoryFileSystem : public FileSystem {
   public:
@@ -132,4 +132,4 @@ inline std::string Group(const std::vector<std::pair<int, std::string>>& entity,
     return "<none>";
 }
 
-}  // namespace bxr::test
+}  // namespace bxr::test::gfx

@@ -6,6 +6,7 @@
 
 namespace bxr::test {
 namespace {
+using namespace gfx;
 
 std::vector<std::string> Section(const std::vector<std::string>& lines, char letter) {
     std::vector<std::string> s;

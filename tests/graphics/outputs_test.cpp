@@ -9,6 +9,7 @@
 
 namespace bxr::test {
 namespace {
+using namespace gfx;
 
 TEST(ElementText, OneElementALineWithTabsAndTheCommaSetting) {
     OutputSettings comma;

@@ -11,6 +11,7 @@
 
 namespace bxr::test {
 namespace {
+using namespace gfx;
 
 struct SectionCase {
     BeamModel model;
