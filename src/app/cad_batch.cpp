@@ -68,13 +68,13 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
 int CadBatchKind(int cadType) {
     switch (cadType) {
         case 1:
-            return static_cast<int>(OutputKind::Dxf);
+            return static_cast<int>(CadOutput::Dxf);
         case 2:
-            return static_cast<int>(OutputKind::Iges);
+            return static_cast<int>(CadOutput::Iges);
         case 5:
-            return static_cast<int>(OutputKind::ElementText);
+            return static_cast<int>(CadOutput::ElementText);
         case 6:
-            return static_cast<int>(OutputKind::Svg);
+            return static_cast<int>(CadOutput::Svg);
         default:
             return 0;
     }
@@ -97,7 +97,7 @@ int RunCadBatch(Workspace& ws, const std::string& projectPath, int cadType, int 
     FrameContext frame{projectPath,   local.tm_year + 1900, local.tm_mon + 1,
                        local.tm_mday, local.tm_hour,        local.tm_min};
     DrawingTarget target;
-    target.kind = static_cast<OutputKind>(kind);
+    target.kind = static_cast<CadOutput>(kind);
     target.path = StripExtension(projectPath) + "." + OutputExtension(target.kind);
     target.fs = &fs;
     target.iges.year = frame.year;

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "analysis/run_analysis.h"
+#include "app/cad_batch.h"
 #include "app/calc_message_display.h"
 #include "config/config_file.h"
 #include "model/project_file.h"
@@ -185,9 +186,7 @@ int RunCommandLine(const std::vector<std::string>& params, BatchContext& context
         case CommandLine::Form::Cad: {
             Workspace ws;
             if (!ReadProject(cl.file, ws, files, context.err)) return kExitFailed;
-            context.err << "wbxr: die CAD-Ausgabe (/CAD) ist in dieser Version noch nicht "
-                           "verfügbar.\n";
-            return kExitNoWindow;
+            return RunCadBatch(ws, cl.file, cl.cadType, cl.cadIndex, files, context.err);
         }
         case CommandLine::Form::Plain:
             if (!HasExtension(cl.file)) {

@@ -7,15 +7,15 @@
 
 namespace bxr {
 
-std::string OutputExtension(OutputKind kind) {
+std::string OutputExtension(CadOutput kind) {
     switch (kind) {
-        case OutputKind::Dxf:
+        case CadOutput::Dxf:
             return "dxf";
-        case OutputKind::Iges:
+        case CadOutput::Iges:
             return "igs";
-        case OutputKind::ElementText:
+        case CadOutput::ElementText:
             return "txt";
-        case OutputKind::Svg:
+        case CadOutput::Svg:
             return "svg";
         default:
             return "";
@@ -36,7 +36,7 @@ void AlignText(const std::string& text, const TextState& style, int alignH, int 
     if (alignV == 2) y -= style.height;
 }
 
-Drawing::Drawing(std::unique_ptr<DrawingSink> sink, OutputKind kind, const OutputSettings& out,
+Drawing::Drawing(std::unique_ptr<DrawingSink> sink, CadOutput kind, const OutputSettings& out,
                  const CadSettings& cad, bool& abortFlag)
     : sink_(std::move(sink)), kind_(kind), out_(out), cad_(cad), abortFlag_(abortFlag) {}
 

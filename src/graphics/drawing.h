@@ -18,10 +18,10 @@ namespace bxr {
 class Drawing {
   public:
     // The abort flag is set when a write fails; drawings test failed() and stop.
-    Drawing(std::unique_ptr<DrawingSink> sink, OutputKind kind, const OutputSettings& out,
+    Drawing(std::unique_ptr<DrawingSink> sink, CadOutput kind, const OutputSettings& out,
             const CadSettings& cad, bool& abortFlag);
 
-    OutputKind kind() const { return kind_; }
+    CadOutput kind() const { return kind_; }
     const OutputSettings& output() const { return out_; }
     const CadSettings& cad() const { return cad_; }
     DrawingSink& sink() { return *sink_; }
@@ -93,7 +93,7 @@ class Drawing {
     void Record(Recorded r);
 
     std::unique_ptr<DrawingSink> sink_;
-    OutputKind kind_;
+    CadOutput kind_;
     const OutputSettings& out_;
     const CadSettings& cad_;
     bool& abortFlag_;

@@ -10,20 +10,20 @@ namespace bxr {
 std::unique_ptr<DrawingSink> MakeSink(const DrawingTarget& target, const OutputSettings& out,
                                       const CadSettings& cad) {
     FileSystem& fs = target.fs ? *target.fs : DiskFileSystem();
-    if (target.kind == OutputKind::Window) {
+    if (target.kind == CadOutput::Window) {
         if (!target.window) return nullptr;
         return std::make_unique<WindowSink>(*target.window, cad);
     }
     if (target.path.empty()) return nullptr;
     switch (target.kind) {
-        case OutputKind::Dxf:
-        case OutputKind::Plot:
+        case CadOutput::Dxf:
+        case CadOutput::Plot:
             return std::make_unique<DxfSink>(fs, target.path, out, cad);
-        case OutputKind::Iges:
+        case CadOutput::Iges:
             return std::make_unique<IgesSink>(fs, target.path, out, cad, target.iges);
-        case OutputKind::ElementText:
+        case CadOutput::ElementText:
             return std::make_unique<ElementTextSink>(fs, target.path, out, cad);
-        case OutputKind::Svg:
+        case CadOutput::Svg:
             return std::make_unique<SvgSink>(fs, target.path, out, cad);
         default:
             return nullptr;

@@ -14,7 +14,7 @@
 namespace bxr {
 
 struct DrawingTarget {
-    OutputKind kind = OutputKind::Dxf;
+    CadOutput kind = CadOutput::Dxf;
     std::string path;               // file outputs and the plot program's DXF
     DisplayList* window = nullptr;  // the graphics window
     FileSystem* fs = nullptr;       // the disk unless given

@@ -9,7 +9,7 @@
 
 namespace bxr {
 
-enum class OutputKind : int {
+enum class CadOutput : int {
     Dxf = 1,
     Iges = 2,
     Window = 3,
@@ -19,7 +19,7 @@ enum class OutputKind : int {
 };
 
 // The extension of a file output's name; empty for the window and the plot program.
-std::string OutputExtension(OutputKind kind);
+std::string OutputExtension(CadOutput kind);
 
 struct TextState {
     Real height = 3.5;

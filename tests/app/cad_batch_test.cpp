@@ -59,7 +59,7 @@ TEST(CadBatch, DrawingNumbers) {
     EXPECT_TRUE(IsDrawingJob(71));   // tension/compression
     EXPECT_FALSE(IsDrawingJob(61));  // no kind 6
     EXPECT_FALSE(IsDrawingJob(25));  // no plane 5
-    EXPECT_EQ(CadBatchKind(6), static_cast<int>(OutputKind::Svg));
+    EXPECT_EQ(CadBatchKind(6), static_cast<int>(CadOutput::Svg));
     EXPECT_EQ(CadBatchKind(4), 0);
 }
 

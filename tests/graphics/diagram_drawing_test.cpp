@@ -36,7 +36,7 @@ TEST(Diagram, CurvePointIsTheResultMappedThroughTheFrame) {
     BeamModel model;
     model.length = 1000;
     const AnalysisResults r = Parabola();
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     DrawDiagramSheet(*h.drawing, 2, 1, {model, r});
     const std::string dxf = h.Finish();
     // x 0..1000 with step 200; Mb 0..250 Nm with step 50; frame (15, 6), 130 x 60.
@@ -91,7 +91,7 @@ TEST(Diagram, StackedSheetHasThreeFramesWithOneRange) {
     AnalysisResults r = Parabola();
     for (int k = 0; k <= 50; ++k) r.stations[k].Mb_xz = -r.stations[k].Mb_xy / 2;
     r.extremes.Mb_xz.Reset(0, -125000);
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     DrawDiagramSheet(*h.drawing, 2, 4, {model, r});
     const std::string dxf = h.Finish();
     int titles = 0;
@@ -121,7 +121,7 @@ TEST(BeamSketch, LoadsAppearInThePlanesTheyActIn) {
     f.width = 100;
     f.x0 = 0;
     for (int plane = 1; plane <= 2; ++plane) {
-        DrawingHarness h(OutputKind::Dxf);
+        DrawingHarness h(CadOutput::Dxf);
         Drawing& d = h.Begin();
         DrawBeamSketch(d, f, m, r, plane, 50);
         const std::string dxf = h.Finish();
@@ -149,7 +149,7 @@ TEST(BeamSketch, ClampAtTheEndIsTurned) {
     f.x0 = 0;
     auto firstHatch = [&](Real clampX) {
         m.clampX = clampX;
-        DrawingHarness h(OutputKind::Dxf);
+        DrawingHarness h(CadOutput::Dxf);
         Drawing& d = h.Begin();
         DrawBeamSketch(d, f, m, r, 1, 50);
         const auto lines = DxfEntities(h.Finish(), "LINE");

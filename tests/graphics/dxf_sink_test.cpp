@@ -9,7 +9,7 @@ namespace {
 using namespace gfx;
 
 TEST(DxfSink, FullArcsBecomeCirclesAndPartArcsStayArcs) {
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     Drawing& d = h.Begin();
     d.Arc(10, 20, 5, 0, 360);
     d.Arc(10, 20, 6, 360, 0);
@@ -28,7 +28,7 @@ TEST(DxfSink, FullArcsBecomeCirclesAndPartArcsStayArcs) {
 }
 
 TEST(DxfSink, PensSelectLayers) {
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     h.cad.layers[3].name = "KONTUR";
     Drawing& d = h.Begin();
     const int pens[] = {0, 3, 40, 7, 31};
@@ -46,7 +46,7 @@ TEST(DxfSink, PensSelectLayers) {
 }
 
 TEST(DxfSink, NumberedLayerSwitchMakesPenThreeLayerThree) {
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     h.cad.layers[3].name = "KONTUR";
     h.cad.numberedLayers = true;
     Drawing& d = h.Begin();
@@ -60,7 +60,7 @@ TEST(DxfSink, NumberedLayerSwitchMakesPenThreeLayerThree) {
 TEST(DxfSink, GroupCodesAreRightAlignedAndDecimalMarkIsAlwaysAPoint) {
     OutputSettings comma;
     comma.decimalSeparator = 2;
-    DrawingHarness h(OutputKind::Dxf, comma);
+    DrawingHarness h(CadOutput::Dxf, comma);
     Drawing& d = h.Begin();
     d.Line(1.5, 2.25, 3, 4);
     std::string text = h.Finish();
@@ -81,7 +81,7 @@ TEST(DxfSink, GroupCodesAreRightAlignedAndDecimalMarkIsAlwaysAPoint) {
 }
 
 TEST(DxfSink, DecimalsFollowTheConfiguredCount) {
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     h.cad.dxfDecimals = 2;
     Drawing& d = h.Begin();
     d.Circle(1.0 / 3, 2, 0.126);
@@ -109,7 +109,7 @@ std::string LayerCount(const std::string& text) {
 
 TEST(DxfSink, LayerSchemes) {
     for (int scheme = 0; scheme <= 2; ++scheme) {
-        DrawingHarness h(OutputKind::Dxf);
+        DrawingHarness h(CadOutput::Dxf);
         Drawing& d = *h.drawing;
         d.Sheet(0, 0, 160, 120);
         d.Tables(scheme);
@@ -134,14 +134,14 @@ TEST(DxfSink, LayerSchemes) {
 }
 
 TEST(DxfSink, MonochromeGivesEveryLayerColourOne) {
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     h.cad.monochrome = true;
     h.Begin();
     for (const auto& [name, colour] : LayerTable(h.Finish())) EXPECT_EQ(colour, "1") << name;
 }
 
 TEST(DxfSink, TextPlacementFollowsTheAlignment) {
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     Drawing& d = h.Begin();
     d.TextSize(0, 2);  // width factor 0.7: "ABCD" is 4 * 2 * 0.7 = 5.6 long
     d.TextAlign(1, 1);
@@ -169,7 +169,7 @@ TEST(DxfSink, TextPlacementFollowsTheAlignment) {
 }
 
 TEST(DxfSink, SolidCornersInOutlineOrderAreWrittenAsTheSolidFillsThem) {
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     Drawing& d = h.Begin();
     d.Solid(0, 0, 10, 0, 10, 5, 0, 5);
     auto s = DxfEntities(h.Finish(), "SOLID").at(0);
@@ -179,7 +179,7 @@ TEST(DxfSink, SolidCornersInOutlineOrderAreWrittenAsTheSolidFillsThem) {
 }
 
 TEST(DxfSink, BlocksPrecedeTheEntities) {
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     Drawing& d = h.Begin();
     d.BlockBegin("MARK");
     d.Circle(0, 0, 1);
@@ -198,7 +198,7 @@ TEST(DxfSink, BlocksPrecedeTheEntities) {
 }
 
 TEST(DxfSink, AFailedWriteSetsTheAbortFlag) {
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     h.fs.failWrites = true;
     Drawing& d = h.Begin();
     d.Line(0, 0, 1, 1);

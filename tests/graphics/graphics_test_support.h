@@ -74,8 +74,8 @@ struct DrawingHarness {
     bool abortFlag = false;
     std::unique_ptr<Drawing> drawing;
 
-    explicit DrawingHarness(OutputKind kind) : DrawingHarness(kind, OutputSettings{}) {}
-    DrawingHarness(OutputKind kind, OutputSettings settings) : out(settings) {
+    explicit DrawingHarness(CadOutput kind) : DrawingHarness(kind, OutputSettings{}) {}
+    DrawingHarness(CadOutput kind, OutputSettings settings) : out(settings) {
         DrawingTarget t;
         t.kind = kind;
         t.path = "out." + OutputExtension(kind);

@@ -38,7 +38,7 @@ void ExpectFixedColumns(const std::vector<std::string>& lines) {
 }
 
 TEST(IgesSink, OneLineGivesTwoDirectoryLinesAndOneParameterLine) {
-    DrawingHarness h(OutputKind::Iges);
+    DrawingHarness h(CadOutput::Iges);
     Drawing& d = h.Begin();
     d.Pen(0);
     d.Line(10, 20, 30, 40);
@@ -59,7 +59,7 @@ TEST(IgesSink, OneLineGivesTwoDirectoryLinesAndOneParameterLine) {
 }
 
 TEST(IgesSink, ParameterPointersAdvanceByTheLinesOfEachEntity) {
-    DrawingHarness h(OutputKind::Iges);
+    DrawingHarness h(CadOutput::Iges);
     Drawing& d = h.Begin();
     d.TextSize(0, 3.5);
     d.Text(10, 10, "Biegemoment Mb_xy");  // two parameter groups: two lines
@@ -81,7 +81,7 @@ TEST(IgesSink, ParameterPointersAdvanceByTheLinesOfEachEntity) {
 }
 
 TEST(IgesSink, LongParameterTextBreaksAfterACommaOnly) {
-    DrawingHarness h(OutputKind::Iges);
+    DrawingHarness h(CadOutput::Iges);
     Drawing& d = h.Begin();
     d.Line3D(12345.678, -23456.789, 34567.891, -45678.912, 56789.123, -67890.234);
     auto pl = Section(Lines(h.Finish()), 'P');
@@ -94,7 +94,7 @@ TEST(IgesSink, LongParameterTextBreaksAfterACommaOnly) {
 }
 
 TEST(IgesSink, CircleStartsAndEndsRightOfTheCentre) {
-    DrawingHarness h(OutputKind::Iges);
+    DrawingHarness h(CadOutput::Iges);
     Drawing& d = h.Begin();
     d.Arc(10, 20, 5, 0, 360);
     d.Arc(0, 0, 2, 90, 180);
@@ -107,7 +107,7 @@ TEST(IgesSink, CircleStartsAndEndsRightOfTheCentre) {
 TEST(IgesSink, CommaDecimalSettingStillWritesPoints) {
     OutputSettings comma;
     comma.decimalSeparator = 2;
-    DrawingHarness h(OutputKind::Iges, comma);
+    DrawingHarness h(CadOutput::Iges, comma);
     Drawing& d = h.Begin();
     d.Line(1.5, 2.5, 3.5, 4.5);
     auto pl = Section(Lines(h.Finish()), 'P');
@@ -115,7 +115,7 @@ TEST(IgesSink, CommaDecimalSettingStillWritesPoints) {
 }
 
 TEST(IgesSink, GlobalSectionCarriesDateUnitsAndModelSize) {
-    DrawingHarness h(OutputKind::Iges);
+    DrawingHarness h(CadOutput::Iges);
     h.Begin();
     std::string global;
     for (const auto& l : Section(Lines(h.Finish()), 'G')) {
@@ -130,7 +130,7 @@ TEST(IgesSink, GlobalSectionCarriesDateUnitsAndModelSize) {
 }
 
 TEST(IgesSink, PensGiveColoursAndLineFonts) {
-    DrawingHarness h(OutputKind::Iges);
+    DrawingHarness h(CadOutput::Iges);
     Drawing& d = h.Begin();
     d.Pen(1);  // named layer 1: colour 2 (yellow) -> IGES 5, dash-dot -> font 4
     d.Line(0, 0, 1, 1);
@@ -158,7 +158,7 @@ TEST(IgesSink, ColoursWithoutAnIgesNumberBecomeTheDefault) {
 }
 
 TEST(IgesSink, BlocksBecomeSubfigureDefinitionsAndInstances) {
-    DrawingHarness h(OutputKind::Iges);
+    DrawingHarness h(CadOutput::Iges);
     Drawing& d = h.Begin();
     d.BlockBegin("PFEIL");
     d.Line(0, 0, 1, 0);

@@ -88,7 +88,7 @@ TEST(MaterialSheet, DrawnOnA120By160SheetWithTheHeadingLarger) {
     bool abort = false;
     OutputSettings out;
     CadSettings cad;
-    Drawing d(std::make_unique<TextSink>(&items, sheet), OutputKind::Svg, out, cad, abort);
+    Drawing d(std::make_unique<TextSink>(&items, sheet), CadOutput::Svg, out, cad, abort);
     DrawMaterialSheet(d, Wst1Material());
     EXPECT_EQ(sheet[2] - sheet[0], 120);
     EXPECT_EQ(sheet[3] - sheet[1], 160);

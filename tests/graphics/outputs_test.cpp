@@ -14,7 +14,7 @@ using namespace gfx;
 TEST(ElementText, OneElementALineWithTabsAndTheCommaSetting) {
     OutputSettings comma;
     comma.decimalSeparator = 2;
-    DrawingHarness h(OutputKind::ElementText, comma);
+    DrawingHarness h(CadOutput::ElementText, comma);
     h.cad.dxfDecimals = 2;
     Drawing& d = h.Begin();
     d.Line(1.5, 2, 3, 4);
@@ -35,7 +35,7 @@ TEST(ElementText, OneElementALineWithTabsAndTheCommaSetting) {
 }
 
 TEST(ElementText, BlocksComeBeforeTheEntities) {
-    DrawingHarness h(OutputKind::ElementText);
+    DrawingHarness h(CadOutput::ElementText);
     h.cad.dxfDecimals = 1;
     Drawing& d = h.Begin();
     d.BlockBegin("B1");
@@ -50,7 +50,7 @@ TEST(ElementText, BlocksComeBeforeTheEntities) {
 }
 
 TEST(Svg, SheetYPointsUpAndColoursFollowThePens) {
-    DrawingHarness h(OutputKind::Svg);
+    DrawingHarness h(CadOutput::Svg);
     Drawing& d = h.Begin();
     d.Pen(20);  // layer 20 colour 5: blue
     d.Line(10, 20, 30, 40);
@@ -68,7 +68,7 @@ TEST(Svg, SheetYPointsUpAndColoursFollowThePens) {
 }
 
 TEST(Svg, BlocksAreReplayedAtEveryInsert) {
-    DrawingHarness h(OutputKind::Svg);
+    DrawingHarness h(CadOutput::Svg);
     Drawing& d = h.Begin();
     d.BlockBegin("B");
     d.Line(0, 0, 10, 0);
@@ -84,7 +84,7 @@ TEST(WindowOutput, PensBecomeColoursStylesAndWidths) {
     CadSettings cad;
     cad.layers[1].width = 2;
     bool abort = false;
-    Drawing d(std::make_unique<WindowSink>(list, cad), OutputKind::Window, OutputSettings{}, cad,
+    Drawing d(std::make_unique<WindowSink>(list, cad), CadOutput::Window, OutputSettings{}, cad,
               abort);
     d.Sheet(0, 0, 160, 120);
     d.PageBegin();
@@ -105,7 +105,7 @@ TEST(WindowOutput, EqualSheetLimitsSetTheAbortFlag) {
     DisplayList list;
     CadSettings cad;
     bool abort = false;
-    Drawing d(std::make_unique<WindowSink>(list, cad), OutputKind::Window, OutputSettings{}, cad,
+    Drawing d(std::make_unique<WindowSink>(list, cad), CadOutput::Window, OutputSettings{}, cad,
               abort);
     d.Sheet(0, 0, 0, 120);
     EXPECT_FALSE(d.Close());

@@ -68,7 +68,7 @@ TEST(SectionDrawing, OutlineExtentsInTheDxfEqualTheContours) {
     // 60 x 40 with a half circle of radius 20 on the right: y from 0 to 80, z from 0 to 40.
     c.Set({{0, 0, 0}, {60, 0, std::numbers::pi_v<Real>}, {60, 40, 0}, {0, 40, 0}});
     ASSERT_FALSE(c.messages.fatal);
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     ASSERT_TRUE(DrawSectionVariant(*h.drawing, 2, c.Input()));
     const std::string dxf = h.Finish();
     ASSERT_EQ(DxfEntities(dxf, "ARC").size(), 1u);
@@ -110,7 +110,7 @@ TEST(SectionDrawing, SheetWindowsOfTheVariants) {
 TEST(SectionDrawing, ResultsTableShowsTheRectanglesValues) {
     SectionCase c;
     c.Set({{0, 0, 0}, {100, 0, 0}, {100, 10, 0}, {0, 10, 0}});
-    DrawingHarness h(OutputKind::ElementText);
+    DrawingHarness h(CadOutput::ElementText);
     ASSERT_TRUE(DrawSectionVariant(*h.drawing, 3, c.Input()));
     const auto lines = Lines(h.Finish());
     // Heading at (5, 120) aligned by its top: height 3.5 without mass rows.
@@ -130,7 +130,7 @@ TEST(SectionDrawing, ResultsTableShowsTheRectanglesValues) {
 TEST(SectionDrawing, HatchLinesStayInsideTheSection) {
     SectionCase c;
     c.Set({{0, 0, 0}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}});
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     Drawing& d = h.Begin();
     DrawHatching(d, c.section.polygon, 1, 0, 0, 2);
     const auto lines = DxfEntities(h.Finish(), "LINE");
@@ -150,7 +150,7 @@ TEST(SectionDrawing, HatchLinesStayInsideTheSection) {
 TEST(SectionDrawing, AxesStartAtTheCentroidAlongThePrincipalDirections) {
     SectionCase c;
     c.Set({{0, 0, 0}, {100, 0, 0}, {100, 10, 0}, {0, 10, 0}});
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     Drawing& d = h.Begin();
     DrawSectionAxes(d, c.section, false);
     const auto lines = DxfEntities(h.Finish(), "LINE");
@@ -168,7 +168,7 @@ TEST(SectionDrawing, AFatalSectionShowsTheMessagesInstead) {
     SectionCase c;
     c.Set({{0, 0, 0}, {10, 0, 0}, {20, 0, 0}});  // on one line: A = 0
     ASSERT_TRUE(c.messages.fatal);
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     EXPECT_FALSE(DrawSectionVariant(*h.drawing, 1, c.Input()));
     const std::string dxf = h.Finish();
     EXPECT_TRUE(DxfEntities(dxf, "LINE").empty());
@@ -184,7 +184,7 @@ std::vector<std::string> TextsNear(const std::vector<std::string>& lines, const 
 }
 
 TEST(DrawingFrame, TenChangesShowChangesThreeToTenInRowsOneToEight) {
-    DrawingHarness h(OutputKind::ElementText);
+    DrawingHarness h(CadOutput::ElementText);
     h.cad.dxfDecimals = 2;
     BeamModel model;
     ProjectDocumentation doc;
@@ -211,7 +211,7 @@ TEST(DrawingFrame, IndexStylesAndFreeTexts) {
     EXPECT_EQ(TitleBlockIndex(2, 3), "C");
     EXPECT_EQ(TitleBlockIndex(3, 3), "");
 
-    DrawingHarness h(OutputKind::Dxf);
+    DrawingHarness h(CadOutput::Dxf);
     h.cad.changeIndexStyle = 3;
     BeamModel model;
     ProjectDocumentation doc;

@@ -121,13 +121,13 @@ int main(int argc, char** argv) {
                         d, variant, {w->model, w->section, w->messages, w->documentation, frame});
                 });
     }
-    const OutputKind kinds[] = {OutputKind::Dxf, OutputKind::Iges, OutputKind::ElementText,
-                                OutputKind::Svg};
+    const CadOutput kinds[] = {CadOutput::Dxf, CadOutput::Iges, CadOutput::ElementText,
+                                CadOutput::Svg};
     OutputSettings out;
     CadSettings cad;
     int failures = 0;
     for (const auto& [name, draw] : drawings)
-        for (OutputKind kind : kinds) {
+        for (CadOutput kind : kinds) {
             bool abortFlag = false;
             DrawingTarget target;
             target.kind = kind;
