@@ -14,29 +14,15 @@ struct BendingStresses {
     Real combined = 0, xy = 0, xz = 0;
 };
 
-BendingStresses OutlineStresses(const SectionProperties& p, const ExpandedPolygon& poly,
-                                Real mbXy, Real mbXz) {
+BendingStresses OutlineStresses(const SectionProperties& p, const ExpandedPolygon& poly, Real mbXy,
+                                Real mbXz) {
     BendingStresses s;
     // Products of inertia below this count as zero: the axes y, z are then principal.
-    const bool principal = std::fabs(p.Iez) >= 1e-5L;
-    const Real c = std::cos(p.phi), sn = std::sin(p.phi);
-    const Real m1 = mbXy * c - mbXz * sn;
-    const Real m2 = mbXz * c + mbXy * sn;
-    const bool yyLarger = std::fabs(p.Ieta) > std::fabs(p.Izeta);
-    const Real absI1 = std::fabs(p.I1), absI2 = std::fabs(p.I2);
     for (int i = 1; i <= poly.count; ++i) {
-        const Real dy = poly.points[static_cast<std::size_t>(i)].y - p.ys;
-        const Real dz = poly.points[static_cast<std::size_t>(i)].z - p.zs;
-        Real sigma;
-        if (!principal) {
-            sigma = -mbXy * dy / p.Izeta - mbXz * dz / p.Ieta;
-        } else {
-            const Real r = std::sqrt(dy * dy + dz * dz);
-            const Real theta = std::atan2(dz, dy);
-            const Real u = r * std::cos(theta - p.phi);
-            const Real v = r * std::sin(theta - p.phi);
-            sigma = yyLarger ? m1 * u / absI2 - m2 * v / absI1 : m2 * v / absI2 - m1 * u / absI1;
-        }
+        const Real y = poly.points[static_cast<std::size_t>(i)].y;
+        const Real z = poly.points[static_cast<std::size_t>(i)].z;
+        const Real dy = y - p.ys, dz = z - p.zs;
+        const Real sigma = PointBendingStress(p, y, z, mbXy, mbXz);
         s.combined = std::max(s.combined, sigma);
         s.xy = std::max(s.xy, mbXy * dy / p.Izeta);
         s.xz = std::max(s.xz, mbXz * dz / p.Ieta);
@@ -79,6 +65,22 @@ void TrackStresses(const StationTable& t, ExtremeValues& e) {
 }
 
 }  // namespace
+
+Real PointBendingStress(const SectionProperties& p, Real y, Real z, Real mbXy, Real mbXz) {
+    const Real dy = y - p.ys, dz = z - p.zs;
+    // Products of inertia below this count as zero: the axes y, z are then principal.
+    if (std::fabs(p.Iez) < 1e-5L) return -mbXy * dy / p.Izeta - mbXz * dz / p.Ieta;
+    const Real c = std::cos(p.phi), sn = std::sin(p.phi);
+    const Real m1 = mbXy * c - mbXz * sn;
+    const Real m2 = mbXz * c + mbXy * sn;
+    const Real absI1 = std::fabs(p.I1), absI2 = std::fabs(p.I2);
+    const Real r = std::sqrt(dy * dy + dz * dz);
+    const Real theta = std::atan2(dz, dy);
+    const Real u = r * std::cos(theta - p.phi);
+    const Real v = r * std::sin(theta - p.phi);
+    return std::fabs(p.Ieta) > std::fabs(p.Izeta) ? m1 * u / absI2 - m2 * v / absI1
+                                                  : m2 * v / absI2 - m1 * u / absI1;
+}
 
 Real SizeFactor(Real d) {
     if (d <= 10) return 1;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/beam_model.h"
+#include "sections/section_properties.h"
 
 namespace bxr {
 
@@ -11,6 +12,11 @@ struct Workspace;
 // Size factor K(d) of the larger section extent d [mm]: 1 up to 10 mm, 0.6 from 120 mm on,
 // 1.37 - 0.37·log10(d) between.
 Real SizeFactor(Real d);
+
+// The bending stress at the outline point (y, z) from the two bending moments, before the
+// largest value is taken and without stress or notch factors: in the y-z axes when the
+// product of inertia is below 1e-5, else in the principal axes.
+Real PointBendingStress(const SectionProperties& p, Real y, Real z, Real mbXy, Real mbXz);
 
 // Fills sigZ, sigB_xy, sigB_xz, sigB, phiSigB, sigV_xy, sigV_xz, sigV, phiSigV of the points
 // 0..n from N, Mb_xy and Mb_xz of the station table, the section values, the stress mode with

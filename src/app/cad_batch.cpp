@@ -1,5 +1,6 @@
 #include "app/cad_batch.h"
 
+#include <algorithm>
 #include <ctime>
 #include <ostream>
 
@@ -9,6 +10,7 @@
 #include "graphics/diagram_drawing.h"
 #include "graphics/drawing_output.h"
 #include "graphics/section_drawing.h"
+#include "graphics/section_stress_view.h"
 #include "output/code_page.h"
 #include "sections/compute_section.h"
 
@@ -17,7 +19,8 @@ namespace bxr {
 namespace {
 
 bool IsImplemented(int job) {
-    if (job == 1 || job == 3 || job == 6) return true;
+    if (job >= 1 && job <= 3) return true;
+    if (job == 6) return true;
     return job >= 10 && IsDiagramKind(job / 10) && job % 10 >= 1 && job % 10 <= 4;
 }
 
@@ -58,6 +61,12 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
     if (!EnsureResults(ws, message)) return false;
     if (job == 3) {
         DrawSchemaSheet(d, ws.model, ws.results.reactions);
+        return true;
+    }
+    if (job == 2) {
+        // Without a prompt: the position of the largest bending moment.
+        const int k = std::clamp(ws.results.extremes.pointMb, 0, ws.results.stations.n);
+        DrawSectionStressView(d, ws.section, ws.results.stations[k]);
         return true;
     }
     DiagramInput in{ws.model, ws.results};

@@ -12,6 +12,7 @@
 #include "graphics/diagram_drawing.h"
 #include "graphics/drawing_output.h"
 #include "graphics/section_drawing.h"
+#include "graphics/section_stress_view.h"
 #include "model/project_file.h"
 #include "model/workspace.h"
 #include "output/code_page.h"
@@ -96,6 +97,9 @@ int main(int argc, char** argv) {
             return 1;
         }
         Workspace* w = ws.get();
+        drawings.emplace_back(std::string(name) + "_stress", [w](Drawing& d) {
+            DrawSectionStressView(d, w->section, w->results.stations[w->results.extremes.pointMb]);
+        });
         drawings.emplace_back(std::string(name) + "_schema", [w](Drawing& d) {
             DrawSchemaSheet(d, w->model, w->results.reactions);
         });
@@ -122,7 +126,7 @@ int main(int argc, char** argv) {
                 });
     }
     const CadOutput kinds[] = {CadOutput::Dxf, CadOutput::Iges, CadOutput::ElementText,
-                                CadOutput::Svg};
+                               CadOutput::Svg};
     OutputSettings out;
     CadSettings cad;
     int failures = 0;
