@@ -11,6 +11,7 @@
 #include "graphics/drawing_output.h"
 #include "graphics/section_drawing.h"
 #include "graphics/section_stress_view.h"
+#include "graphics/view_3d.h"
 #include "output/code_page.h"
 #include "sections/compute_section.h"
 
@@ -20,7 +21,7 @@ namespace {
 
 bool IsImplemented(int job) {
     if (job >= 1 && job <= 3) return true;
-    if (job == 6) return true;
+    if (job == 5 || job == 6) return true;
     return job >= 10 && IsDiagramKind(job / 10) && job % 10 >= 1 && job % 10 <= 4;
 }
 
@@ -56,6 +57,18 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
                 ws.messages.entries.empty() ? "Querschnitt fehlerhaft" : ws.messages.entries[0];
             return false;
         }
+        return true;
+    }
+    if (job == 5) {
+        // The view needs the section only; a batch run opens no angle dialog.
+        ComputeSectionProperties(ws);
+        if (ws.messages.fatal) {
+            message =
+                ws.messages.entries.empty() ? "Querschnitt fehlerhaft" : ws.messages.entries[0];
+            return false;
+        }
+        const Configuration& c = ws.config;
+        Draw3DView(d, ws.model, ws.section, ViewAngles(c.view3dX, c.view3dY, c.view3dZ));
         return true;
     }
     if (!EnsureResults(ws, message)) return false;

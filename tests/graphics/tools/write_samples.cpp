@@ -13,6 +13,7 @@
 #include "graphics/drawing_output.h"
 #include "graphics/section_drawing.h"
 #include "graphics/section_stress_view.h"
+#include "graphics/view_3d.h"
 #include "model/project_file.h"
 #include "model/workspace.h"
 #include "output/code_page.h"
@@ -97,6 +98,9 @@ int main(int argc, char** argv) {
             return 1;
         }
         Workspace* w = ws.get();
+        drawings.emplace_back(std::string(name) + "_3d", [w](Drawing& d) {
+            Draw3DView(d, w->model, w->section, ViewAngles(30, 30, 0));
+        });
         drawings.emplace_back(std::string(name) + "_stress", [w](Drawing& d) {
             DrawSectionStressView(d, w->section, w->results.stations[w->results.extremes.pointMb]);
         });

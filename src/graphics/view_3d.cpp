@@ -1,0 +1,135 @@
+#include "graphics/view_3d.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/angle_math.h"
+#include "output/nice_scale.h"
+#include "output/number_format.h"
+
+namespace bxr {
+
+Projection3D Projection3D::FromAngles(Real ax, Real ay, Real az) {
+    Projection3D p;
+    const Real a[3] = {ax, ay, az};
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        if (std::fabs(a[i] + 2 * kPi) < 1e-5L) continue;  // hidden axis
+        p.cosines[k] = std::cos(a[i]);
+        p.sines[k] = std::sin(a[i]);
+    }
+    return p;
+}
+
+void Projection3D::Project(Real x, Real y, Real z, Real& u, Real& v) const {
+    u = x * cosines[0] + y * cosines[1] + z * cosines[2];
+    v = x * sines[0] + y * sines[1] + z * sines[2];
+}
+
+std::array<Real, 3> ViewAngles(Real xDeg, Real yDeg, Real zDeg) {
+    if (std::fabs(xDeg - yDeg) < 1e-5L) return {DegToRad(-15), DegToRad(90), DegToRad(210)};
+    return {DegToRad(xDeg), DegToRad(yDeg), DegToRad(zDeg)};
+}
+
+void Draw3DView(Drawing& d, const BeamModel& model, const SectionState& section,
+                const std::array<Real, 3>& angles, bool threeD) {
+    d.Sheet(0, 0, 160, 120);
+    d.Tables(2);
+    d.PageBegin();
+    PlotFrame f;
+    f.x0 = 15;
+    f.y0 = 15;
+    f.width = 130;
+    f.height = 90;
+    const Projection3D pr = Projection3D::FromAngles(angles[0], angles[1], angles[2]);
+    const SectionExtents& ex = section.extents;
+
+    const std::string title = "BXR - 3D";
+    d.Pen(4);
+    d.TextSize(1.5L, 1.8L);
+    d.Text(std::max(f.x0 + f.width / 2 - static_cast<Real>(title.size()) * 3.5L / 2, f.x0),
+           f.y0 + f.height + 3, title);
+
+    const Scale sx = NiceScale(0, model.length, 6);
+    const Scale sy = NiceScale(std::min(ex.ymin, Real{0}), ex.ymax, 6);
+    const Scale sz = NiceScale(std::min(ex.zmin, Real{0}), ex.zmax, 6);
+    Real umin = 1e300L, umax = -1e300L, vmin = 1e300L, vmax = -1e300L;
+    for (Real x : {sx.lower, sx.upper})
+        for (Real y : {sy.lower, sy.upper})
+            for (Real z : {sz.lower, sz.upper}) {
+                Real u, v;
+                pr.Project(x, y, z, u, v);
+                umin = std::min(umin, u);
+                umax = std::max(umax, u);
+                vmin = std::min(vmin, v);
+                vmax = std::max(vmax, v);
+            }
+    f.xmin = umin;
+    f.xmax = umax > umin ? umax : umin + 1;
+    f.ymin = vmin;
+    f.ymax = vmax > vmin ? vmax : vmin + 1;
+    auto P = [&](Real x, Real y, Real z, Real& px, Real& py) {
+        Real u, v;
+        pr.Project(x, y, z, u, v);
+        px = f.MapX(u);
+        py = f.MapY(v);
+    };
+
+    d.Pen(17);
+    d.TextSize(1.2L, 1.5L);
+    const Scale* scales[3] = {&sx, &sy, &sz};
+    const char* labels[3] = {"x", "y", "z"};
+    for (int a = 0; a < 3; ++a) {
+        const std::size_t k = static_cast<std::size_t>(a);
+        if (pr.cosines[k] == 0 && pr.sines[k] == 0) continue;
+        Real e[3] = {0, 0, 0};
+        e[a] = scales[a]->upper;
+        Real x0, y0, x1, y1;
+        P(0, 0, 0, x0, y0);
+        P(e[0], e[1], e[2], x1, y1);
+        d.Line(x0, y0, x1, y1);
+        d.Text(x1 + 1, y1 + 1, labels[a]);
+        for (Real t : ScaleTicks(*scales[a])) {
+            Real p[3] = {0, 0, 0};
+            p[a] = t;
+            Real tx, ty;
+            P(p[0], p[1], p[2], tx, ty);
+            d.Text(tx + 0.5L, ty - 2, FormatFree(d.output(), t));
+        }
+    }
+
+    d.Pen(5);
+    const ExpandedPolygon& poly = section.polygon;
+    const bool real3D = threeD && d.supports3D();
+    for (Real x : {Real{0}, model.length}) {
+        Real px = 0, py = 0;
+        for (int i = 1; i <= poly.count; ++i) {
+            const PolygonPoint& q = poly.points[static_cast<std::size_t>(i)];
+            Real nx, ny;
+            P(x, q.y, q.z, nx, ny);
+            if (i > 1) {
+                const PolygonPoint& o = poly.points[static_cast<std::size_t>(i - 1)];
+                if (real3D)
+                    d.Line3D(x, o.y, o.z, x, q.y, q.z);
+                else
+                    d.Line(px, py, nx, ny);
+            }
+            px = nx;
+            py = ny;
+        }
+    }
+    for (int i = 1; i <= poly.count; ++i) {
+        const PolygonPoint& q = poly.points[static_cast<std::size_t>(i)];
+        if (real3D) {
+            d.Line3D(model.length, q.y, q.z, 0, q.y, q.z);
+            continue;
+        }
+        Real ax, ay, bx, by;
+        P(model.length, q.y, q.z, ax, ay);
+        P(0, q.y, q.z, bx, by);
+        d.Line(ax, ay, bx, by);
+    }
+    d.PageEnd();
+}
+
+}  // namespace bxr
