@@ -9,6 +9,7 @@
 #include "graphics/cad_settings.h"
 #include "graphics/diagram_drawing.h"
 #include "graphics/drawing_output.h"
+#include "graphics/quick_page.h"
 #include "graphics/section_drawing.h"
 #include "graphics/section_stress_view.h"
 #include "graphics/view_3d.h"
@@ -20,8 +21,7 @@ namespace bxr {
 namespace {
 
 bool IsImplemented(int job) {
-    if (job >= 1 && job <= 3) return true;
-    if (job == 5 || job == 6) return true;
+    if (job >= 1 && job <= 6) return true;
     return job >= 10 && IsDiagramKind(job / 10) && job % 10 >= 1 && job % 10 <= 4;
 }
 
@@ -69,6 +69,17 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
         }
         const Configuration& c = ws.config;
         Draw3DView(d, ws.model, ws.section, ViewAngles(c.view3dX, c.view3dY, c.view3dZ));
+        return true;
+    }
+    if (job == 4) {
+        const ExtremesDisplay shown = PrepareExtremes(ws);
+        if (shown.outcome != ExtremesOutcome::Page) {
+            message.clear();
+            for (const auto& m : ws.messages.entries) message += (message.empty() ? "" : "; ") + m;
+            if (message.empty()) message = "Berechnung abgebrochen";
+            return false;
+        }
+        DrawQuickPage(d, shown.page);
         return true;
     }
     if (!EnsureResults(ws, message)) return false;

@@ -21,11 +21,10 @@ TEST(CadBatch, WritesEachDrawingBesideTheProjectWithTheKindsExtension) {
         int type, index;
         std::string file;
     };
-    const Case cases[] = {{1, 1, "/p/konsole.dxf"},
-                          {2, 6, "/p/konsole.igs"},
-                          {5, 3, "/p/konsole.txt"},
-                          {6, 21, "/p/konsole.svg"},
-                          {1, 34, "/p/konsole.dxf"}};
+    const Case cases[] = {{1, 1, "/p/konsole.dxf"},  {2, 6, "/p/konsole.igs"},
+                          {5, 3, "/p/konsole.txt"},  {6, 21, "/p/konsole.svg"},
+                          {1, 34, "/p/konsole.dxf"}, {1, 2, "/p/konsole.dxf"},
+                          {2, 4, "/p/konsole.igs"},  {6, 5, "/p/konsole.svg"}};
     for (const Case& c : cases) {
         Workspace ws;
         ASSERT_TRUE(ReadExample(ws, "konsole.bxr"));

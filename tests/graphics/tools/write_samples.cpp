@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "analysis/extreme_values.h"
 #include "analysis/run_analysis.h"
 #include "graphics/beam_sketch.h"
 #include "graphics/diagram_drawing.h"
 #include "graphics/drawing_output.h"
+#include "graphics/quick_page.h"
 #include "graphics/section_drawing.h"
 #include "graphics/section_stress_view.h"
 #include "graphics/view_3d.h"
@@ -98,6 +100,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         Workspace* w = ws.get();
+        drawings.emplace_back(std::string(name) + "_quick",
+                              [w](Drawing& d) { DrawQuickPage(d, BuildQuickSummary(*w)); });
         drawings.emplace_back(std::string(name) + "_3d", [w](Drawing& d) {
             Draw3DView(d, w->model, w->section, ViewAngles(30, 30, 0));
         });
