@@ -44,7 +44,8 @@ bool IsDrawingJob(int job) {
     return IsImplemented(job);
 }
 
-bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std::string& message) {
+bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std::string& message,
+             const DrawJobOptions& options) {
     if (!IsImplemented(job)) {
         message = "Zeichnung " + std::to_string(job) + " ist nicht vorhanden";
         return false;
@@ -68,7 +69,8 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
             return false;
         }
         const Configuration& c = ws.config;
-        Draw3DView(d, ws.model, ws.section, ViewAngles(c.view3dX, c.view3dY, c.view3dZ));
+        Draw3DView(d, ws.model, ws.section,
+                   options.angles ? *options.angles : ViewAngles(c.view3dX, c.view3dY, c.view3dZ));
         return true;
     }
     if (job == 4) {
@@ -89,11 +91,13 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
     }
     if (job == 2) {
         // Without a prompt: the position of the largest bending moment.
-        const int k = std::clamp(ws.results.extremes.pointMb, 0, ws.results.stations.n);
+        const int k =
+            std::clamp(options.stressPoint >= 0 ? options.stressPoint : ws.results.extremes.pointMb,
+                       0, ws.results.stations.n);
         DrawSectionStressView(d, ws.section, ws.results.stations[k]);
         return true;
     }
-    DiagramInput in{ws.model, ws.results};
+    DiagramInput in{ws.model, ws.results, options.askLimits};
     DrawDiagramSheet(d, job / 10, job % 10, in);
     return true;
 }

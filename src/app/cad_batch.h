@@ -2,11 +2,14 @@
 // to a file beside the project without any dialog.
 #pragma once
 
+#include <array>
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "graphics/drawing.h"
 #include "graphics/drawing_frame.h"
+#include "graphics/plot_frame.h"
 #include "model/workspace.h"
 #include "output/file_system.h"
 
@@ -20,7 +23,13 @@ bool IsDrawingJob(int job);
 // Brings the results up to date when the drawing needs them (the analysis runs when the
 // model has none) and draws job j from Sheet to PageEnd. False, with the reason in message,
 // when the job does not exist or the calculation ended with a fatal message.
-bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std::string& message);
+struct DrawJobOptions {
+    int stressPoint = -1;                       // station of the stress view; -1 the largest Mb
+    std::optional<std::array<Real, 3>> angles;  // 3-D view angles [rad]; else the configured
+    LimitsQuestion askLimits = nullptr;         // the diagram limits dialog, when offered
+};
+bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std::string& message,
+             const DrawJobOptions& options = {});
 
 // The output kind of i in "/CADi:j": 1 DXF, 2 IGES, 5 element text, 6 SVG; 0 for others.
 int CadBatchKind(int cadType);

@@ -1,0 +1,183 @@
+#include "app/drawing_commands.h"
+
+#include <algorithm>
+
+#include "analysis/run_analysis.h"
+#include "app/angle_form.h"
+#include "app/cad_output.h"
+#include "app/real_prompt.h"
+#include "app/ui.h"
+#include "graphics/cad_settings.h"
+#include "graphics/section_drawing.h"
+#include "graphics/view_3d.h"
+#include "output/code_page.h"
+#include "output/units.h"
+#include "sections/compute_section.h"
+
+namespace bxr {
+
+namespace {
+
+void ShowMessages(Workspace& ws, const std::string& fallback) {
+    if (!ws.ui) return;
+    if (ws.messages.entries.empty()) {
+        if (!fallback.empty()) ws.ui->ShowMessage(fallback);
+        return;
+    }
+    std::string all;
+    for (const auto& m : ws.messages.entries) all += (all.empty() ? "" : "\n") + m;
+    ws.ui->ShowMessage(all);
+}
+
+bool DrawSection(Workspace& ws, int variant, int mode, DrawingServices& s) {
+    FileSystem& fs = s.fs ? *s.fs : DiskFileSystem();
+    const CadSettings cad = CadSettingsFrom(ws.config);
+    ComputeSectionProperties(ws);
+    if (ws.messages.fatal) {
+        ShowMessages(ws, "");
+        return false;
+    }
+    auto d = OpenCadOutput(ws, mode, cad, s.window, fs);
+    if (!d) return false;
+    DrawSectionVariant(*d, variant, {ws.model, ws.section, ws.messages, ws.documentation, s.frame});
+    if (!d->Close()) {
+        if (ws.ui) ws.ui->ShowMessage(d->failure());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool RunDrawing(Workspace& ws, int job, int mode, DrawingServices& s) {
+    ws.abortFlag = false;
+    if (!IsDrawingJob(job)) return false;
+    FileSystem& fs = s.fs ? *s.fs : DiskFileSystem();
+    const CadSettings cad = CadSettingsFrom(ws.config);
+    DrawJobOptions options;
+    const bool needsResults = job != 1 && job != 5 && job != 6;
+    if (needsResults) {
+        if (!ws.model.auxLoadsAppended) RunAnalysis(ws);
+        if (ws.messages.fatal) {
+            ShowMessages(ws, "");
+            return false;
+        }
+        if (ws.abortFlag) return false;
+    }
+    if (job == 2 && ws.ui) {
+        const OutputSettings& out = ws.output();
+        const Real proposal = PointPosition(ws.model, ws.results.extremes.pointMb);
+        auto x = AskRealInRange(*ws.ui, out, "Position x",
+                                ToDisplayUnits(out, Quantity::Length, proposal), 0,
+                                ToDisplayUnits(out, Quantity::Length, ws.model.length));
+        if (!x) {
+            ws.abortFlag = true;
+            return false;
+        }
+        options.stressPoint = PointIndex(ws.model, *x / ToDisplayUnits(out, Quantity::Length, 1));
+    }
+    if (job == 5 && cad.edit3D && ws.ui) {
+        const Configuration& c = ws.config;
+        AngleForm form(ViewAngles(c.view3dX, c.view3dY, c.view3dZ));
+        if (!ws.ui->RunForm(form) || !form.Accepted()) {
+            ws.abortFlag = true;
+            return false;
+        }
+        options.angles = form.angles();
+    }
+    if (job >= 10 && cad.diagramLimitsDialog && mode != static_cast<int>(CadOutput::Window) &&
+        ws.ui) {
+        Ui* ui = ws.ui;
+        options.askLimits = [ui, &s](Real& xmin, Real& xmax, Real& ymin, Real& ymax) {
+            DiagramLimitsForm form("", "x", "y", s.keptLimits, {xmin, xmax, ymin, ymax});
+            if (!ui->RunForm(form) || !form.Accepted()) return false;
+            s.keptLimits = form.limits();
+            xmin = s.keptLimits[0];
+            xmax = s.keptLimits[1];
+            ymin = s.keptLimits[2];
+            ymax = s.keptLimits[3];
+            return true;
+        };
+    }
+    auto d = OpenCadOutput(ws, mode, cad, s.window, fs);
+    if (!d) return false;
+    std::string message;
+    if (!DrawJob(*d, ws, job, s.frame, message, options)) {
+        if (ws.ui) ws.ui->ShowMessage(message);
+        return false;
+    }
+    if (!d->Close()) {
+        if (ws.ui) ws.ui->ShowMessage(d->failure());
+        return false;
+    }
+    if (d->kind() == CadOutput::Plot && ws.ui) {
+        auto line = AskPlotCommandLine(*ws.ui, ws.output(), cad);
+        if (line) line = PlotCommandFitting(*ws.ui, fs, *line);
+        if (!line) {
+            ws.abortFlag = true;
+            return false;
+        }
+        return StartPlotProgram(*ws.ui, s.launcher ? *s.launcher : SystemLauncher(), *line);
+    }
+    return true;
+}
+
+void SectionDrawingCommand(Workspace& ws, int variant, int mode, DrawingServices& s) {
+    ws.abortFlag = false;
+    if (variant >= 1 && variant <= 5) {
+        DrawSection(ws, variant, mode, s);
+        return;
+    }
+    if (!ws.ui) return;
+    const std::vector<std::string> items = {
+        "Geometrie mit Tabelle", "nur Polylinie", "nur Tabelle", "Geometrie", "Formblatt",
+        "zurück .."_oem};
+    int last = 1;
+    for (;;) {
+        auto chosen = ws.ui->Choose("Bitte wählen .."_oem, items, last);
+        if (!chosen || *chosen < 1 || *chosen >= 6) return;
+        last = *chosen;
+        DrawSection(ws, *chosen, mode, s);
+        ws.abortFlag = false;
+    }
+}
+
+void DiagramCommand(Workspace& ws, int kind, int plane, int mode, DrawingServices& s) {
+    ws.abortFlag = false;
+    if (plane == 0) {
+        if (!ws.ui) return;
+        auto chosen = ws.ui->Choose("Ebene wählen"_oem,
+                                    {"xy-Ebene", "xz-Ebene", "resultierende aus x-y und x-z Ebene",
+                                     "xy-Ebene, xz-Ebene und Resultierende", "zurück .."_oem},
+                                    1);
+        if (!chosen || *chosen < 1 || *chosen > 4) return;
+        plane = *chosen;
+    }
+    RunDrawing(ws, 10 * kind + plane, mode, s);
+}
+
+void CadDiagramSeries(Workspace& ws, DrawingServices& s) {
+    ws.abortFlag = false;
+    if (!ws.ui) return;
+    const std::vector<std::string> kinds = {
+        "Querkraftverlauf", "Biegemomentverlauf", "Biegelinie",         "Biegewinkel",
+        "Biegespannung",    "Zug/Druck",          "Vergleichsspannung", "zurück ..."};
+    const std::vector<std::string> planes = {
+        "x-y Ebene", "x-z Ebene", "resultierende aus x-y und x-z Ebene",
+        "x-y Ebene, x-z Ebene und Resultierende", "zurück .."_oem};
+    auto item = ws.ui->Choose("gewünschtes Diagramm wählen .."_oem, kinds, 1);
+    if (!item || *item < 1 || *item > 7) return;
+    static constexpr int kKinds[7] = {1, 2, 3, 4, 5, 7, 8};
+    for (int i = *item; i <= 7 && !ws.abortFlag; ++i) {
+        for (;;) {
+            auto plane = ws.ui->Choose("Ebene wählen"_oem, planes, 1);
+            if (!plane) return;
+            if (*plane < 1 || *plane > 4) break;
+            RunDrawing(ws, 10 * kKinds[i - 1] + *plane, 0, s);
+            if (ws.abortFlag) return;
+        }
+        if (kKinds[i - 1] == 7) return;  // the series ends after tension/compression
+    }
+}
+
+}  // namespace bxr
