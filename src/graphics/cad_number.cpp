@@ -52,4 +52,10 @@ std::string GeneralNumber(Real x) {
     return buf;
 }
 
+std::string OneLineText(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n' || c == '\t') c = ' ';
+    return text;
+}
+
 }  // namespace bxr

@@ -16,4 +16,8 @@ std::string CadFree(const OutputSettings& s, Real x);
 // General format with 8 significant digits, integers without a point: the display list.
 std::string GeneralNumber(Real x);
 
+// A text for a line-based file: line breaks and tabs become blanks, so that a text can
+// never break the file's structure.
+std::string OneLineText(std::string text);
+
 }  // namespace bxr

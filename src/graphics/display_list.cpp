@@ -143,7 +143,8 @@ void DisplayList::Solid(const Real (&x)[4], const Real (&y)[4]) {
 }
 
 void DisplayList::OutTextXY(Real x, Real y, const std::string& oemText) {
-    records_.push_back("6;" + GeneralNumber(x) + ";" + GeneralNumber(y) + ";" + oemText);
+    records_.push_back("6;" + GeneralNumber(x) + ";" + GeneralNumber(y) + ";" +
+                       OneLineText(oemText));
 }
 
 void DisplayList::SetTextStyle(Real height, Real width, int font, Real angleDeg) {

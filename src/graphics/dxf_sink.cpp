@@ -202,7 +202,7 @@ void DxfSink::Text(Real x, Real y, const std::string& oemText, const TextState& 
     Real_(10, x);
     Real_(20, y);
     Real_(40, style.height);
-    Group(1, CadText(out_, oemText));
+    Group(1, OneLineText(CadText(out_, oemText)));
     Group(7, "STANDARD");
     Group(41, CadFree(out_, style.widthFactor));
     Group(50, CadFree(out_, style.rotation));

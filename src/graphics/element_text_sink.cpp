@@ -58,7 +58,7 @@ void ElementTextSink::Arc(Real xc, Real yc, Real r, Real startDeg, Real endDeg) 
 }
 
 void ElementTextSink::Text(Real x, Real y, const std::string& oemText, const TextState&) {
-    Row("TEXT", {x, y}, "\t" + CadText(out_, oemText));
+    Row("TEXT", {x, y}, "\t" + OneLineText(CadText(out_, oemText)));
 }
 
 void ElementTextSink::Solid(const Real (&x)[4], const Real (&y)[4]) {

@@ -210,7 +210,7 @@ void IgesSink::Arc(Real xc, Real yc, Real r, Real startDeg, Real endDeg) {
 }
 
 void IgesSink::Text(Real x, Real y, const std::string& oemText, const TextState& style) {
-    std::string text = CadText(out_, oemText);
+    std::string text = OneLineText(CadText(out_, oemText));
     if (text.empty()) return;
     const Real width = static_cast<Real>(text.size()) * style.height * style.widthFactor;
     const Real rotation = style.rotation * M_PIl / 180;

@@ -140,3 +140,24 @@ TEST(PlotCommand, LinesFromTheAnswers) {
 
 }  // namespace
 }  // namespace bxr::test
+
+namespace bxr::test {
+namespace {
+using namespace gfx;
+
+TEST(TextSafety, LineBreaksAndTabsInTextsCannotBreakTheFiles) {
+    const std::string text = "Zeile 1\r\nZeile\t2";
+    for (CadOutput kind : {CadOutput::Dxf, CadOutput::ElementText, CadOutput::Iges}) {
+        DrawingHarness h(kind);
+        Drawing& d = h.Begin();
+        d.Text(1, 2, text);
+        const std::string file = h.Finish();
+        EXPECT_NE(file.find("Zeile 1  Zeile 2"), std::string::npos) << static_cast<int>(kind);
+    }
+    DisplayList list;
+    list.OutTextXY(1, 2, text);
+    EXPECT_EQ(list.records().at(0), "6;1;2;Zeile 1  Zeile 2");
+}
+
+}  // namespace
+}  // namespace bxr::test
