@@ -273,6 +273,20 @@ int DisplayList::PixelLengthY(Real length) const {
     return static_cast<int>(Round(length * sy_));
 }
 
+int DisplayList::PrintX(Real x, int pageWidth, Real marginMm, Real scale) const {
+    const Real margin = pageWidth * marginMm / 210;
+    return static_cast<int>(margin) +
+           static_cast<int>(
+               Round(pageWidth * ((x - world_.x0) * sx_ + viewport_.left) * scale / clientW_));
+}
+
+int DisplayList::PrintY(Real y, int pageHeight, Real marginMm, Real scale) const {
+    const Real margin = pageHeight * marginMm / 210;
+    const Real screen = viewport_.bottom - (y - world_.y0) * sy_;
+    return static_cast<int>(margin) +
+           static_cast<int>(Round(pageHeight * screen * scale / clientH_));
+}
+
 bool ParseDisplayRecord(const std::string& record, DisplayRecord& out) {
     out = {};
     const std::size_t semi = record.find(';');

@@ -91,6 +91,11 @@ class DisplayList {
     int PixelLengthX(Real length) const;
     int PixelLengthY(Real length) const;
 
+    // The same mapping scaled to a printed page of the given size in device pixels, with a
+    // margin in millimetres of an A4 width (210) and a print scale.
+    int PrintX(Real x, int pageWidth, Real marginMm, Real scale) const;
+    int PrintY(Real y, int pageHeight, Real marginMm, Real scale) const;
+
     const std::vector<std::string>& records() const { return records_; }
     const PixelRect& viewport() const { return viewport_; }
     const WorldWindow& world() const { return world_; }

@@ -20,6 +20,19 @@ TEST(DisplayList, HeaderMapsTheSheetIsotropicallyOntoTheClientArea) {
     EXPECT_EQ(list.records().at(0), "10;0;0;800;600;0;0;160;120");
 }
 
+TEST(DisplayList, PrintedPageScalesTheScreenMapping) {
+    DisplayList list;
+    list.SetClientSize(800, 600);
+    list.Header(0, 0, 160, 120);
+    // Page 4200 x 3000 pixels, margin 10 mm of 210: 200 pixels; x = 80 is screen pixel 400,
+    // half the client width: 200 + 4200 * 400 / 800 = 2300.
+    EXPECT_EQ(list.PrintX(80, 4200, 10, 1), 2300);
+    // Print scale 0.5: 200 + 4200 * 400 * 0.5 / 800 = 1250.
+    EXPECT_EQ(list.PrintX(80, 4200, 10, 0.5L), 1250);
+    // y = 120 is the top (screen 0): only the margin, 3000 * 10 / 210 = 142.
+    EXPECT_EQ(list.PrintY(120, 3000, 10, 1), 142);
+}
+
 TEST(DisplayList, IsotropicScaleTakesTheSmallerOfTheTwo) {
     DisplayList list;
     list.SetClientSize(1000, 500);
