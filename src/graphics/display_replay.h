@@ -1,0 +1,51 @@
+// Replaying the display list onto a canvas: the window's painting and printing walk the
+// records with the current mapping and hand pixel geometry to a painter. The Qt window
+// implements the painter; nothing here knows the toolkit.
+#pragma once
+
+#include <string>
+
+#include "graphics/display_list.h"
+
+namespace bxr {
+
+struct ReplayPen {
+    unsigned rgb = 0;
+    int style = 0;  // 0 solid, 1 dotted, 2 dash-dot, 3 dashed
+    int width = 1;  // pixels
+};
+
+struct ReplayFont {
+    int heightPx = 10;
+    int widthPx = 0;
+    int escapement = 0;  // tenths of a degree
+    unsigned rgb = 0;
+};
+
+class ReplayPainter {
+  public:
+    virtual ~ReplayPainter() = default;
+    virtual void Line(const ReplayPen& pen, int x1, int y1, int x2, int y2) = 0;
+    // Circle outline in its bounding square.
+    virtual void Ellipse(const ReplayPen& pen, int left, int top, int right, int bottom) = 0;
+    // Counter-clockwise arc in the bounding square from the start point to the end point.
+    virtual void Arc(const ReplayPen& pen, int left, int top, int right, int bottom, int xs, int ys,
+                     int xe, int ye) = 0;
+    virtual void Polygon(unsigned rgb, const int (&x)[4], const int (&y)[4]) = 0;
+    // Text drawn from its top left corner with a transparent background; code page 850.
+    virtual void Text(const ReplayFont& font, int x, int y, const std::string& oemText) = 0;
+};
+
+struct ReplayOptions {
+    unsigned foregroundRgb = 0;
+    bool colourDisplay = true;  // off: texts are black
+    bool printing = false;      // line widths four times; the page mapping below
+    bool monochromePrint = false;
+    int pageWidth = 0, pageHeight = 0;
+    Real marginMm = 0, scale = 1;
+};
+
+// Paints every record from the first; returns the number of records painted.
+int ReplayDisplayList(const DisplayList& list, ReplayPainter& painter, const ReplayOptions& o);
+
+}  // namespace bxr
