@@ -9,10 +9,12 @@ namespace bxr {
 
 CadSettings CadSettingsFrom(const Configuration& config) {
     CadSettings cad;
-    for (int i = 0; i < 5; ++i) {
+    // The configuration keeps the layers 0..4 by pen number; layer "0" itself keeps its fixed
+    // name and colour, and pen 5 its default layer.
+    for (int i = 1; i < 5; ++i) {
         const auto& src = config.layers[static_cast<std::size_t>(i)];
-        auto& dst = cad.layers[static_cast<std::size_t>(i + 1)];
-        if (!src.name.empty()) dst.name = src.name.substr(0, 32);
+        auto& dst = cad.layers[static_cast<std::size_t>(i)];
+        if (!src.name.empty() && src.name != "0") dst.name = src.name.substr(0, 32);
         dst.colour = src.colour;
     }
     for (int i = 0; i < 6; ++i) {

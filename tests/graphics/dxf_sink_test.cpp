@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config/configuration.h"
 #include "graphics_test_support.h"
 
 namespace bxr::test {
@@ -43,6 +44,19 @@ TEST(DxfSink, PensSelectLayers) {
     EXPECT_EQ(Group(lines[2], 8), "24");      // 40 mod 16 + 16 = 8 + 16
     EXPECT_EQ(Group(lines[3], 8), "7");
     EXPECT_EQ(Group(lines[4], 8), "31");
+}
+
+TEST(DxfSink, ConfiguredLayersBelongToTheirPens) {
+    Configuration config;  // layers "0".."4" by default
+    config.layers[2] = {"KANTEN", 5};
+    config.layers[1] = {"0", 3};  // a name that would hide the pen in layer "0"
+    const CadSettings cad = CadSettingsFrom(config);
+    EXPECT_EQ(PenLayerName(cad, 0), "0");
+    EXPECT_EQ(PenLayerName(cad, 1), "1");
+    EXPECT_EQ(PenLayerName(cad, 2), "KANTEN");
+    EXPECT_EQ(PenCadColour(cad, 2), 5);
+    EXPECT_EQ(PenLayerName(cad, 4), "4");
+    EXPECT_EQ(PenLayerName(cad, 5), "5");
 }
 
 TEST(DxfSink, NumberedLayerSwitchMakesPenThreeLayerThree) {
