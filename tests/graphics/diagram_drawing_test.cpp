@@ -161,3 +161,43 @@ TEST(BeamSketch, ClampAtTheEndIsTurned) {
 
 }  // namespace
 }  // namespace bxr::test
+
+namespace bxr::test {
+namespace {
+using namespace gfx;
+
+// Horizontal lines of pen 17 (axes and grid) at a sheet height, with and without line type.
+int AxisLinesAt(const std::string& dxf, const std::string& y) {
+    int n = 0;
+    for (const auto& e : DxfEntities(dxf, "LINE"))
+        if (Group(e, 8) == "17" && Group(e, 20) == y && Group(e, 21) == y) ++n;
+    return n;
+}
+
+TEST(Diagram, XAxisOnlyWhereZeroLiesInTheRange) {
+    BeamModel model;
+    model.length = 1000;
+    PlotFrame f;  // origin (15, 6), 130 x 60
+    // Values 100..200: NiceScale gives 100..220 with step 20, so no axis at 0.
+    {
+        DrawingHarness h(CadOutput::Dxf);
+        Drawing& d = h.Begin();
+        DrawAxes(d, f, "x", "y", "t", 0, 1000, 100, 200);
+        const std::string dxf = h.Finish();
+        EXPECT_EQ(f.ymin, 100);
+        // At the lower edge only the tick mark and the grid line of the first y tick.
+        EXPECT_EQ(AxisLinesAt(dxf, "6.000000"), 2);
+    }
+    // Values 0..200: the lower limit is exactly 0 and the axis lies on the lower edge.
+    {
+        PlotFrame g;
+        DrawingHarness h(CadOutput::Dxf);
+        Drawing& d = h.Begin();
+        DrawAxes(d, g, "x", "y", "t", 0, 1000, 0, 200);
+        EXPECT_EQ(g.ymin, 0);
+        EXPECT_EQ(AxisLinesAt(h.Finish(), "6.000000"), 3);  // axis, tick mark, grid line
+    }
+}
+
+}  // namespace
+}  // namespace bxr::test
