@@ -41,13 +41,15 @@ void RunAnalysis(Workspace& ws) {
     ws.messages.Clear();
     ws.results.boxMessages.clear();
 
-    CheckInput(ws);
-    if (ws.abortFlag) return;
-
+    // The loads the last calculation appended go first, so that the check counts and looks
+    // at the user's entries only (a second calculation of a beam with 15 single forces on
+    // five supports would otherwise see 21 of them).
     if (m.auxLoadsAppended) {
         RemoveAddedLoads(m);
         m.auxLoadsAppended = false;
     }
+    CheckInput(ws);
+    if (ws.abortFlag) return;
     // The station table has room for the dialog's range of segments; a count from elsewhere
     // is brought into it as the dialog would.
     m.segmentCount = std::clamp<std::int32_t>(m.segmentCount, kMinSegments, kMaxSegments);

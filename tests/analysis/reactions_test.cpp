@@ -256,3 +256,23 @@ TEST(added_loads, bearing_pair_appends_two_moments) {
 
 }  // namespace
 }  // namespace bxr::test
+
+namespace bxr::test {
+namespace {
+
+TEST(added_loads, a_second_calculation_checks_only_the_users_entries) {
+    // 15 forces on five supports: after the first calculation the list holds 21.
+    auto ws = RectangleBeam(1000, kFiveHinges);
+    ws->model.supportX = {0, 1000, 250, 500, 750};
+    for (int i = 1; i <= 15; ++i) AddPointLoad(ws->model, 100, 60 * i, 0);
+    RunAnalysis(*ws);
+    ASSERT_FALSE(ws->abortFlag);
+    EXPECT_EQ(ws->model.pointLoadCount, 21);
+    RunAnalysis(*ws);
+    EXPECT_FALSE(ws->abortFlag);
+    EXPECT_FALSE(HasMessage(*ws, "Fatal  : Fr > 20"));
+    EXPECT_EQ(ws->model.pointLoadCount, 21);
+}
+
+}  // namespace
+}  // namespace bxr::test
