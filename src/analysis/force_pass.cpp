@@ -22,6 +22,32 @@ struct Step {
     Real x, y, z;
 };
 
+// One quantity as two plane columns, their resultant and its angle.
+struct PlanePair {
+    Real Station::*xy;
+    Real Station::*xz;
+    Real Station::*resultant;
+    Real Station::*angle;
+};
+
+// Point 0 shows the values of point 1.
+void CopyToPointZero(StationTable& t, const PlanePair& q) {
+    for (Real Station::*column : {q.xy, q.xz, q.resultant, q.angle}) t[0].*column = t[1].*column;
+}
+
+// Resultant and angle at the points 1..n, the largest resultant tracked with its point, and
+// point 0 filled from point 1.
+void ResultantOverPoints(StationTable& t, int n, const PlanePair& q, ExtremeRange& range,
+                         int& point) {
+    for (int k = 1; k <= n; ++k) {
+        Station& s = t[k];
+        s.*q.resultant = std::sqrt(s.*q.xy * s.*q.xy + s.*q.xz * s.*q.xz);
+        s.*q.angle = AngleDeg(s.*q.xz, s.*q.xy);
+        if (range.Update(s.*q.resultant)) point = k;
+    }
+    CopyToPointZero(t, q);
+}
+
 }  // namespace
 
 void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportReactions& r, Real w0,
@@ -143,10 +169,7 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
             if (extremes->Mb.Update(s.Mb)) extremes->pointMb = k;
         }
     }
-    t[0].Mb_xy = t[1].Mb_xy;
-    t[0].Mb_xz = t[1].Mb_xz;
-    t[0].Mb = t[1].Mb;
-    t[0].phiMb = t[1].phiMb;
+    CopyToPointZero(t, {&Station::Mb_xy, &Station::Mb_xz, &Station::Mb, &Station::phiMb});
 }
 
 void RawSlopesInto(const BeamModel& m, const SectionProperties& p, const StationTable& t,
@@ -286,16 +309,9 @@ PassEnd SlopeAndDeflection(Workspace& ws) {
             slopeRange[plane]->Update(t[k].*slope);
         }
     }
-    for (int k = 1; k <= n; ++k) {
-        Station& s = t[k];
-        s.slope = std::sqrt(s.slope_xy * s.slope_xy + s.slope_xz * s.slope_xz);
-        s.phiSlope = AngleDeg(s.slope_xz, s.slope_xy);
-        if (e.slope.Update(s.slope)) e.pointSlope = k;
-    }
-    t[0].slope_xy = t[1].slope_xy;
-    t[0].slope_xz = t[1].slope_xz;
-    t[0].slope = t[1].slope;
-    t[0].phiSlope = t[1].phiSlope;
+    ResultantOverPoints(
+        t, n, {&Station::slope_xy, &Station::slope_xz, &Station::slope, &Station::phiSlope},
+        e.slope, e.pointSlope);
 
     for (int plane = 0; plane < 2; ++plane) {
         Real Station::*slope = slopeOf[plane];
@@ -311,16 +327,8 @@ PassEnd SlopeAndDeflection(Workspace& ws) {
             wRange[plane]->Update(t[k].*w);
         }
     }
-    for (int k = 1; k <= n; ++k) {
-        Station& s = t[k];
-        s.w = std::sqrt(s.w_xy * s.w_xy + s.w_xz * s.w_xz);
-        s.phiW = AngleDeg(s.w_xz, s.w_xy);
-        if (e.w.Update(s.w)) e.pointW = k;
-    }
-    t[0].w_xy = t[1].w_xy;
-    t[0].w_xz = t[1].w_xz;
-    t[0].w = t[1].w;
-    t[0].phiW = t[1].phiW;
+    ResultantOverPoints(t, n, {&Station::w_xy, &Station::w_xz, &Station::w, &Station::phiW}, e.w,
+                        e.pointW);
     return PassEnd::kComplete;
 }
 

@@ -2,64 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "support/output_test_support.h"
 
 namespace bxr {
 namespace {
 
-std::string MakeTempFolder() {
-    char pattern[] = "/tmp/bxr_fs_XXXXXX";
-    const char* made = ::mkdtemp(pattern);
-    return made ? std::string(made) + "/" : std::string();
-}
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Passes everything to the disk, but the n-th write of a created file fails, as on a full disk.
-class FailingWrites : public FileSystem {
-public:
-    explicit FailingWrites(int failAt) : failAt_(failAt) {}
-    std::optional<std::string> Read(const std::string& p, std::size_t n) override {
-        return DiskFileSystem().Read(p, n);
-    }
-    std::unique_ptr<WriteHandle> Create(const std::string& path) override {
-        struct Handle : WriteHandle {
-            std::unique_ptr<WriteHandle> inner;
-            int left;
-            bool Write(std::string_view b) override { return --left > 0 && inner->Write(b); }
-            bool Close() override { return inner->Close(); }
-        };
-        auto h = std::make_unique<Handle>();
-        h->inner = DiskFileSystem().Create(path);
-        h->left = failAt_;
-        if (!h->inner) return nullptr;
-        return h;
-    }
-    bool Rename(const std::string& a, const std::string& b) override {
-        return DiskFileSystem().Rename(a, b);
-    }
-    bool Remove(const std::string& p) override { return DiskFileSystem().Remove(p); }
-    bool IsFile(const std::string& p) override { return DiskFileSystem().IsFile(p); }
-    bool IsFolder(const std::string& p) override { return DiskFileSystem().IsFolder(p); }
-    std::optional<std::vector<std::string>> List(const std::string& f) override {
-        return DiskFileSystem().List(f);
-    }
-    std::optional<FileDate> ModificationDate(const std::string& p) override {
-        return DiskFileSystem().ModificationDate(p);
-    }
-
-private:
-    int failAt_;
-};
+using test::FailingWrites;
+using test::MakeTempFolder;
+using test::Slurp;
 
 TEST(FileSystem, SafeWriteReplacesTheFileOnlyWhenEverythingWasWritten) {
     const std::string folder = MakeTempFolder();

@@ -14,28 +14,11 @@ namespace {
 using test::Lines;
 using test::Slurp;
 
-struct Fixture {
-    std::string folder = test::MakeTempFolder();
-    test::RecordingLauncher launcher;
-    bool abortFlag = false;
-    ChannelEnvironment env;
-
-    Fixture() {
-        env.abortFlag = &abortFlag;
-        env.settings.tempFolder = folder;
-        env.settings.lineStyle = 1;
-        env.outputFolder = folder;
-        env.projectFile = "/daten/welle.bxr";
-        env.projectName = "welle";
-        env.launcher = &launcher;
-        env.today = [] { return std::string("08.12.2026"); };
-        env.now = [] { return std::string("9:05"); };
-    }
+struct Fixture : test::ChannelFixture {
+    Fixture() { env.projectFile = "/daten/welle.bxr"; }
 };
 
-std::string Margin(const std::string& s) {
-    return "       " + s;
-}
+using test::Margin;
 
 TEST(OutputChannelPlain, ParameterLinePutsTheFourTextsAtColumns1_35_44_56) {
     Fixture f;

@@ -14,27 +14,8 @@ namespace {
 using test::Lines;
 using test::Slurp;
 
-struct Fixture {
-    std::string folder = test::MakeTempFolder();
-    test::RecordingLauncher launcher;
-    bool abortFlag = false;
-    ChannelEnvironment env;
-
-    Fixture() {
-        env.abortFlag = &abortFlag;
-        env.settings.tempFolder = folder;
-        env.settings.lineStyle = 1;
-        env.outputFolder = folder;
-        env.projectName = "welle";
-        env.launcher = &launcher;
-        env.today = [] { return std::string("08.12.2026"); };
-        env.now = [] { return std::string("9:05"); };
-    }
-};
-
-std::string Margin(const std::string& s) {
-    return "       " + s;
-}
+using Fixture = test::ChannelFixture;
+using test::Margin;
 
 TEST(ResultTablePlain, ColumnsCutOrPaddedBetweenRules) {
     Fixture f;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "output/file_system.h"
+#include "output/output_channel.h"
 #include "output/process_launcher.h"
 
 namespace bxr::test {
@@ -52,5 +53,30 @@ class RecordingLauncher : public ProcessLauncher {
         return true;
     }
 };
+
+// A channel environment writing into a private temporary folder, for the project "welle",
+// with a fixed date and time and a launcher that only records.
+struct ChannelFixture {
+    std::string folder = MakeTempFolder();
+    RecordingLauncher launcher;
+    bool abortFlag = false;
+    ChannelEnvironment env;
+
+    ChannelFixture() {
+        env.abortFlag = &abortFlag;
+        env.settings.tempFolder = folder;
+        env.settings.lineStyle = 1;
+        env.outputFolder = folder;
+        env.projectName = "welle";
+        env.launcher = &launcher;
+        env.today = [] { return std::string("08.12.2026"); };
+        env.now = [] { return std::string("9:05"); };
+    }
+};
+
+// A report line behind the left margin of the plain-text destinations.
+inline std::string Margin(const std::string& s) {
+    return "       " + s;
+}
 
 }  // namespace bxr::test
