@@ -133,6 +133,7 @@ enum class SolveMethod { kFast, kLiteral };
 struct SolverScratch {
     StationTable table;
     std::vector<Real> values;
+    std::vector<double> approx;  // double copies for the quick scans of the fast solver
 };
 
 struct AnalysisResults {

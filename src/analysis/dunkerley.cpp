@@ -17,10 +17,11 @@ void DunkerleyFrequency(Workspace& ws) {
                                                     m.momentLoadCount, m.axialLoadCount};
     ResetLoads(m);
 
-    // Only the deflection is read; the fast method leaves the stresses out, unless an invalid
-    // stress mode would end the pass before the deflection.
+    // Only the deflection is read; the fast method leaves the stresses and the angles out,
+    // unless an invalid stress mode would end the pass before the deflection.
     const bool modeOk = m.notchMode >= 1 && m.notchMode <= 3;
-    const PassOptions options{ws.results.method == SolveMethod::kLiteral || !modeOk};
+    const bool literal = ws.results.method == SolveMethod::kLiteral;
+    const PassOptions options{literal || !modeOk, literal};
     const Real force = ws.section.mass / 9 * 9.81L;
     Real sum = 0;
     for (int i = 1; i <= 9; ++i) {

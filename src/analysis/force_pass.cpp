@@ -38,11 +38,11 @@ void CopyToPointZero(StationTable& t, const PlanePair& q) {
 // Resultant and angle at the points 1..n, the largest resultant tracked with its point, and
 // point 0 filled from point 1.
 void ResultantOverPoints(StationTable& t, int n, const PlanePair& q, ExtremeRange& range,
-                         int& point) {
+                         int& point, bool angles) {
     for (int k = 1; k <= n; ++k) {
         Station& s = t[k];
         s.*q.resultant = std::sqrt(s.*q.xy * s.*q.xy + s.*q.xz * s.*q.xz);
-        s.*q.angle = AngleDeg(s.*q.xz, s.*q.xy);
+        if (angles) s.*q.angle = AngleDeg(s.*q.xz, s.*q.xy);
         if (range.Update(s.*q.resultant)) point = k;
     }
     CopyToPointZero(t, q);
@@ -51,7 +51,7 @@ void ResultantOverPoints(StationTable& t, int n, const PlanePair& q, ExtremeRang
 }  // namespace
 
 void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportReactions& r, Real w0,
-                    StationTable& t, ExtremeValues* extremes) {
+                    StationTable& t, ExtremeValues* extremes, bool angles) {
     const int n = m.segmentCount;
     const Real dx = m.length / n;
     t.n = n;
@@ -110,7 +110,7 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
         s.Fq_xy = fy;
         s.Fq_xz = fz;
         s.Fq = std::sqrt(fy * fy + fz * fz);
-        s.phiFq = AngleDeg(fz, fy);
+        if (angles) s.phiFq = AngleDeg(fz, fy);
         if (extremes != nullptr) {
             extremes->Fq_xy.Update(fy);
             extremes->Fq_xz.Update(fz);
@@ -162,7 +162,7 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
         s.Mb_xy = my;
         s.Mb_xz = mz;
         s.Mb = std::sqrt(my * my + mz * mz);
-        s.phiMb = AngleDeg(mz, my);
+        if (angles) s.phiMb = AngleDeg(mz, my);
         if (extremes != nullptr) {
             extremes->Mb_xy.Update(my);
             extremes->Mb_xz.Update(mz);
@@ -269,7 +269,7 @@ bool FindSupportPoints(Workspace& ws, SupportPoints& points) {
     return true;
 }
 
-PassEnd SlopeAndDeflection(Workspace& ws) {
+PassEnd SlopeAndDeflection(Workspace& ws, bool angles) {
     const BeamModel& m = ws.model;
     StationTable& t = ws.results.stations;
     ExtremeValues& e = ws.results.extremes;
@@ -311,7 +311,7 @@ PassEnd SlopeAndDeflection(Workspace& ws) {
     }
     ResultantOverPoints(
         t, n, {&Station::slope_xy, &Station::slope_xz, &Station::slope, &Station::phiSlope},
-        e.slope, e.pointSlope);
+        e.slope, e.pointSlope, angles);
 
     for (int plane = 0; plane < 2; ++plane) {
         Real Station::*slope = slopeOf[plane];
@@ -328,7 +328,7 @@ PassEnd SlopeAndDeflection(Workspace& ws) {
         }
     }
     ResultantOverPoints(t, n, {&Station::w_xy, &Station::w_xz, &Station::w, &Station::phiW}, e.w,
-                        e.pointW);
+                        e.pointW, angles);
     return PassEnd::kComplete;
 }
 
@@ -341,7 +341,8 @@ PassEnd ForcePass(Workspace& ws, Real w0, const PassOptions& options) {
     if (m.segmentCount < 1 || m.segmentCount > kMaxSegments || !(m.length > 0))
         return PassEnd::kStopped;
     StationTable& t = ws.results.stations;
-    ShearAndMoment(m, LoadRange::All(m), ws.results.reactions, w0, t, &ws.results.extremes);
+    ShearAndMoment(m, LoadRange::All(m), ws.results.reactions, w0, t, &ws.results.extremes,
+                   options.angles);
 
     const SectionProperties& p = ws.section.props;
     if (p.I1 == 0 || p.I2 == 0) {
@@ -354,7 +355,7 @@ PassEnd ForcePass(Workspace& ws, Real w0, const PassOptions& options) {
     }
     if (options.stresses && !StressStage(ws)) return PassEnd::kStopped;
     RawSlopes(m, p, t);
-    return SlopeAndDeflection(ws);
+    return SlopeAndDeflection(ws, options.angles);
 }
 
 }  // namespace bxr

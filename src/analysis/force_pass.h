@@ -19,15 +19,19 @@ enum class PassEnd {
 
 struct PassOptions {
     bool stresses = true;  // stage 2; the solvers skip it in passes whose stresses are not kept
+    // The angle columns (phiFq, phiMb, phiSlope, phiW): nothing decides on them, so the passes
+    // whose table is replaced afterwards leave them out.
+    bool angles = true;
 };
 
 PassEnd ForcePass(Workspace& ws, Real w0);
 PassEnd ForcePass(Workspace& ws, Real w0, const PassOptions& options);
 
 // Stage 1 for the given loads and reactions: x, Fq_*, phiFq, N, Mb_*, phiMb of points 0..n;
-// the shear and moment trackers when extremes is given.
+// the shear and moment trackers when extremes is given. Without angles, phiFq and phiMb are
+// left as they were.
 void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportReactions& r, Real w0,
-                    StationTable& t, ExtremeValues* extremes);
+                    StationTable& t, ExtremeValues* extremes, bool angles = true);
 // First half of stage 3: slope_xy and slope_xz integrated from the moments, before the
 // integration constants (slope 0 at point 0).
 void RawSlopes(const BeamModel& m, const SectionProperties& p, StationTable& t);
@@ -42,8 +46,8 @@ void RawSlopesInto(const BeamModel& m, const SectionProperties& p, const Station
 // pass then reports "Fehler : Iteration").
 bool SlopeConstant(Real sum, int count, Real& constant);
 // The rest of stage 3 on ws.results.stations: constants, slope and deflection columns and
-// their trackers.
-PassEnd SlopeAndDeflection(Workspace& ws);
+// their trackers; phiSlope and phiW only with angles.
+PassEnd SlopeAndDeflection(Workspace& ws, bool angles = true);
 
 // Points of the supports that the deflection refers to: kRef is the fixed end or A; the
 // slope constant sums over kLow..kHigh (A and B). False when a support lies beyond the

@@ -4,31 +4,11 @@
 #include <cmath>
 
 #include "analysis/angle_math.h"
+#include "analysis/outline_hull.h"
 #include "model/workspace.h"
 
 namespace bxr {
 namespace {
-
-// Bending stresses of one point over the section outline.
-struct BendingStresses {
-    Real combined = 0, xy = 0, xz = 0;
-};
-
-BendingStresses OutlineStresses(const SectionProperties& p, const ExpandedPolygon& poly, Real mbXy,
-                                Real mbXz) {
-    BendingStresses s;
-    // Products of inertia below this count as zero: the axes y, z are then principal.
-    for (int i = 1; i <= poly.count; ++i) {
-        const Real y = poly.points[static_cast<std::size_t>(i)].y;
-        const Real z = poly.points[static_cast<std::size_t>(i)].z;
-        const Real dy = y - p.ys, dz = z - p.zs;
-        const Real sigma = PointBendingStress(p, y, z, mbXy, mbXz);
-        s.combined = std::max(s.combined, sigma);
-        s.xy = std::max(s.xy, mbXy * dy / p.Izeta);
-        s.xz = std::max(s.xz, mbXz * dz / p.Ieta);
-    }
-    return s;
-}
 
 void TrackStresses(const StationTable& t, ExtremeValues& e) {
     e.sigB_xy.Reset(1.0L, 0);
@@ -104,9 +84,11 @@ bool StressStage(Workspace& ws) {
 
     const SectionProperties& p = ws.section.props;
     StationTable& t = ws.results.stations;
+    OutlineHull outline;
+    outline.Build(p, ws.section.polygon);
     for (int k = 0; k <= t.n; ++k) {
         Station& s = t[k];
-        BendingStresses b = OutlineStresses(p, ws.section.polygon, s.Mb_xy, s.Mb_xz);
+        BendingStresses b = outline.Largest(s.Mb_xy, s.Mb_xz);
         s.sigZ = -s.N / std::fabs(p.A);
         if (notched) {
             b.combined *= f;

@@ -145,13 +145,19 @@ class LinearBeam {
         for (int s = 0; s < sources_; ++s)
             for (int p = 0; p < 2; ++p)
                 d_[s][p] = values.data() + (static_cast<std::size_t>(s) * 2 + p) * stride;
+        auto& approx = ws_.results.scratch.approx;
+        if (approx.size() < need) approx.assign(need, 0);
+        approxW_ = approx.data() + kMaxSources * 2 * stride;
+        for (int s = 0; s < sources_; ++s)
+            for (int p = 0; p < 2; ++p)
+                approxD_[s][p] = approx.data() + (static_cast<std::size_t>(s) * 2 + p) * stride;
 
         StationTable& t = ws_.results.scratch.table;
         const SectionProperties& props = ws_.section.props;
         // The loads with the reactions of the first solution.
         {
             const SupportReactions& r = ws_.results.reactions;
-            ShearAndMoment(m, LoadRange::All(m), r, w0_, t, nullptr);
+            ShearAndMoment(m, LoadRange::All(m), r, w0_, t, nullptr, false);
             Store(0, r, props, t);
         }
         // A unit force at each extra support, written to the last slot of the list.
@@ -167,7 +173,7 @@ class LinearBeam {
                 CalcMessages quiet;
                 const LoadRange one = LoadRange::OnePointLoad(kPointLoadRoom);
                 ok = ComputeReactions(mm, one, w0_, r, quiet);
-                ShearAndMoment(mm, one, r, w0_, t, nullptr);
+                ShearAndMoment(mm, one, r, w0_, t, nullptr, false);
                 Store(1 + 2 * level + plane, r, props, t);
             }
         }
@@ -209,6 +215,8 @@ class LinearBeam {
                 largest = std::max(largest, std::fabs(d[k]));
             }
             largest_[source][p] = largest;
+            double* dd = approxD_[source][p];
+            for (int k = 0; k <= n_; ++k) dd[k] = static_cast<double>(d[k]);
             zero_[source][p] = largest == 0 && sum == 0;
         }
     }
@@ -261,7 +269,9 @@ class LinearBeam {
     }
 
     // The deflection limits of a first solution: (largest - smallest w)·eps, with the
-    // extremes held as the trackers hold them.
+    // extremes held as the trackers hold them. The inner levels ask for them in every round of
+    // the outer ones, so the points are first scanned in double precision; only the points
+    // within the error bound of that scan's extremes are then worked out in full.
     bool Limits(const std::array<Real, kMaxSources>& tr, Real& tolY, Real& tolZ) const {
         Real* tol[2] = {&tolY, &tolZ};
         for (int p = 0; p < 2; ++p) {
@@ -269,15 +279,43 @@ class LinearBeam {
             if (!Constant(Sum(p, tr), c)) return false;
             int active[kMaxSources];
             int activeCount = 0;
-            for (int i = 0; i < sources_; ++i)
-                if (tr[i] != 0 && !zero_[i][p]) active[activeCount++] = i;
-            Real hi = -1e30L, lo = 1e30L;
-            for (int k = 1; k <= n_; ++k) {
+            Real scale = std::fabs(c) * n_ * dx_;
+            for (int i = 0; i < sources_; ++i) {
+                if (tr[i] == 0 || zero_[i][p]) continue;
+                active[activeCount++] = i;
+                scale += std::fabs(tr[i]) * largest_[i][p];
+            }
+            auto exact = [&](int k) {
                 Real w = 0;
                 for (int a = 0; a < activeCount; ++a) w += tr[active[a]] * d_[active[a]][p][k];
-                w -= c * (k - sp_.kRef) * dx_;
-                hi = std::max(hi, w);
-                lo = std::min(lo, w);
+                return w - c * (k - sp_.kRef) * dx_;
+            };
+
+            double* w = approxW_;
+            const double cd = static_cast<double>(c), dxd = static_cast<double>(dx_);
+            for (int k = 1; k <= n_; ++k) w[k] = -(cd * (k - sp_.kRef)) * dxd;
+            for (int a = 0; a < activeCount; ++a) {
+                const double t = static_cast<double>(tr[active[a]]);
+                const double* dd = approxD_[active[a]][p];
+                for (int k = 1; k <= n_; ++k) w[k] += t * dd[k];
+            }
+            double top = -HUGE_VAL, bottom = HUGE_VAL;
+            for (int k = 1; k <= n_; ++k) {
+                top = std::max(top, w[k]);
+                bottom = std::min(bottom, w[k]);
+            }
+            // Each value of the scan lies within (sources + 3)·2^-53·scale of the full one.
+            const double bound = 2e-14 * static_cast<double>(scale);
+            const bool trusted = std::isfinite(bound) && std::isfinite(top) &&
+                                 std::isfinite(bottom);
+            Real hi = -1e30L, lo = 1e30L;
+            for (int k = 1; k <= n_; ++k) {
+                const bool nearTop = !trusted || w[k] >= top - bound;
+                const bool nearBottom = !trusted || w[k] <= bottom + bound;
+                if (!nearTop && !nearBottom) continue;
+                const Real v = exact(k);
+                if (nearTop) hi = std::max(hi, v);
+                if (nearBottom) lo = std::min(lo, v);
             }
             *tol[p] = (RoundToReal48(hi) - RoundToReal48(lo)) * ws_.model.iterationEps;
         }
@@ -355,6 +393,8 @@ class LinearBeam {
     Real sum_[kMaxSources][2] = {};
     Real largest_[kMaxSources][2] = {};
     bool zero_[kMaxSources][2] = {};
+    double* approxD_[kMaxSources][2] = {};  // the raw deflections in double
+    double* approxW_ = nullptr;             // the scan of Limits
     Real ry_[kMaxSources][2] = {};
     Real rz_[kMaxSources][2] = {};
 };
@@ -362,8 +402,9 @@ class LinearBeam {
 PassEnd ExtraFast(Workspace& ws, Real w0, int extra, const PassOptions& options) {
     BeamModel& m = ws.model;
     const bool modeOk = m.notchMode >= 1 && m.notchMode <= 3;
-    // The first solution, as the outermost level makes it; its stresses are not kept.
-    PassEnd end = SolveTwo(ws, w0, PassOptions{false});
+    // The first solution, as the outermost level makes it; its stresses and angles are not
+    // kept.
+    PassEnd end = SolveTwo(ws, w0, PassOptions{false, false});
     SupportPoints sp;
     if (end != PassEnd::kComplete || (options.stresses && !modeOk) || !FindSupportPoints(ws, sp))
         return Literal(ws, w0, extra, options);

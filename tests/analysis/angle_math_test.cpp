@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "analysis/analysis_results.h"
 
@@ -51,6 +52,23 @@ TEST(real48, keeps_forty_significant_bits_and_its_range) {
     EXPECT_EQ(RoundToReal48(1e-40L), 0);  // below the smallest 6-byte real
     EXPECT_GT(RoundToReal48(1e39L), 1.7e38L);
     EXPECT_LT(RoundToReal48(1e39L), 1.8e38L);
+}
+
+TEST(real48, rounds_to_nearest_with_ties_to_even) {
+    // 40 significant bits: the last kept bit of a value in [1, 2) is worth 2^-39.
+    EXPECT_EQ(RoundToReal48(1 + 0x1p-40L), 1);                    // tie, 1 is even
+    EXPECT_EQ(RoundToReal48(1 + 0x3p-40L), 1 + 0x1p-38L);         // tie, rounds up to even
+    EXPECT_EQ(RoundToReal48(1 + 0x1p-40L + 0x1p-60L), 1 + 0x1p-39L);  // just above the tie
+    EXPECT_EQ(RoundToReal48(-(1 + 0x1p-40L + 0x1p-60L)), -(1 + 0x1p-39L));
+    EXPECT_EQ(RoundToReal48(2 - 0x1p-41L), 2);  // the carry moves into the next power of two
+    EXPECT_EQ(RoundToReal48(0x1p-128L), 0x1p-128L);  // the smallest value is kept
+    EXPECT_EQ(RoundToReal48(0x1p-129L), 0);
+    EXPECT_EQ(RoundToReal48(std::numeric_limits<Real>::infinity()), 0x1.fffffffffep126L);
+    EXPECT_EQ(RoundToReal48(-std::numeric_limits<Real>::infinity()), -0x1.fffffffffep126L);
+    EXPECT_EQ(RoundToReal48(std::numeric_limits<Real>::denorm_min()), 0);
+}
+
+TEST(real48, tracker_keeps_rounded_extremes) {
     ExtremeRange e;
     e.Reset(-1e30L, 1e30L);
     EXPECT_TRUE(e.Update(2));

@@ -1,0 +1,154 @@
+#include "analysis/outline_hull.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/stresses.h"
+
+namespace bxr {
+
+namespace {
+
+// Twice the signed area of o, a, b: positive for a left turn.
+template <typename P>
+Real Cross(const P& o, const P& a, const P& b) {
+    return (a.dy - o.dy) * (b.dz - o.dz) - (a.dz - o.dz) * (b.dy - o.dy);
+}
+
+}  // namespace
+
+void OutlineHull::Build(const SectionProperties& p, const ExpandedPolygon& polygon) {
+    props_ = &p;
+    polygon_ = &polygon;
+    cornerCount_ = 0;
+    std::array<Corner, kMaxPolygonPoints + 1> points{};
+    int count = 0;
+    for (int i = 1; i <= polygon.count && count <= kMaxPolygonPoints; ++i) {
+        const PolygonPoint& q = polygon.points[static_cast<std::size_t>(i)];
+        points[static_cast<std::size_t>(count++)] = {q.y - p.ys, q.z - p.zs, i};
+    }
+    if (count == 0) {
+        dyMax_ = dyMin_ = dzMax_ = dzMin_ = 0;
+        return;
+    }
+    Corner hiY = points[0], loY = points[0], hiZ = points[0], loZ = points[0];
+    for (int i = 1; i < count; ++i) {
+        const Corner& c = points[static_cast<std::size_t>(i)];
+        if (c.dy > hiY.dy) hiY = c;
+        if (c.dy < loY.dy) loY = c;
+        if (c.dz > hiZ.dz) hiZ = c;
+        if (c.dz < loZ.dz) loZ = c;
+    }
+    dyMax_ = hiY.point;
+    dyMin_ = loY.point;
+    dzMax_ = hiZ.point;
+    dzMin_ = loZ.point;
+
+    // Convex hull by the monotone chain, counterclockwise, collinear points left out.
+    std::sort(points.begin(), points.begin() + count, [](const Corner& a, const Corner& b) {
+        return a.dy < b.dy || (a.dy == b.dy && a.dz < b.dz);
+    });
+    std::array<int, 2 * (kMaxPolygonPoints + 1)> hull{};  // indices into points
+    int h = 0;
+    auto turnsLeft = [&](int c) {
+        return Cross(points[static_cast<std::size_t>(hull[static_cast<std::size_t>(h - 2)])],
+                     points[static_cast<std::size_t>(hull[static_cast<std::size_t>(h - 1)])],
+                     points[static_cast<std::size_t>(c)]) > 0;
+    };
+    for (int i = 0; i < count; ++i) {  // lower chain
+        while (h >= 2 && !turnsLeft(i)) --h;
+        hull[static_cast<std::size_t>(h++)] = i;
+    }
+    for (int i = count - 2, lower = h + 1; i >= 0; --i) {  // upper chain
+        while (h >= lower && !turnsLeft(i)) --h;
+        hull[static_cast<std::size_t>(h++)] = i;
+    }
+    --h;  // the first point closes the chain
+    if (h < 3) return;  // no area: Largest visits every point
+
+    int first = 0;
+    for (int j = 0; j < h; ++j) {
+        const Corner& a = points[static_cast<std::size_t>(hull[static_cast<std::size_t>(j)])];
+        const Corner& b =
+            points[static_cast<std::size_t>(hull[static_cast<std::size_t>((j + 1) % h)])];
+        corners_[static_cast<std::size_t>(j)] = a;
+        // The outward normal of a counterclockwise edge (ey, ez) is (ez, -ey).
+        edgeAngle_[static_cast<std::size_t>(j)] =
+            std::atan2(static_cast<double>(a.dy - b.dy), static_cast<double>(b.dz - a.dz));
+        if (edgeAngle_[static_cast<std::size_t>(j)] < edgeAngle_[static_cast<std::size_t>(first)])
+            first = j;
+    }
+    // Start with the edge of the smallest outward direction, so that the directions rise.
+    std::rotate(corners_.begin(), corners_.begin() + first, corners_.begin() + h);
+    std::rotate(edgeAngle_.begin(), edgeAngle_.begin() + first, edgeAngle_.begin() + h);
+    cornerCount_ = h;
+}
+
+void OutlineHull::Gradient(Real mbXy, Real mbXz, Real& gy, Real& gz) const {
+    const SectionProperties& p = *props_;
+    if (std::fabs(p.Iez) < 1e-5L) {
+        gy = -mbXy / p.Izeta;
+        gz = -mbXz / p.Ieta;
+        return;
+    }
+    // In the principal axes the stress is a·u + b·v with u = dy·c + dz·s, v = dz·c - dy·s.
+    const Real c = std::cos(p.phi), s = std::sin(p.phi);
+    const Real m1 = mbXy * c - mbXz * s;
+    const Real m2 = mbXz * c + mbXy * s;
+    const Real absI1 = std::fabs(p.I1), absI2 = std::fabs(p.I2);
+    const bool etaLarger = std::fabs(p.Ieta) > std::fabs(p.Izeta);
+    const Real a = etaLarger ? m1 / absI2 : -m1 / absI1;
+    const Real b = etaLarger ? -m2 / absI1 : m2 / absI2;
+    gy = a * c - b * s;
+    gz = a * s + b * c;
+}
+
+Real OutlineHull::StressAt(int point, Real mbXy, Real mbXz) const {
+    const PolygonPoint& q = polygon_->points[static_cast<std::size_t>(point)];
+    return PointBendingStress(*props_, q.y, q.z, mbXy, mbXz);
+}
+
+BendingStresses OutlineHull::Largest(Real mbXy, Real mbXz) const {
+    BendingStresses s;
+    if (polygon_ == nullptr || polygon_->count == 0) return s;
+    const SectionProperties& p = *props_;
+    // Rounding is monotonic, so the largest of Mb·d/I over the points is taken at the
+    // largest or smallest offset, exactly as a visit of every point finds it.
+    auto plane = [&](Real moment, int hi, int lo, bool y, Real inertia) {
+        Real largest = 0;
+        for (int point : {hi, lo}) {
+            const PolygonPoint& q = polygon_->points[static_cast<std::size_t>(point)];
+            const Real d = y ? q.y - p.ys : q.z - p.zs;
+            largest = std::max(largest, moment * d / inertia);
+        }
+        return largest;
+    };
+    s.xy = plane(mbXy, dyMax_, dyMin_, true, p.Izeta);
+    s.xz = plane(mbXz, dzMax_, dzMin_, false, p.Ieta);
+
+    if (cornerCount_ < 3) {
+        for (int i = 1; i <= polygon_->count; ++i)
+            s.combined = std::max(s.combined, StressAt(i, mbXy, mbXz));
+        return s;
+    }
+    Real gy = 0, gz = 0;
+    Gradient(mbXy, mbXz, gy, gz);
+    if (gy == 0 && gz == 0) {
+        s.combined = std::max(s.combined, StressAt(corners_[0].point, mbXy, mbXz));
+        return s;
+    }
+    const double direction = std::atan2(static_cast<double>(gz), static_cast<double>(gy));
+    // Corner j is farthest in the directions between the normals of edges j - 1 and j.
+    const auto begin = edgeAngle_.begin();
+    int j = static_cast<int>(std::lower_bound(begin, begin + cornerCount_, direction) - begin);
+    if (j == cornerCount_) j = 0;
+    // Its neighbours too: a direction within rounding of an edge's normal may name either end.
+    for (int offset = -1; offset <= 1; ++offset) {
+        const int c = (j + offset + cornerCount_) % cornerCount_;
+        s.combined = std::max(s.combined,
+                              StressAt(corners_[static_cast<std::size_t>(c)].point, mbXy, mbXz));
+    }
+    return s;
+}
+
+}  // namespace bxr
