@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,29 @@ struct StationTable {
 
 // A value as the trackers keep it: the 6-byte real of the extreme-value record, that is a
 // 40-bit significand and a range of about 2.9e-39 to 1.7e38 (smaller magnitudes become 0).
-Real RoundToReal48(Real x);
+// The trackers round every new extreme, thousands of times per pass, so the significand is
+// cut by splitting (x·(2^s + 1) less its difference with x keeps the upper 40 bits, rounded
+// to nearest, ties to even) rather than through the bits of the number in memory.
+inline Real RoundToReal48(Real x) {
+    // 1 hidden + 39 stored bits; exponent byte with bias 129, no subnormals.
+    constexpr Real kSmallest = 0x1p-128L;
+    constexpr Real kLargest = 0x1.fffffffffep126L;
+    constexpr Real kSplit = [] {
+        Real power = 1;
+        for (int i = 40; i < std::numeric_limits<Real>::digits; ++i) power *= 2;
+        return power + 1;
+    }();
+    if (!(x == x)) return x;  // NaN passes through; comparisons with it are false anyway
+    // At and beyond the largest value the rounding could only give it or overflow.
+    if (x >= kLargest) return kLargest;
+    if (x <= -kLargest) return -kLargest;
+    const Real c = x * kSplit;
+    const Real rounded = c - (c - x);
+    if (rounded < kSmallest && rounded > -kSmallest) return 0;
+    if (rounded > kLargest) return kLargest;
+    if (rounded < -kLargest) return -kLargest;
+    return rounded;
+}
 
 // Largest and smallest value of one quantity; comparisons are made in full precision, the
 // kept values are rounded as the record stores them.

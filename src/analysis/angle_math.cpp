@@ -68,7 +68,10 @@ Real TanDeg(Real degrees, CalcMessages& messages) {
 
 Real AngleDeg(Real a, Real b) {
     if (b == 0) return a >= 0 ? 90 : -90;
-    Real angle = RadToDeg(std::atan(a / b));
+    // The arctangent in double precision: every point of a pass has several angle columns,
+    // the long-double arctangent costs ten times as much, and 1e-16 of a radian is far below
+    // any digit shown.
+    Real angle = RadToDeg(static_cast<Real>(std::atan(static_cast<double>(a / b))));
     if (b < 0) angle += 180;
     return angle;
 }

@@ -63,8 +63,10 @@ void SecondOrderDeflection(Workspace& ws) {
     // The stresses of the intermediate rounds are never seen; the fast method works them out
     // once from the last round. An invalid stress mode ends every pass before the
     // deflection, so those passes keep it.
+    // The angle columns likewise, all but the deflection angle at the points read here.
     const bool modeOk = m.notchMode >= 1 && m.notchMode <= 3;
-    const bool stressesEachRound = ws.results.method == SolveMethod::kLiteral || !modeOk;
+    const bool literal = ws.results.method == SolveMethod::kLiteral;
+    const bool stressesEachRound = literal || !modeOk;
 
     const int first = m.pointLoadCount;
     Real previous = 0;
@@ -80,17 +82,19 @@ void SecondOrderDeflection(Workspace& ws) {
             int sign = 0;
             if (type != kAngularContactPair)
                 sign = ((a.fx >= 0 && a.x >= xRef) || (a.fx <= 0 && a.x <= xRef)) ? 1 : -1;
-            m.pointLoads[first + i] = PointLoad{std::fabs(std::sin(phi) * a.fx) * -sign,
-                                                PointPosition(m, km), t[km].phiW, ""};
+            m.pointLoads[first + i] =
+                PointLoad{std::fabs(std::sin(phi) * a.fx) * -sign, PointPosition(m, km),
+                          AngleDeg(t[km].w_xz, t[km].w_xy), ""};
         }
         m.pointLoadCount = first + axialCount;
         previous = t[e.pointW].w;
-        end = ForcePass(ws, 0, PassOptions{stressesEachRound});
+        end = ForcePass(ws, 0, PassOptions{stressesEachRound, literal});
         m.pointLoadCount = first;
     } while (!(std::fabs(t[e.pointW].w - previous) < 0.001L) && rounds < 21);
 
     const SectionProperties& p = ws.section.props;
     if (!stressesEachRound && p.I1 != 0 && p.I2 != 0 && p.A != 0) StressStage(ws);
+    if (!literal) FillAngleColumns(t);
     (void)end;
 
     const Real last = t[e.pointW].w;

@@ -6,6 +6,7 @@
 
 #include "analysis/angle_math.h"
 #include "analysis/check_input.h"
+#include "analysis/started_terms.h"
 #include "analysis/stresses.h"
 #include "model/workspace.h"
 
@@ -21,6 +22,33 @@ Real StationX(const BeamModel& m, int k) {
 struct Step {
     Real x, y, z;
 };
+
+// The first point whose x is at or right of x (n + 1 when there is none): the points rise
+// with their index, so the test x_k >= x holds from there on.
+int FirstPointAtOrRight(const StationTable& t, Real x) {
+    int low = 0, high = t.n + 1;
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (t[mid].x >= x)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return low;
+}
+
+// The first point right of x (n + 1 when there is none).
+int FirstPointRightOf(const StationTable& t, Real x) {
+    int low = 0, high = t.n + 1;
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (t[mid].x > x)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return low;
+}
 
 // One quantity as two plane columns, their resultant and its angle.
 struct PlanePair {
@@ -55,9 +83,12 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
     const int n = m.segmentCount;
     const Real dx = m.length / n;
     t.n = n;
+    for (int k = 0; k <= n; ++k) t[k].x = StationX(m, k);
 
     // Reactions and single forces act at and right of their position.
-    std::array<Step, 2 + kPointLoadRoom> steps;
+    constexpr std::size_t kStepRoom = 2 + kPointLoadRoom;
+    std::array<Step, kStepRoom> steps;
+    std::array<int, kStepRoom> stepStart;
     int stepCount = 0;
     const int type = m.supportType;
     if (type == kFixedClamp) {
@@ -70,14 +101,28 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
         const PointLoad& p = m.pointLoads[i];
         steps[stepCount++] = {p.x, p.f * CosDeg(w0 + p.angle), p.f * SinDeg(w0 + p.angle)};
     }
+    for (int i = 0; i < stepCount; ++i) stepStart[i] = FirstPointAtOrRight(t, steps[i].x);
+
+    // A distributed load adds (x - x1)·q between x1 and x2 and its whole (x2 - x1)·q right
+    // of x2.
     struct Ramp {
-        Real x1, x2, qy, qz;
+        Real x1, x2, qy, qz, wholeY, wholeZ;
+        int past;  // the first point right of x2
     };
     std::array<Ramp, kDistributedLoadRoom> ramps;
+    std::array<int, kDistributedLoadRoom> rampStart;
     int rampCount = 0;
     for (int i = loads.distributedFirst; i <= loads.distributedLast; ++i) {
         const DistributedLoad& q = m.distributedLoads[i];
-        ramps[rampCount++] = {q.x1, q.x2, q.q * CosDeg(w0 + q.angle), q.q * SinDeg(w0 + q.angle)};
+        Ramp& ramp = ramps[rampCount];
+        ramp.x1 = q.x1;
+        ramp.x2 = q.x2;
+        ramp.qy = q.q * CosDeg(w0 + q.angle);
+        ramp.qz = q.q * SinDeg(w0 + q.angle);
+        ramp.wholeY = (ramp.x2 - ramp.x1) * ramp.qy;
+        ramp.wholeZ = (ramp.x2 - ramp.x1) * ramp.qz;
+        ramp.past = FirstPointRightOf(t, ramp.x2);
+        rampStart[rampCount++] = std::min(FirstPointAtOrRight(t, ramp.x1), ramp.past);
     }
 
     if (extremes != nullptr) {
@@ -86,27 +131,35 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
             e->Reset(-1e30L, 1e30L);
     }
 
+    StartedTerms<kStepRoom> startedSteps;
+    startedSteps.Reset(stepStart, stepCount);
+    StartedTerms<kDistributedLoadRoom> startedRamps;
+    startedRamps.Reset(rampStart, rampCount);
+    Real stepY = 0, stepZ = 0;
     for (int k = 0; k <= n; ++k) {
-        const Real x = StationX(m, k);
-        Real fy = 0, fz = 0;
-        for (int i = 0; i < stepCount; ++i) {
-            if (x >= steps[i].x) {
-                fy += steps[i].y;
-                fz += steps[i].z;
+        const Real x = t[k].x;
+        // The sum of the forces changes only where one starts.
+        if (startedSteps.AdvanceTo(k)) {
+            stepY = 0;
+            stepZ = 0;
+            for (int i : startedSteps) {
+                stepY += steps[static_cast<std::size_t>(i)].y;
+                stepZ += steps[static_cast<std::size_t>(i)].z;
             }
         }
-        for (int i = 0; i < rampCount; ++i) {
-            const Ramp& q = ramps[i];
-            if (q.x1 <= x && x <= q.x2) {
+        Real fy = stepY, fz = stepZ;
+        startedRamps.AdvanceTo(k);
+        for (int i : startedRamps) {
+            const Ramp& q = ramps[static_cast<std::size_t>(i)];
+            if (k >= q.past) {
+                fy += q.wholeY;
+                fz += q.wholeZ;
+            } else {
                 fy += (x - q.x1) * q.qy;
                 fz += (x - q.x1) * q.qz;
-            } else if (x > q.x2) {
-                fy += (q.x2 - q.x1) * q.qy;
-                fz += (q.x2 - q.x1) * q.qz;
             }
         }
         Station& s = t[k];
-        s.x = x;
         s.Fq_xy = fy;
         s.Fq_xz = fz;
         s.Fq = std::sqrt(fy * fy + fz * fz);
@@ -119,7 +172,9 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
     }
 
     // Axial force.
-    std::array<Step, 2 + kAxialLoadRoom> axial;
+    constexpr std::size_t kAxialRoom = 2 + kAxialLoadRoom;
+    std::array<Step, kAxialRoom> axial;
+    std::array<int, kAxialRoom> axialStart;
     int axialCount = 0;
     if (type == kFixedClamp) {
         axial[axialCount++] = {m.clampX, r.FxFix, 0};
@@ -129,16 +184,23 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
     }
     for (int i = loads.axialFirst; i <= loads.axialLast; ++i)
         axial[axialCount++] = {m.axialLoads[i].x, m.axialLoads[i].fx, 0};
+    for (int i = 0; i < axialCount; ++i) axialStart[i] = FirstPointAtOrRight(t, axial[i].x);
+    StartedTerms<kAxialRoom> startedAxial;
+    startedAxial.Reset(axialStart, axialCount);
+    Real axialSum = 0;
     for (int k = 0; k <= n; ++k) {
-        Real sum = 0;
-        for (int i = 0; i < axialCount; ++i)
-            if (t[k].x >= axial[i].x) sum += axial[i].y;
-        t[k].N = sum;
+        if (startedAxial.AdvanceTo(k)) {
+            axialSum = 0;
+            for (int i : startedAxial) axialSum += axial[static_cast<std::size_t>(i)].y;
+        }
+        t[k].N = axialSum;
     }
 
     // Bending moment by the rectangle rule with the shear force of the point to the left;
     // the clamping moment and the applied moments act at and right of their position.
-    std::array<Step, 1 + kMomentLoadRoom> moments;
+    constexpr std::size_t kMomentRoom = 1 + kMomentLoadRoom;
+    std::array<Step, kMomentRoom> moments;
+    std::array<int, kMomentRoom> momentStart;
     int momentCount = 0;
     if (type == kFixedClamp) moments[momentCount++] = {m.clampX, r.MfixY, r.MfixZ};
     for (int i = loads.momentFirst; i <= loads.momentLast; ++i) {
@@ -146,17 +208,18 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
         moments[momentCount++] = {mb.x, mb.mb * CosDeg(w0 + mb.angle),
                                   mb.mb * SinDeg(w0 + mb.angle)};
     }
+    for (int i = 0; i < momentCount; ++i) momentStart[i] = FirstPointAtOrRight(t, moments[i].x);
+    StartedTerms<kMomentRoom> startedMoments;
+    startedMoments.Reset(momentStart, momentCount);
     Real sy = 0, sz = 0;
     for (int k = 1; k <= n; ++k) {
         sy += t[k - 1].Fq_xy * dx;
         sz += t[k - 1].Fq_xz * dx;
         Real my = sy, mz = sz;
-        const Real x = t[k].x;
-        for (int i = 0; i < momentCount; ++i) {
-            if (x >= moments[i].x) {
-                my -= moments[i].y;
-                mz -= moments[i].z;
-            }
+        startedMoments.AdvanceTo(k);
+        for (int i : startedMoments) {
+            my -= moments[static_cast<std::size_t>(i)].y;
+            mz -= moments[static_cast<std::size_t>(i)].z;
         }
         Station& s = t[k];
         s.Mb_xy = my;
@@ -234,6 +297,19 @@ bool SlopeConstant(Real sum, int count, Real& constant) {
             high = constant;
     }
     return false;
+}
+
+void FillAngleColumns(StationTable& t) {
+    for (int k = 0; k <= t.n; ++k) t[k].phiFq = AngleDeg(t[k].Fq_xz, t[k].Fq_xy);
+    for (int k = 1; k <= t.n; ++k) {
+        Station& s = t[k];
+        s.phiMb = AngleDeg(s.Mb_xz, s.Mb_xy);
+        s.phiSlope = AngleDeg(s.slope_xz, s.slope_xy);
+        s.phiW = AngleDeg(s.w_xz, s.w_xy);
+    }
+    t[0].phiMb = t[1].phiMb;
+    t[0].phiSlope = t[1].phiSlope;
+    t[0].phiW = t[1].phiW;
 }
 
 bool FindSupportPoints(Workspace& ws, SupportPoints& points) {

@@ -49,6 +49,11 @@ bool SlopeConstant(Real sum, int count, Real& constant);
 // their trackers; phiSlope and phiW only with angles.
 PassEnd SlopeAndDeflection(Workspace& ws, bool angles = true);
 
+// The angle columns phiFq, phiMb, phiSlope and phiW of points 0..n from their plane columns,
+// as a pass with angles writes them: for a run of passes without angles whose last table is
+// kept.
+void FillAngleColumns(StationTable& t);
+
 // Points of the supports that the deflection refers to: kRef is the fixed end or A; the
 // slope constant sums over kLow..kHigh (A and B). False when a support lies beyond the
 // points; the message has then been given.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "analysis/stresses.h"
 
@@ -113,15 +114,13 @@ BendingStresses OutlineHull::Largest(Real mbXy, Real mbXz) const {
     if (polygon_ == nullptr || polygon_->count == 0) return s;
     const SectionProperties& p = *props_;
     // Rounding is monotonic, so the largest of Mb·d/I over the points is taken at the
-    // largest or smallest offset, exactly as a visit of every point finds it.
+    // largest or the smallest offset, by the sign of Mb/I, exactly as a visit of every point
+    // finds it.
     auto plane = [&](Real moment, int hi, int lo, bool y, Real inertia) {
-        Real largest = 0;
-        for (int point : {hi, lo}) {
-            const PolygonPoint& q = polygon_->points[static_cast<std::size_t>(point)];
-            const Real d = y ? q.y - p.ys : q.z - p.zs;
-            largest = std::max(largest, moment * d / inertia);
-        }
-        return largest;
+        const int point = (moment > 0) == (inertia > 0) ? hi : lo;
+        const PolygonPoint& q = polygon_->points[static_cast<std::size_t>(point)];
+        const Real d = y ? q.y - p.ys : q.z - p.zs;
+        return std::max(Real(0), moment * d / inertia);
     };
     s.xy = plane(mbXy, dyMax_, dyMin_, true, p.Izeta);
     s.xz = plane(mbXz, dzMax_, dzMin_, false, p.Ieta);
@@ -142,12 +141,22 @@ BendingStresses OutlineHull::Largest(Real mbXy, Real mbXz) const {
     const auto begin = edgeAngle_.begin();
     int j = static_cast<int>(std::lower_bound(begin, begin + cornerCount_, direction) - begin);
     if (j == cornerCount_) j = 0;
-    // Its neighbours too: a direction within rounding of an edge's normal may name either end.
-    for (int offset = -1; offset <= 1; ++offset) {
-        const int c = (j + offset + cornerCount_) % cornerCount_;
-        s.combined = std::max(s.combined,
-                              StressAt(corners_[static_cast<std::size_t>(c)].point, mbXy, mbXz));
-    }
+    s.combined = std::max(s.combined, StressAt(corners_[static_cast<std::size_t>(j)].point, mbXy,
+                                               mbXz));
+    // A direction within rounding of an edge's normal may name either end of the edge.
+    auto near = [&](int edge) {
+        const double gap = std::remainder(direction - edgeAngle_[static_cast<std::size_t>(edge)],
+                                          2 * std::numbers::pi);
+        return std::fabs(gap) < 1e-9;
+    };
+    const int before = (j + cornerCount_ - 1) % cornerCount_;
+    const int after = (j + 1) % cornerCount_;
+    if (near(before))
+        s.combined = std::max(
+            s.combined, StressAt(corners_[static_cast<std::size_t>(before)].point, mbXy, mbXz));
+    if (near(j))
+        s.combined = std::max(
+            s.combined, StressAt(corners_[static_cast<std::size_t>(after)].point, mbXy, mbXz));
     return s;
 }
 
