@@ -17,11 +17,12 @@ void DunkerleyFrequency(Workspace& ws) {
                                                     m.momentLoadCount, m.axialLoadCount};
     ResetLoads(m);
 
-    // Only the deflection is read; the fast method leaves the stresses and the angles out,
-    // unless an invalid stress mode would end the pass before the deflection.
+    // Only the deflection is read; the fast method writes nothing else, and leaves the
+    // stresses out unless an invalid stress mode would end the pass before the deflection.
     const bool modeOk = m.notchMode >= 1 && m.notchMode <= 3;
     const bool literal = ws.results.method == SolveMethod::kLiteral;
-    const PassOptions options{literal || !modeOk, literal};
+    const PassOptions options{literal || !modeOk,
+                              literal ? PassColumns::kAll : PassColumns::kDeflection};
     const Real force = ws.section.mass / 9 * 9.81L;
     Real sum = 0;
     for (int i = 1; i <= 9; ++i) {

@@ -63,23 +63,49 @@ void CopyToPointZero(StationTable& t, const PlanePair& q) {
     for (Real Station::*column : {q.xy, q.xz, q.resultant, q.angle}) t[0].*column = t[1].*column;
 }
 
-// Resultant and angle at the points 1..n, the largest resultant tracked with its point, and
-// point 0 filled from point 1.
-void ResultantOverPoints(StationTable& t, int n, const PlanePair& q, ExtremeRange& range,
-                         int& point, bool angles) {
-    for (int k = 1; k <= n; ++k) {
-        Station& s = t[k];
-        s.*q.resultant = std::sqrt(s.*q.xy * s.*q.xy + s.*q.xz * s.*q.xz);
-        if (angles) s.*q.angle = AngleDeg(s.*q.xz, s.*q.xy);
-        if (range.Update(s.*q.resultant)) point = k;
+// The slopes integrated from the moments with slope 0 at point 0, handed to out(k, y, z) for
+// the points 0..n.
+template <typename Out>
+void IntegrateRawSlopes(const BeamModel& m, const SectionProperties& p, const StationTable& t,
+                        Out out) {
+    const int n = t.n;
+    const Real dx = m.length / n;
+    const Real e = m.material.e;
+    Real sy = 0, sz = 0;
+    out(0, Real(0), Real(0));
+    if (p.phi == 0) {
+        const Real fy = dx / (e * p.Izeta), fz = dx / (e * p.Ieta);
+        for (int k = 1; k <= n; ++k) {
+            sy += t[k].Mb_xy * fy;
+            sz += t[k].Mb_xz * fz;
+            out(k, sy, sz);
+        }
+        return;
     }
-    CopyToPointZero(t, q);
+    // The moment turned into the principal axes, the increments turned back.
+    const Real c = std::cos(p.phi), s = std::sin(p.phi);
+    const bool etaLarger = std::fabs(p.Ieta) > std::fabs(p.Izeta);
+    const Real iu = etaLarger ? std::fabs(p.I2) : std::fabs(p.I1);
+    const Real iv = etaLarger ? std::fabs(p.I1) : std::fabs(p.I2);
+    for (int k = 1; k <= n; ++k) {
+        const Real mu = t[k].Mb_xy * c + t[k].Mb_xz * s;
+        const Real mv = t[k].Mb_xz * c - t[k].Mb_xy * s;
+        const Real au = mu * dx / e / iu;
+        const Real av = mv * dx / e / iv;
+        sy += au * c - av * s;
+        sz += av * c + au * s;
+        out(k, sy, sz);
+    }
 }
+
 
 }  // namespace
 
 void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportReactions& r, Real w0,
-                    StationTable& t, ExtremeValues* extremes, bool angles) {
+                    StationTable& t, ExtremeValues* extremes, PassColumns columns) {
+    const bool angles = columns == PassColumns::kAll;
+    const bool resultants = columns != PassColumns::kDeflection;
+    if (!resultants) extremes = nullptr;  // the trackers follow the resultants
     const int n = m.segmentCount;
     const Real dx = m.length / n;
     t.n = n;
@@ -131,13 +157,50 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
             e->Reset(-1e30L, 1e30L);
     }
 
+    // Axial forces, the support's included, act at and right of their position.
+    constexpr std::size_t kAxialRoom = 2 + kAxialLoadRoom;
+    std::array<Step, kAxialRoom> axial;
+    std::array<int, kAxialRoom> axialStart;
+    int axialCount = 0;
+    if (type == kFixedClamp) {
+        axial[axialCount++] = {m.clampX, r.FxFix, 0};
+    } else {
+        axial[axialCount++] = {m.supportX[kSupportA], r.FxA, 0};
+        if (type == kAngularContactPair) axial[axialCount++] = {m.supportX[kSupportB], r.FxB, 0};
+    }
+    for (int i = loads.axialFirst; i <= loads.axialLast; ++i)
+        axial[axialCount++] = {m.axialLoads[i].x, m.axialLoads[i].fx, 0};
+    for (int i = 0; i < axialCount; ++i) axialStart[i] = FirstPointAtOrRight(t, axial[i].x);
+
+    // Bending moment by the rectangle rule with the shear force of the point to the left;
+    // the clamping moment and the applied moments act at and right of their position.
+    constexpr std::size_t kMomentRoom = 1 + kMomentLoadRoom;
+    std::array<Step, kMomentRoom> moments;
+    std::array<int, kMomentRoom> momentStart;
+    int momentCount = 0;
+    if (type == kFixedClamp) moments[momentCount++] = {m.clampX, r.MfixY, r.MfixZ};
+    for (int i = loads.momentFirst; i <= loads.momentLast; ++i) {
+        const MomentLoad& mb = m.momentLoads[i];
+        moments[momentCount++] = {mb.x, mb.mb * CosDeg(w0 + mb.angle),
+                                  mb.mb * SinDeg(w0 + mb.angle)};
+    }
+    for (int i = 0; i < momentCount; ++i) momentStart[i] = FirstPointAtOrRight(t, moments[i].x);
     StartedTerms<kStepRoom> startedSteps;
     startedSteps.Reset(stepStart, stepCount);
     StartedTerms<kDistributedLoadRoom> startedRamps;
     startedRamps.Reset(rampStart, rampCount);
-    Real stepY = 0, stepZ = 0;
+    StartedTerms<kAxialRoom> startedAxial;
+    startedAxial.Reset(axialStart, axialCount);
+    StartedTerms<kMomentRoom> startedMoments;
+    startedMoments.Reset(momentStart, momentCount);
+
+    // One sweep over the points: shear force, axial force, and the moment, which integrates
+    // the shear force of the point to the left.
+    Real stepY = 0, stepZ = 0, axialSum = 0;
+    Real sy = 0, sz = 0, leftY = 0, leftZ = 0;
     for (int k = 0; k <= n; ++k) {
-        const Real x = t[k].x;
+        Station& s = t[k];
+        const Real x = s.x;
         // The sum of the forces changes only where one starts.
         if (startedSteps.AdvanceTo(k)) {
             stepY = 0;
@@ -159,124 +222,62 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
                 fz += (x - q.x1) * q.qz;
             }
         }
-        Station& s = t[k];
         s.Fq_xy = fy;
         s.Fq_xz = fz;
-        s.Fq = std::sqrt(fy * fy + fz * fz);
+        if (resultants) s.Fq = std::sqrt(fy * fy + fz * fz);
         if (angles) s.phiFq = AngleDeg(fz, fy);
         if (extremes != nullptr) {
             extremes->Fq_xy.Update(fy);
             extremes->Fq_xz.Update(fz);
             extremes->Fq.Update(s.Fq);
         }
-    }
 
-    // Axial force.
-    constexpr std::size_t kAxialRoom = 2 + kAxialLoadRoom;
-    std::array<Step, kAxialRoom> axial;
-    std::array<int, kAxialRoom> axialStart;
-    int axialCount = 0;
-    if (type == kFixedClamp) {
-        axial[axialCount++] = {m.clampX, r.FxFix, 0};
-    } else {
-        axial[axialCount++] = {m.supportX[kSupportA], r.FxA, 0};
-        if (type == kAngularContactPair) axial[axialCount++] = {m.supportX[kSupportB], r.FxB, 0};
-    }
-    for (int i = loads.axialFirst; i <= loads.axialLast; ++i)
-        axial[axialCount++] = {m.axialLoads[i].x, m.axialLoads[i].fx, 0};
-    for (int i = 0; i < axialCount; ++i) axialStart[i] = FirstPointAtOrRight(t, axial[i].x);
-    StartedTerms<kAxialRoom> startedAxial;
-    startedAxial.Reset(axialStart, axialCount);
-    Real axialSum = 0;
-    for (int k = 0; k <= n; ++k) {
-        if (startedAxial.AdvanceTo(k)) {
-            axialSum = 0;
-            for (int i : startedAxial) axialSum += axial[static_cast<std::size_t>(i)].y;
+        if (resultants) {
+            if (startedAxial.AdvanceTo(k)) {
+                axialSum = 0;
+                for (int i : startedAxial) axialSum += axial[static_cast<std::size_t>(i)].y;
+            }
+            s.N = axialSum;
         }
-        t[k].N = axialSum;
-    }
 
-    // Bending moment by the rectangle rule with the shear force of the point to the left;
-    // the clamping moment and the applied moments act at and right of their position.
-    constexpr std::size_t kMomentRoom = 1 + kMomentLoadRoom;
-    std::array<Step, kMomentRoom> moments;
-    std::array<int, kMomentRoom> momentStart;
-    int momentCount = 0;
-    if (type == kFixedClamp) moments[momentCount++] = {m.clampX, r.MfixY, r.MfixZ};
-    for (int i = loads.momentFirst; i <= loads.momentLast; ++i) {
-        const MomentLoad& mb = m.momentLoads[i];
-        moments[momentCount++] = {mb.x, mb.mb * CosDeg(w0 + mb.angle),
-                                  mb.mb * SinDeg(w0 + mb.angle)};
-    }
-    for (int i = 0; i < momentCount; ++i) momentStart[i] = FirstPointAtOrRight(t, moments[i].x);
-    StartedTerms<kMomentRoom> startedMoments;
-    startedMoments.Reset(momentStart, momentCount);
-    Real sy = 0, sz = 0;
-    for (int k = 1; k <= n; ++k) {
-        sy += t[k - 1].Fq_xy * dx;
-        sz += t[k - 1].Fq_xz * dx;
-        Real my = sy, mz = sz;
-        startedMoments.AdvanceTo(k);
-        for (int i : startedMoments) {
-            my -= moments[static_cast<std::size_t>(i)].y;
-            mz -= moments[static_cast<std::size_t>(i)].z;
+        if (k >= 1) {
+            sy += leftY * dx;
+            sz += leftZ * dx;
+            Real my = sy, mz = sz;
+            startedMoments.AdvanceTo(k);
+            for (int i : startedMoments) {
+                my -= moments[static_cast<std::size_t>(i)].y;
+                mz -= moments[static_cast<std::size_t>(i)].z;
+            }
+            s.Mb_xy = my;
+            s.Mb_xz = mz;
+            if (resultants) s.Mb = std::sqrt(my * my + mz * mz);
+            if (angles) s.phiMb = AngleDeg(mz, my);
+            if (extremes != nullptr) {
+                extremes->Mb_xy.Update(my);
+                extremes->Mb_xz.Update(mz);
+                if (extremes->Mb.Update(s.Mb)) extremes->pointMb = k;
+            }
         }
-        Station& s = t[k];
-        s.Mb_xy = my;
-        s.Mb_xz = mz;
-        s.Mb = std::sqrt(my * my + mz * mz);
-        if (angles) s.phiMb = AngleDeg(mz, my);
-        if (extremes != nullptr) {
-            extremes->Mb_xy.Update(my);
-            extremes->Mb_xz.Update(mz);
-            if (extremes->Mb.Update(s.Mb)) extremes->pointMb = k;
-        }
+        leftY = fy;
+        leftZ = fz;
     }
     CopyToPointZero(t, {&Station::Mb_xy, &Station::Mb_xz, &Station::Mb, &Station::phiMb});
 }
 
 void RawSlopesInto(const BeamModel& m, const SectionProperties& p, const StationTable& t,
                    Real* outY, Real* outZ) {
-    const int n = t.n;
-    const Real dx = m.length / n;
-    const Real e = m.material.e;
-    Real sy = 0, sz = 0;
-    outY[0] = 0;
-    outZ[0] = 0;
-    if (p.phi == 0) {
-        const Real fy = dx / (e * p.Izeta), fz = dx / (e * p.Ieta);
-        for (int k = 1; k <= n; ++k) {
-            sy += t[k].Mb_xy * fy;
-            sz += t[k].Mb_xz * fz;
-            outY[k] = sy;
-            outZ[k] = sz;
-        }
-        return;
-    }
-    // The moment turned into the principal axes, the increments turned back.
-    const Real c = std::cos(p.phi), s = std::sin(p.phi);
-    const bool etaLarger = std::fabs(p.Ieta) > std::fabs(p.Izeta);
-    const Real iu = etaLarger ? std::fabs(p.I2) : std::fabs(p.I1);
-    const Real iv = etaLarger ? std::fabs(p.I1) : std::fabs(p.I2);
-    for (int k = 1; k <= n; ++k) {
-        const Real mu = t[k].Mb_xy * c + t[k].Mb_xz * s;
-        const Real mv = t[k].Mb_xz * c - t[k].Mb_xy * s;
-        const Real au = mu * dx / e / iu;
-        const Real av = mv * dx / e / iv;
-        sy += au * c - av * s;
-        sz += av * c + au * s;
-        outY[k] = sy;
-        outZ[k] = sz;
-    }
+    IntegrateRawSlopes(m, p, t, [&](int k, Real y, Real z) {
+        outY[k] = y;
+        outZ[k] = z;
+    });
 }
 
 void RawSlopes(const BeamModel& m, const SectionProperties& p, StationTable& t) {
-    std::array<Real, kMaxStations> y, z;
-    RawSlopesInto(m, p, t, y.data(), z.data());
-    for (int k = 0; k <= t.n; ++k) {
-        t[k].slope_xy = y[static_cast<std::size_t>(k)];
-        t[k].slope_xz = z[static_cast<std::size_t>(k)];
-    }
+    IntegrateRawSlopes(m, p, t, [&](int k, Real y, Real z) {
+        t[k].slope_xy = y;
+        t[k].slope_xz = z;
+    });
 }
 
 bool SlopeConstant(Real sum, int count, Real& constant) {
@@ -345,7 +346,9 @@ bool FindSupportPoints(Workspace& ws, SupportPoints& points) {
     return true;
 }
 
-PassEnd SlopeAndDeflection(Workspace& ws, bool angles) {
+PassEnd SlopeAndDeflection(Workspace& ws, PassColumns columns) {
+    const bool angles = columns == PassColumns::kAll;
+    const bool full = columns != PassColumns::kDeflection;
     const BeamModel& m = ws.model;
     StationTable& t = ws.results.stations;
     ExtremeValues& e = ws.results.extremes;
@@ -362,49 +365,67 @@ PassEnd SlopeAndDeflection(Workspace& ws, bool angles) {
     SupportPoints sp;
     if (!FindSupportPoints(ws, sp)) return PassEnd::kStopped;
 
+    // The integration constants of the slope: its value at the fixed end, or the one that
+    // makes the slopes between A and B sum to zero.
+    Real constant[2] = {0, 0};
     Real Station::*const slopeOf[2] = {&Station::slope_xy, &Station::slope_xz};
-    Real Station::*const wOf[2] = {&Station::w_xy, &Station::w_xz};
-    ExtremeRange* slopeRange[2] = {&e.slope_xy, &e.slope_xz};
-    ExtremeRange* wRange[2] = {&e.w_xy, &e.w_xz};
-
     for (int plane = 0; plane < 2; ++plane) {
         Real Station::*slope = slopeOf[plane];
-        Real constant = 0;
         if (m.supportType == kFixedClamp) {
-            constant = t[sp.kRef].*slope;
-        } else {
-            Real sum = 0;
-            for (int k = sp.kLow; k <= sp.kHigh; ++k) sum += t[k].*slope;
-            if (!SlopeConstant(sum, sp.kHigh - sp.kLow + 1, constant)) {
-                ShowCalcBox(ws, "Fehler : Iteration");
-                return PassEnd::kStopped;
-            }
+            constant[plane] = t[sp.kRef].*slope;
+            continue;
         }
-        for (int k = 1; k <= n; ++k) {
-            t[k].*slope -= constant;
-            slopeRange[plane]->Update(t[k].*slope);
-        }
-    }
-    ResultantOverPoints(
-        t, n, {&Station::slope_xy, &Station::slope_xz, &Station::slope, &Station::phiSlope},
-        e.slope, e.pointSlope, angles);
-
-    for (int plane = 0; plane < 2; ++plane) {
-        Real Station::*slope = slopeOf[plane];
-        Real Station::*w = wOf[plane];
         Real sum = 0;
-        for (int k = 1; k <= n; ++k) {
-            sum += t[k].*slope * dx;
-            t[k].*w = sum;
-        }
-        const Real ref = t[sp.kRef].*w;
-        for (int k = 1; k <= n; ++k) {
-            t[k].*w -= ref;
-            wRange[plane]->Update(t[k].*w);
+        for (int k = sp.kLow; k <= sp.kHigh; ++k) sum += t[k].*slope;
+        if (!SlopeConstant(sum, sp.kHigh - sp.kLow + 1, constant[plane])) {
+            // The plane before has its slopes already.
+            for (int before = 0; before < plane; ++before) {
+                ExtremeRange& range = before == 0 ? e.slope_xy : e.slope_xz;
+                for (int k = 1; k <= n; ++k) {
+                    t[k].*slopeOf[before] -= constant[before];
+                    if (full) range.Update(t[k].*slopeOf[before]);
+                }
+            }
+            ShowCalcBox(ws, "Fehler : Iteration");
+            return PassEnd::kStopped;
         }
     }
-    ResultantOverPoints(t, n, {&Station::w_xy, &Station::w_xz, &Station::w, &Station::phiW}, e.w,
-                        e.pointW, angles);
+
+    // Slopes and the deflection integrated from them, both planes in one sweep.
+    Real wy = 0, wz = 0;
+    for (int k = 1; k <= n; ++k) {
+        Station& s = t[k];
+        s.slope_xy -= constant[0];
+        s.slope_xz -= constant[1];
+        if (full) {
+            e.slope_xy.Update(s.slope_xy);
+            e.slope_xz.Update(s.slope_xz);
+            s.slope = std::sqrt(s.slope_xy * s.slope_xy + s.slope_xz * s.slope_xz);
+            if (angles) s.phiSlope = AngleDeg(s.slope_xz, s.slope_xy);
+            if (e.slope.Update(s.slope)) e.pointSlope = k;
+        }
+        wy += s.slope_xy * dx;
+        wz += s.slope_xz * dx;
+        s.w_xy = wy;
+        s.w_xz = wz;
+    }
+    if (full)
+        CopyToPointZero(t, {&Station::slope_xy, &Station::slope_xz, &Station::slope,
+                            &Station::phiSlope});
+
+    // The deflection is zero at the fixed end or at A.
+    const Real refY = t[sp.kRef].w_xy, refZ = t[sp.kRef].w_xz;
+    for (int k = 1; k <= n; ++k) {
+        Station& s = t[k];
+        s.w_xy -= refY;
+        s.w_xz -= refZ;
+        e.w_xy.Update(s.w_xy);
+        e.w_xz.Update(s.w_xz);
+        s.w = std::sqrt(s.w_xy * s.w_xy + s.w_xz * s.w_xz);
+        if (angles) s.phiW = AngleDeg(s.w_xz, s.w_xy);
+        if (full && e.w.Update(s.w)) e.pointW = k;
+    }
+    CopyToPointZero(t, {&Station::w_xy, &Station::w_xz, &Station::w, &Station::phiW});
     return PassEnd::kComplete;
 }
 
@@ -418,7 +439,7 @@ PassEnd ForcePass(Workspace& ws, Real w0, const PassOptions& options) {
         return PassEnd::kStopped;
     StationTable& t = ws.results.stations;
     ShearAndMoment(m, LoadRange::All(m), ws.results.reactions, w0, t, &ws.results.extremes,
-                   options.angles);
+                   options.columns);
 
     const SectionProperties& p = ws.section.props;
     if (p.I1 == 0 || p.I2 == 0) {
@@ -431,7 +452,7 @@ PassEnd ForcePass(Workspace& ws, Real w0, const PassOptions& options) {
     }
     if (options.stresses && !StressStage(ws)) return PassEnd::kStopped;
     RawSlopes(m, p, t);
-    return SlopeAndDeflection(ws, options.angles);
+    return SlopeAndDeflection(ws, options.columns);
 }
 
 }  // namespace bxr

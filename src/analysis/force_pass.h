@@ -17,21 +17,30 @@ enum class PassEnd {
     kStopped,   // the pass ended early: the deflection columns were not (all) written
 };
 
+// What a pass writes besides stresses. Passes whose table is replaced afterwards leave out
+// what nobody reads in the meantime.
+enum class PassColumns {
+    kAll,
+    // All but the angle columns phiFq, phiMb, phiSlope and phiW: nothing decides on them.
+    kNoAngles,
+    // Only what the solvers read of a pass: x, the plane columns of shear force, moment, slope
+    // and deflection, the resultant deflection w and the trackers of w_xy and w_xz.
+    kDeflection,
+};
+
 struct PassOptions {
     bool stresses = true;  // stage 2; the solvers skip it in passes whose stresses are not kept
-    // The angle columns (phiFq, phiMb, phiSlope, phiW): nothing decides on them, so the passes
-    // whose table is replaced afterwards leave them out.
-    bool angles = true;
+    PassColumns columns = PassColumns::kAll;
 };
 
 PassEnd ForcePass(Workspace& ws, Real w0);
 PassEnd ForcePass(Workspace& ws, Real w0, const PassOptions& options);
 
 // Stage 1 for the given loads and reactions: x, Fq_*, phiFq, N, Mb_*, phiMb of points 0..n;
-// the shear and moment trackers when extremes is given. Without angles, phiFq and phiMb are
-// left as they were.
+// the shear and moment trackers when extremes is given; of these only what columns asks for.
 void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportReactions& r, Real w0,
-                    StationTable& t, ExtremeValues* extremes, bool angles = true);
+                    StationTable& t, ExtremeValues* extremes,
+                    PassColumns columns = PassColumns::kAll);
 // First half of stage 3: slope_xy and slope_xz integrated from the moments, before the
 // integration constants (slope 0 at point 0).
 void RawSlopes(const BeamModel& m, const SectionProperties& p, StationTable& t);
@@ -46,8 +55,8 @@ void RawSlopesInto(const BeamModel& m, const SectionProperties& p, const Station
 // pass then reports "Fehler : Iteration").
 bool SlopeConstant(Real sum, int count, Real& constant);
 // The rest of stage 3 on ws.results.stations: constants, slope and deflection columns and
-// their trackers; phiSlope and phiW only with angles.
-PassEnd SlopeAndDeflection(Workspace& ws, bool angles = true);
+// their trackers, of these only what columns asks for.
+PassEnd SlopeAndDeflection(Workspace& ws, PassColumns columns = PassColumns::kAll);
 
 // The angle columns phiFq, phiMb, phiSlope and phiW of points 0..n from their plane columns,
 // as a pass with angles writes them: for a run of passes without angles whose last table is

@@ -157,7 +157,7 @@ class LinearBeam {
         // The loads with the reactions of the first solution.
         {
             const SupportReactions& r = ws_.results.reactions;
-            ShearAndMoment(m, LoadRange::All(m), r, w0_, t, nullptr, false);
+            ShearAndMoment(m, LoadRange::All(m), r, w0_, t, nullptr, PassColumns::kDeflection);
             Store(0, r, props, t);
         }
         // A unit force at each extra support, written to the last slot of the list.
@@ -173,7 +173,7 @@ class LinearBeam {
                 CalcMessages quiet;
                 const LoadRange one = LoadRange::OnePointLoad(kPointLoadRoom);
                 ok = ComputeReactions(mm, one, w0_, r, quiet);
-                ShearAndMoment(mm, one, r, w0_, t, nullptr, false);
+                ShearAndMoment(mm, one, r, w0_, t, nullptr, PassColumns::kDeflection);
                 Store(1 + 2 * level + plane, r, props, t);
             }
         }
@@ -402,9 +402,9 @@ class LinearBeam {
 PassEnd ExtraFast(Workspace& ws, Real w0, int extra, const PassOptions& options) {
     BeamModel& m = ws.model;
     const bool modeOk = m.notchMode >= 1 && m.notchMode <= 3;
-    // The first solution, as the outermost level makes it; its stresses and angles are not
-    // kept.
-    PassEnd end = SolveTwo(ws, w0, PassOptions{false, false});
+    // The first solution, as the outermost level makes it; only its reactions and the range
+    // of its deflections are read.
+    PassEnd end = SolveTwo(ws, w0, PassOptions{false, PassColumns::kDeflection});
     SupportPoints sp;
     if (end != PassEnd::kComplete || (options.stresses && !modeOk) || !FindSupportPoints(ws, sp))
         return Literal(ws, w0, extra, options);
