@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/outline_hull.h"
 #include "model/beam_model.h"
 
 namespace bxr {
@@ -155,6 +156,7 @@ enum class SolveMethod { kFast, kLiteral };
 // Working memory of the solvers, allocated once so that no pass allocates.
 struct SolverScratch {
     StationTable table;
+    OutlineHull outline;  // of the last section the stresses were worked out for
     std::vector<Real> values;
     std::vector<double> approx;  // double copies for the quick scans of the fast solver
 };

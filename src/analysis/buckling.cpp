@@ -41,18 +41,29 @@ int MaxDeflectionPointBetween(const Workspace& ws, int k1, int k2) {
     return at;
 }
 
+namespace {
+
+bool TwoSupports(int type) {
+    return type == kFixedClamp || type == kTwoHinges || type == kAngularContactPair;
+}
+
+}  // namespace
+
+bool SecondOrderIterates(const BeamModel& m) {
+    const int axialCount = std::clamp<int>(m.axialLoadCount, 0, kAxialLoadRoom);
+    if (!m.bucklingOn || axialCount < 1 || !TwoSupports(m.supportType)) return false;
+    return m.pointLoadCount + axialCount <= kPointLoadRoom;  // input check keeps this away
+}
+
 void SecondOrderDeflection(Workspace& ws) {
     BeamModel& m = ws.model;
     const int type = m.supportType;
-    const bool twoSupports =
-        type == kFixedClamp || type == kTwoHinges || type == kAngularContactPair;
     BucklingResults& b = ws.results.buckling;
     b.wFax = 0;
     b.iterated = false;
-    if (m.bucklingOn && !twoSupports) AddMessage(ws, "Warnung: Knickung nur für 2 Lager"_oem);
+    if (m.bucklingOn && !TwoSupports(type)) AddMessage(ws, "Warnung: Knickung nur für 2 Lager"_oem);
+    if (!SecondOrderIterates(m)) return;
     const int axialCount = std::clamp<int>(m.axialLoadCount, 0, kAxialLoadRoom);
-    if (!m.bucklingOn || axialCount < 1 || !twoSupports) return;
-    if (m.pointLoadCount + axialCount > kPointLoadRoom) return;  // input check keeps this away
     b.iterated = true;
 
     StationTable& t = ws.results.stations;

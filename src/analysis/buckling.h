@@ -16,6 +16,10 @@ Real MaxSlopeBetween(const Workspace& ws, int k1, int k2);
 // Point of the largest |w| between k1 and k2, the first on ties; k2 when all are 0.
 int MaxDeflectionPointBetween(const Workspace& ws, int k1, int k2);
 
+// Whether SecondOrderDeflection runs its rounds: buckling on, axial forces, and the fixed end
+// or two supports.
+bool SecondOrderIterates(const BeamModel& m);
+
 // The iteration that puts the axial forces at the deflected shape: each round turns every
 // axial force into a transverse force at the point of largest deflection between the
 // reference support and the force, and runs the pass again with the reactions kept. Fills

@@ -16,11 +16,30 @@ Real Cross(const P& o, const P& a, const P& b) {
     return (a.dy - o.dy) * (b.dz - o.dz) - (a.dz - o.dz) * (b.dy - o.dy);
 }
 
+bool SameSection(const SectionProperties& a, const SectionProperties& b) {
+    return a.ys == b.ys && a.zs == b.zs && a.Ieta == b.Ieta && a.Izeta == b.Izeta &&
+           a.Iez == b.Iez && a.phi == b.phi && a.I1 == b.I1 && a.I2 == b.I2;
+}
+
+bool SamePolygon(const ExpandedPolygon& a, const ExpandedPolygon& b) {
+    if (a.count != b.count) return false;
+    for (int i = 1; i <= a.count; ++i) {
+        const PolygonPoint& p = a.points[static_cast<std::size_t>(i)];
+        const PolygonPoint& q = b.points[static_cast<std::size_t>(i)];
+        if (!(p.y == q.y && p.z == q.z)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
-void OutlineHull::Build(const SectionProperties& p, const ExpandedPolygon& polygon) {
-    props_ = &p;
-    polygon_ = &polygon;
+void OutlineHull::Build(const SectionProperties& section, const ExpandedPolygon& outline) {
+    if (built_ && SameSection(section, props_) && SamePolygon(outline, polygon_)) return;
+    built_ = true;
+    props_ = section;
+    polygon_ = outline;
+    const SectionProperties& p = props_;
+    const ExpandedPolygon& polygon = polygon_;
     cornerCount_ = 0;
     std::array<Corner, kMaxPolygonPoints + 1> points{};
     int count = 0;
@@ -86,7 +105,7 @@ void OutlineHull::Build(const SectionProperties& p, const ExpandedPolygon& polyg
 }
 
 void OutlineHull::Gradient(Real mbXy, Real mbXz, Real& gy, Real& gz) const {
-    const SectionProperties& p = *props_;
+    const SectionProperties& p = props_;
     if (std::fabs(p.Iez) < 1e-5L) {
         gy = -mbXy / p.Izeta;
         gz = -mbXz / p.Ieta;
@@ -105,20 +124,20 @@ void OutlineHull::Gradient(Real mbXy, Real mbXz, Real& gy, Real& gz) const {
 }
 
 Real OutlineHull::StressAt(int point, Real mbXy, Real mbXz) const {
-    const PolygonPoint& q = polygon_->points[static_cast<std::size_t>(point)];
-    return PointBendingStress(*props_, q.y, q.z, mbXy, mbXz);
+    const PolygonPoint& q = polygon_.points[static_cast<std::size_t>(point)];
+    return PointBendingStress(props_, q.y, q.z, mbXy, mbXz);
 }
 
 BendingStresses OutlineHull::Largest(Real mbXy, Real mbXz) const {
     BendingStresses s;
-    if (polygon_ == nullptr || polygon_->count == 0) return s;
-    const SectionProperties& p = *props_;
+    if (!built_ || polygon_.count == 0) return s;
+    const SectionProperties& p = props_;
     // Rounding is monotonic, so the largest of Mb·d/I over the points is taken at the
     // largest or the smallest offset, by the sign of Mb/I, exactly as a visit of every point
     // finds it.
     auto plane = [&](Real moment, int hi, int lo, bool y, Real inertia) {
         const int point = (moment > 0) == (inertia > 0) ? hi : lo;
-        const PolygonPoint& q = polygon_->points[static_cast<std::size_t>(point)];
+        const PolygonPoint& q = polygon_.points[static_cast<std::size_t>(point)];
         const Real d = y ? q.y - p.ys : q.z - p.zs;
         return std::max(Real(0), moment * d / inertia);
     };
@@ -126,7 +145,7 @@ BendingStresses OutlineHull::Largest(Real mbXy, Real mbXz) const {
     s.xz = plane(mbXz, dzMax_, dzMin_, false, p.Ieta);
 
     if (cornerCount_ < 3) {
-        for (int i = 1; i <= polygon_->count; ++i)
+        for (int i = 1; i <= polygon_.count; ++i)
             s.combined = std::max(s.combined, StressAt(i, mbXy, mbXz));
         return s;
     }
@@ -145,9 +164,9 @@ BendingStresses OutlineHull::Largest(Real mbXy, Real mbXz) const {
                                                mbXz));
     // A direction within rounding of an edge's normal may name either end of the edge.
     auto near = [&](int edge) {
-        const double gap = std::remainder(direction - edgeAngle_[static_cast<std::size_t>(edge)],
-                                          2 * std::numbers::pi);
-        return std::fabs(gap) < 1e-9;
+        double gap = std::fabs(direction - edgeAngle_[static_cast<std::size_t>(edge)]);
+        if (gap > std::numbers::pi) gap = 2 * std::numbers::pi - gap;  // across the ±π seam
+        return gap < 1e-9;
     };
     const int before = (j + cornerCount_ - 1) % cornerCount_;
     const int after = (j + 1) % cornerCount_;

@@ -18,7 +18,8 @@ struct BendingStresses {
 
 class OutlineHull {
   public:
-    // Built once per stress stage from the section values and the expanded outline.
+    // Built from the section values and the expanded outline, of which it keeps a copy; a
+    // build for the same section as the last one keeps what it has.
     void Build(const SectionProperties& p, const ExpandedPolygon& polygon);
 
     // The largest bending stresses over the outline for the moments of one point: combined
@@ -35,8 +36,9 @@ class OutlineHull {
     void Gradient(Real mbXy, Real mbXz, Real& gy, Real& gz) const;
     Real StressAt(int point, Real mbXy, Real mbXz) const;
 
-    const SectionProperties* props_ = nullptr;
-    const ExpandedPolygon* polygon_ = nullptr;
+    bool built_ = false;
+    SectionProperties props_;
+    ExpandedPolygon polygon_;
     // The points of extreme dy and dz, where xy and xz are largest.
     int dyMax_ = 0, dyMin_ = 0, dzMax_ = 0, dzMin_ = 0;
     // Hull corners counterclockwise, starting with the corner whose following edge has the

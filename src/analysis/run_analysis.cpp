@@ -74,9 +74,17 @@ void RunAnalysis(Workspace& ws) {
         case kFiveHinges:
             SolveFiveSupports(ws, w0);
             break;
-        default:
-            SolveTwoSupports(ws, w0);
+        default: {
+            // When the second-order rounds follow, their last table is the one kept: its
+            // stresses and angles are worked out there, unless the literal method or a stress
+            // mode that ends every pass asks for them in every pass.
+            const bool modeOk = m.notchMode >= 1 && m.notchMode <= 3;
+            const bool replaced =
+                ws.results.method == SolveMethod::kFast && modeOk && SecondOrderIterates(m);
+            SolveTwoSupports(ws, w0,
+                             replaced ? PassOptions{false, PassColumns::kNoAngles} : PassOptions{});
             break;
+        }
     }
     if (m.supportType >= kThreeHinges && m.supportType <= kFiveHinges)
         AddSupportForces(ws, kSupportC);

@@ -84,7 +84,7 @@ bool StressStage(Workspace& ws) {
 
     const SectionProperties& p = ws.section.props;
     StationTable& t = ws.results.stations;
-    OutlineHull outline;
+    OutlineHull& outline = ws.results.scratch.outline;
     outline.Build(p, ws.section.polygon);
     for (int k = 0; k <= t.n; ++k) {
         Station& s = t[k];

@@ -438,8 +438,8 @@ PassEnd SolveExtraSupports(Workspace& ws, Real w0, int extra, SolveMethod method
     return ExtraFast(ws, w0, extra, options);
 }
 
-PassEnd SolveTwoSupports(Workspace& ws, Real w0) {
-    return SolveTwo(ws, w0, PassOptions{});
+PassEnd SolveTwoSupports(Workspace& ws, Real w0, const PassOptions& options) {
+    return SolveTwo(ws, w0, options);
 }
 
 PassEnd SolveThreeSupports(Workspace& ws, Real w0) {

@@ -17,7 +17,7 @@ struct Workspace;
 
 // Reactions of the determinate system, the two bearing moments of the angular-contact
 // pair, and the pass.
-PassEnd SolveTwoSupports(Workspace& ws, Real w0);
+PassEnd SolveTwoSupports(Workspace& ws, Real w0, const PassOptions& options = {});
 PassEnd SolveThreeSupports(Workspace& ws, Real w0);
 PassEnd SolveFourSupports(Workspace& ws, Real w0);
 PassEnd SolveFiveSupports(Workspace& ws, Real w0);
