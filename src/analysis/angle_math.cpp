@@ -1,6 +1,8 @@
 #include "analysis/angle_math.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace bxr {
 
@@ -25,36 +27,65 @@ Real RadToDeg(Real radians) {
     return radians * 180 / kPi;
 }
 
-Real SinDeg(Real degrees) {
+namespace {
+
+// Sine and cosine of an angle in degrees. Whole quarter turns are exact, so that a load at 90°
+// leaves nothing in the other plane. Otherwise the angle is brought into 0..45° in degrees,
+// where the reduction is exact, before it is turned into radians: the library's own reduction
+// of larger long-double arguments costs several times the sine itself.
+void SinCosDeg(Real degrees, Real& sine, Real& cosine) {
+    if (!std::isfinite(degrees)) {
+        sine = cosine = std::numeric_limits<Real>::quiet_NaN();
+        return;
+    }
     Real reduced = 0;
-    switch (QuarterTurns(degrees, reduced)) {
+    const int quarter = QuarterTurns(degrees, reduced);
+    if (quarter >= 0) {
+        constexpr Real kSine[4] = {0, 1, 0, -1};
+        constexpr Real kCosine[4] = {1, 0, -1, 0};
+        sine = kSine[quarter];
+        cosine = kCosine[quarter];
+        return;
+    }
+    const int q = std::min(static_cast<int>(reduced / 90), 3);  // the quarter turns taken out
+    const Real rest = reduced - 90 * q;               // exact: rest and 90·q are within a factor 2
+    Real s0 = 0, c0 = 0;  // of the angle rest
+    if (rest <= 45) {
+        s0 = std::sin(DegToRad(rest));
+        c0 = std::cos(DegToRad(rest));
+    } else {
+        const Real complement = 90 - rest;  // exact for the same reason
+        s0 = std::cos(DegToRad(complement));
+        c0 = std::sin(DegToRad(complement));
+    }
+    switch (q) {
         case 0:
-            return 0;
+            sine = s0, cosine = c0;
+            break;
         case 1:
-            return 1;
+            sine = c0, cosine = -s0;
+            break;
         case 2:
-            return 0;
-        case 3:
-            return -1;
+            sine = -s0, cosine = -c0;
+            break;
         default:
-            return std::sin(DegToRad(reduced));
+            sine = -c0, cosine = s0;
+            break;
     }
 }
 
+}  // namespace
+
+Real SinDeg(Real degrees) {
+    Real s = 0, c = 0;
+    SinCosDeg(degrees, s, c);
+    return s;
+}
+
 Real CosDeg(Real degrees) {
-    Real reduced = 0;
-    switch (QuarterTurns(degrees, reduced)) {
-        case 0:
-            return 1;
-        case 1:
-            return 0;
-        case 2:
-            return -1;
-        case 3:
-            return 0;
-        default:
-            return std::cos(DegToRad(reduced));
-    }
+    Real s = 0, c = 0;
+    SinCosDeg(degrees, s, c);
+    return c;
 }
 
 Real TanDeg(Real degrees, CalcMessages& messages) {
