@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
@@ -43,6 +44,10 @@ struct StationTable {
 
     std::vector<Station> points;  // always kMaxStations entries
     int n = 0;                    // segment count of the last pass; points 0..n are in use
+    // The x column holds the points of this segment count and length (set by the pass, which
+    // alone writes x).
+    int xCount = -1;
+    Real xLength = 0;
 
     Station& operator[](int k) { return points[static_cast<std::size_t>(k)]; }
     const Station& operator[](int k) const { return points[static_cast<std::size_t>(k)]; }
@@ -63,16 +68,13 @@ inline Real RoundToReal48(Real x) {
         for (int i = 40; i < std::numeric_limits<Real>::digits; ++i) power *= 2;
         return power + 1;
     }();
-    if (!(x == x)) return x;  // NaN passes through; comparisons with it are false anyway
-    // At and beyond the largest value the rounding could only give it or overflow.
-    if (x >= kLargest) return kLargest;
-    if (x <= -kLargest) return -kLargest;
+    // At and beyond the largest value the rounding could only give it or overflow; below it,
+    // it cannot pass it, as the largest value has 40 bits. NaN passes through; comparisons
+    // with it are false anyway.
+    if (!(std::fabs(x) < kLargest)) return x != x ? x : x < 0 ? -kLargest : kLargest;
     const Real c = x * kSplit;
     const Real rounded = c - (c - x);
-    if (rounded < kSmallest && rounded > -kSmallest) return 0;
-    if (rounded > kLargest) return kLargest;
-    if (rounded < -kLargest) return -kLargest;
-    return rounded;
+    return std::fabs(rounded) < kSmallest ? 0 : rounded;
 }
 
 // Largest and smallest value of one quantity; comparisons are made in full precision, the

@@ -112,7 +112,13 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
     const int n = m.segmentCount;
     const Real dx = m.length / n;
     t.n = n;
-    for (int k = 0; k <= n; ++k) t[k].x = StationX(m, k);
+    // The positions are the same in every pass of a calculation; a division per point is
+    // worth saving.
+    if (t.xCount != n || t.xLength != m.length) {
+        for (int k = 0; k <= n; ++k) t[k].x = StationX(m, k);
+        t.xCount = n;
+        t.xLength = m.length;
+    }
 
     // Reactions and single forces act at and right of their position.
     constexpr std::size_t kStepRoom = 2 + kPointLoadRoom;
