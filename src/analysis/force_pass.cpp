@@ -405,15 +405,20 @@ PassEnd SlopeAndDeflection(Workspace& ws, PassColumns columns) {
     // makes the slopes between A and B sum to zero.
     Real constant[2] = {0, 0};
     Real Station::*const slopeOf[2] = {&Station::slope_xy, &Station::slope_xz};
+    Real sums[2] = {0, 0};
+    if (m.supportType != kFixedClamp) {
+        for (int k = sp.kLow; k <= sp.kHigh; ++k) {
+            sums[0] += t[k].slope_xy;
+            sums[1] += t[k].slope_xz;
+        }
+    }
     for (int plane = 0; plane < 2; ++plane) {
         Real Station::*slope = slopeOf[plane];
         if (m.supportType == kFixedClamp) {
             constant[plane] = t[sp.kRef].*slope;
             continue;
         }
-        Real sum = 0;
-        for (int k = sp.kLow; k <= sp.kHigh; ++k) sum += t[k].*slope;
-        if (!SlopeConstant(sum, sp.kHigh - sp.kLow + 1, constant[plane])) {
+        if (!SlopeConstant(sums[plane], sp.kHigh - sp.kLow + 1, constant[plane])) {
             // The plane before has its slopes already.
             for (int before = 0; before < plane; ++before) {
                 ExtremeRange& range = before == 0 ? e.slope_xy : e.slope_xz;

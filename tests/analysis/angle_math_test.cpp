@@ -21,6 +21,30 @@ TEST(angle_math, quarter_turns_are_exact_so_an_unloaded_plane_stays_zero) {
     EXPECT_NEAR(static_cast<double>(SinDeg(-30)), -0.5, 1e-15);
 }
 
+TEST(angle_math, sine_and_cosine_of_degrees_in_every_quarter) {
+    // Exact values: sin 30° = 1/2, sin 45° = √2/2, sin 60° = √3/2.
+    const Real half = 0.5L, root2 = std::sqrt(2.0L) / 2, root3 = std::sqrt(3.0L) / 2;
+    const struct {
+        Real degrees, sine, cosine;
+    } cases[] = {{30, half, root3},       {45, root2, root2},     {60, root3, half},
+                 {120, root3, -half},     {135, root2, -root2},   {210, -half, -root3},
+                 {300, -root3, half},     {315, -root2, root2},   {-30, -half, root3},
+                 {390, half, root3},      {-675, root2, root2},   {89.5L, 0, 0}};
+    for (const auto& c : cases) {
+        const Real s = SinDeg(c.degrees), co = CosDeg(c.degrees);
+        if (c.degrees == 89.5L) {
+            EXPECT_NEAR(static_cast<double>(s), std::sin(89.5 * M_PI / 180), 1e-15);
+            EXPECT_NEAR(static_cast<double>(co), std::cos(89.5 * M_PI / 180), 1e-15);
+        } else {
+            EXPECT_NEAR(static_cast<double>(s - c.sine), 0, 1e-18) << c.degrees;
+            EXPECT_NEAR(static_cast<double>(co - c.cosine), 0, 1e-18) << c.degrees;
+        }
+        EXPECT_NEAR(static_cast<double>(s * s + co * co - 1), 0, 1e-18) << c.degrees;
+    }
+    EXPECT_TRUE(std::isnan(SinDeg(std::numeric_limits<Real>::quiet_NaN())));
+    EXPECT_TRUE(std::isnan(CosDeg(std::numeric_limits<Real>::infinity())));
+}
+
 TEST(angle_math, tangent_of_ninety_degrees_gives_1e30_and_the_message) {
     CalcMessages m;
     EXPECT_NEAR(static_cast<double>(TanDeg(45, m)), 1.0, 1e-15);

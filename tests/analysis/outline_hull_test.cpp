@@ -110,5 +110,33 @@ TEST(OutlineHull, TubeWithCollinearPointsOnItsEdges) {
     ExpectSameAsEveryPoint(ws);
 }
 
+TEST(OutlineHull, ANewSectionReplacesTheKeptOne) {
+    // The stress stage keeps its hull between calculations: a changed section must not be
+    // measured on the old outline. 40 x 20 rectangle, then 80 x 20: M/W for Mb_xy = 1e5 N·mm
+    // goes from 1e5·6/(20·40²) = 18.75 to 1e5·6/(20·80²) = 4.6875 N/mm².
+    Workspace ws;
+    Section(ws, {{0, 0, 0}, {40, 0, 0}, {40, 20, 0}, {0, 20, 0}});
+    OutlineHull hull;
+    hull.Build(ws.section.props, ws.section.polygon);
+    EXPECT_NEAR(hull.Largest(1e5L, 0).combined, 18.75L, 1e-12);
+    Section(ws, {{0, 0, 0}, {80, 0, 0}, {80, 20, 0}, {0, 20, 0}});
+    hull.Build(ws.section.props, ws.section.polygon);
+    EXPECT_NEAR(hull.Largest(1e5L, 0).combined, 4.6875L, 1e-12);
+    EXPECT_NEAR(hull.Largest(1e5L, 0).xy, 4.6875L, 1e-12);
+
+    // The same through the stress stage of a workspace that has run before.
+    StationTable& t = ws.results.stations;
+    t.n = 1;
+    t[0] = Station{};
+    t[1] = Station{};
+    t[1].Mb_xy = 1e5L;
+    ws.model.notchMode = 1;
+    ASSERT_TRUE(StressStage(ws));
+    EXPECT_NEAR(t[1].sigB, 4.6875L, 1e-12);
+    Section(ws, {{0, 0, 0}, {40, 0, 0}, {40, 20, 0}, {0, 20, 0}});
+    ASSERT_TRUE(StressStage(ws));
+    EXPECT_NEAR(t[1].sigB, 18.75L, 1e-12);
+}
+
 }  // namespace
 }  // namespace bxr
