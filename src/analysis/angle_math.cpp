@@ -48,8 +48,8 @@ void SinCosDeg(Real degrees, Real& sine, Real& cosine) {
         return;
     }
     const int q = std::min(static_cast<int>(reduced / 90), 3);  // the quarter turns taken out
-    const Real rest = reduced - 90 * q;               // exact: rest and 90·q are within a factor 2
-    Real s0 = 0, c0 = 0;  // of the angle rest
+    const Real rest = reduced - 90 * q;  // exact: rest and 90·q are within a factor 2
+    Real s0 = 0, c0 = 0;                 // of the angle rest
     if (rest <= 45) {
         s0 = std::sin(DegToRad(rest));
         c0 = std::cos(DegToRad(rest));

@@ -99,9 +99,9 @@ void SecondOrderDeflection(Workspace& ws) {
         }
         m.pointLoadCount = first + axialCount;
         previous = t[e.pointW].w;
-        end = ForcePass(ws, 0,
-                        PassOptions{stressesEachRound,
-                                    literal ? PassColumns::kAll : PassColumns::kNoAngles});
+        end = ForcePass(
+            ws, 0,
+            PassOptions{stressesEachRound, literal ? PassColumns::kAll : PassColumns::kNoAngles});
         m.pointLoadCount = first;
     } while (!(std::fabs(t[e.pointW].w - previous) < 0.001L) && rounds < 21);
 

@@ -101,7 +101,6 @@ void IntegrateRawSlopes(const BeamModel& m, const SectionProperties& p, const St
     }
 }
 
-
 }  // namespace
 
 void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportReactions& r, Real w0,
@@ -451,8 +450,8 @@ PassEnd SlopeAndDeflection(Workspace& ws, PassColumns columns) {
         s.w_xz = wz;
     }
     if (full)
-        CopyToPointZero(t, {&Station::slope_xy, &Station::slope_xz, &Station::slope,
-                            &Station::phiSlope});
+        CopyToPointZero(
+            t, {&Station::slope_xy, &Station::slope_xz, &Station::slope, &Station::phiSlope});
 
     // The deflection is zero at the fixed end or at A.
     const Real refY = t[sp.kRef].w_xy, refZ = t[sp.kRef].w_xz;

@@ -41,6 +41,10 @@ void OutlineHull::Build(const SectionProperties& section, const ExpandedPolygon&
     const SectionProperties& p = props_;
     const ExpandedPolygon& polygon = polygon_;
     cornerCount_ = 0;
+    auto regular = [](Real v) { return std::isfinite(v) && v != 0; };
+    usable_ = regular(p.Izeta) && regular(p.Ieta) && regular(p.I1) && regular(p.I2) &&
+              std::isfinite(p.Iez) && std::isfinite(p.phi) && std::isfinite(p.ys) &&
+              std::isfinite(p.zs);
     std::array<Corner, kMaxPolygonPoints + 1> points{};
     int count = 0;
     for (int i = 1; i <= polygon.count && count <= kMaxPolygonPoints; ++i) {
@@ -83,7 +87,7 @@ void OutlineHull::Build(const SectionProperties& section, const ExpandedPolygon&
         while (h >= lower && !turnsLeft(i)) --h;
         hull[static_cast<std::size_t>(h++)] = i;
     }
-    --h;  // the first point closes the chain
+    --h;                // the first point closes the chain
     if (h < 3) return;  // no area: Largest visits every point
 
     int first = 0;
@@ -132,6 +136,17 @@ BendingStresses OutlineHull::Largest(Real mbXy, Real mbXz) const {
     BendingStresses s;
     if (!built_ || polygon_.count == 0) return s;
     const SectionProperties& p = props_;
+    if (!usable_) {
+        // Section values that make the stress infinite or undefined: the hull has nothing to
+        // say about them, so every point is visited.
+        for (int i = 1; i <= polygon_.count; ++i) {
+            const PolygonPoint& q = polygon_.points[static_cast<std::size_t>(i)];
+            s.combined = std::max(s.combined, StressAt(i, mbXy, mbXz));
+            s.xy = std::max(s.xy, mbXy * (q.y - p.ys) / p.Izeta);
+            s.xz = std::max(s.xz, mbXz * (q.z - p.zs) / p.Ieta);
+        }
+        return s;
+    }
     // Rounding is monotonic, so the largest of Mb·d/I over the points is taken at the
     // largest or the smallest offset, by the sign of Mb/I, exactly as a visit of every point
     // finds it.
@@ -160,8 +175,8 @@ BendingStresses OutlineHull::Largest(Real mbXy, Real mbXz) const {
     const auto begin = edgeAngle_.begin();
     int j = static_cast<int>(std::lower_bound(begin, begin + cornerCount_, direction) - begin);
     if (j == cornerCount_) j = 0;
-    s.combined = std::max(s.combined, StressAt(corners_[static_cast<std::size_t>(j)].point, mbXy,
-                                               mbXz));
+    s.combined =
+        std::max(s.combined, StressAt(corners_[static_cast<std::size_t>(j)].point, mbXy, mbXz));
     // A direction within rounding of an edge's normal may name either end of the edge.
     auto near = [&](int edge) {
         double gap = std::fabs(direction - edgeAngle_[static_cast<std::size_t>(edge)]);

@@ -37,6 +37,7 @@ class OutlineHull {
     Real StressAt(int point, Real mbXy, Real mbXz) const;
 
     bool built_ = false;
+    bool usable_ = false;  // section values for which the hull finds the largest stress
     SectionProperties props_;
     ExpandedPolygon polygon_;
     // The points of extreme dy and dz, where xy and xz are largest.

@@ -306,8 +306,8 @@ class LinearBeam {
             }
             // Each value of the scan lies within (sources + 3)·2^-53·scale of the full one.
             const double bound = 2e-14 * static_cast<double>(scale);
-            const bool trusted = std::isfinite(bound) && std::isfinite(top) &&
-                                 std::isfinite(bottom);
+            const bool trusted =
+                std::isfinite(bound) && std::isfinite(top) && std::isfinite(bottom);
             Real hi = -1e30L, lo = 1e30L;
             for (int k = 1; k <= n_; ++k) {
                 const bool nearTop = !trusted || w[k] >= top - bound;

@@ -26,10 +26,10 @@ TEST(angle_math, sine_and_cosine_of_degrees_in_every_quarter) {
     const Real half = 0.5L, root2 = std::sqrt(2.0L) / 2, root3 = std::sqrt(3.0L) / 2;
     const struct {
         Real degrees, sine, cosine;
-    } cases[] = {{30, half, root3},       {45, root2, root2},     {60, root3, half},
-                 {120, root3, -half},     {135, root2, -root2},   {210, -half, -root3},
-                 {300, -root3, half},     {315, -root2, root2},   {-30, -half, root3},
-                 {390, half, root3},      {-675, root2, root2},   {89.5L, 0, 0}};
+    } cases[] = {{30, half, root3},   {45, root2, root2},   {60, root3, half},
+                 {120, root3, -half}, {135, root2, -root2}, {210, -half, -root3},
+                 {300, -root3, half}, {315, -root2, root2}, {-30, -half, root3},
+                 {390, half, root3},  {-675, root2, root2}, {89.5L, 0, 0}};
     for (const auto& c : cases) {
         const Real s = SinDeg(c.degrees), co = CosDeg(c.degrees);
         if (c.degrees == 89.5L) {
@@ -80,11 +80,11 @@ TEST(real48, keeps_forty_significant_bits_and_its_range) {
 
 TEST(real48, rounds_to_nearest_with_ties_to_even) {
     // 40 significant bits: the last kept bit of a value in [1, 2) is worth 2^-39.
-    EXPECT_EQ(RoundToReal48(1 + 0x1p-40L), 1);                    // tie, 1 is even
-    EXPECT_EQ(RoundToReal48(1 + 0x3p-40L), 1 + 0x1p-38L);         // tie, rounds up to even
+    EXPECT_EQ(RoundToReal48(1 + 0x1p-40L), 1);                        // tie, 1 is even
+    EXPECT_EQ(RoundToReal48(1 + 0x3p-40L), 1 + 0x1p-38L);             // tie, rounds up to even
     EXPECT_EQ(RoundToReal48(1 + 0x1p-40L + 0x1p-60L), 1 + 0x1p-39L);  // just above the tie
     EXPECT_EQ(RoundToReal48(-(1 + 0x1p-40L + 0x1p-60L)), -(1 + 0x1p-39L));
-    EXPECT_EQ(RoundToReal48(2 - 0x1p-41L), 2);  // the carry moves into the next power of two
+    EXPECT_EQ(RoundToReal48(2 - 0x1p-41L), 2);       // the carry moves into the next power of two
     EXPECT_EQ(RoundToReal48(0x1p-128L), 0x1p-128L);  // the smallest value is kept
     EXPECT_EQ(RoundToReal48(0x1p-129L), 0);
     EXPECT_EQ(RoundToReal48(std::numeric_limits<Real>::infinity()), 0x1.fffffffffep126L);

@@ -1,12 +1,13 @@
 // The largest outline stress found on the convex hull against a visit of every outline point,
 // on convex and non-convex sections, in and out of the principal axes, for moments in every
 // direction.
+#include "analysis/outline_hull.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 
-#include "analysis/outline_hull.h"
 #include "analysis/stresses.h"
 #include "model/workspace.h"
 #include "sections/compute_section.h"
@@ -108,6 +109,31 @@ TEST(OutlineHull, TubeWithCollinearPointsOnItsEdges) {
     Workspace ws;
     Section(ws, {{-40, 0, kPi}, {40, 0, 0}, {15, 0, 0}, {-15, 0, 0}}, 2);
     ExpectSameAsEveryPoint(ws);
+}
+
+TEST(OutlineHull, SectionValuesWithoutAStressVisitEveryPoint) {
+    // A contour that crosses itself can leave Izeta at 0: the stresses become infinite, and
+    // the largest one is the one a visit of every point finds.
+    Workspace ws;
+    ExpandedPolygon& poly = ws.section.polygon;
+    const Real pts[5][2] = {{0, 0}, {10, 0}, {10, 4}, {0, 4}, {0, 0}};
+    poly.count = 5;
+    for (int i = 0; i < 5; ++i)
+        poly.points[static_cast<std::size_t>(i + 1)] = {pts[i][0], pts[i][1]};
+    SectionProperties& p = ws.section.props;
+    p.ys = 5;
+    p.zs = 2;
+    p.Izeta = 0;
+    p.Ieta = 50;
+    p.I1 = 50;
+    p.I2 = 1;
+    OutlineHull hull;
+    hull.Build(p, poly);
+    const BendingStresses fast = hull.Largest(1e4L, 0);
+    const BendingStresses ref = EveryPoint(ws, 1e4L, 0);
+    EXPECT_EQ(fast.xy, ref.xy);
+    EXPECT_TRUE(std::isinf(fast.xy));
+    EXPECT_EQ(fast.combined, ref.combined);
 }
 
 TEST(OutlineHull, ANewSectionReplacesTheKeptOne) {
