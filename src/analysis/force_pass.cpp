@@ -156,7 +156,9 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
         ramp.wholeY = (ramp.x2 - ramp.x1) * ramp.qy;
         ramp.wholeZ = (ramp.x2 - ramp.x1) * ramp.qz;
         ramp.past = FirstPointRightOf(t, ramp.x2);
-        rampStart[rampCount++] = std::min(FirstPointAtOrRight(t, ramp.x1), ramp.past);
+        // No point lies between x1 and an x2 that is not a number, nor right of it.
+        rampStart[rampCount++] =
+            std::isnan(ramp.x2) ? n + 1 : std::min(FirstPointAtOrRight(t, ramp.x1), ramp.past);
     }
 
     if (extremes != nullptr) {
