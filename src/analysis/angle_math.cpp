@@ -102,7 +102,8 @@ Real AngleDeg(Real a, Real b) {
     // The arctangent in double precision: every point of a pass has several angle columns,
     // the long-double arctangent costs ten times as much, and 1e-16 of a radian is far below
     // any digit shown.
-    Real angle = RadToDeg(static_cast<Real>(std::atan(static_cast<double>(a / b))));
+    constexpr Real kDegreesPerRadian = 180 / kPi;
+    Real angle = static_cast<Real>(std::atan(static_cast<double>(a / b))) * kDegreesPerRadian;
     if (b < 0) angle += 180;
     return angle;
 }

@@ -354,14 +354,13 @@ bool FindSupportPoints(Workspace& ws, SupportPoints& points) {
     const BeamModel& m = ws.model;
     const StationTable& t = ws.results.stations;
     const int n = t.n;
+    // The first point from 1 on that does not lie left of x (n + 1 when there is none; 1 for
+    // an x that is not a number, which no point lies left of).
     auto first = [&](Real x) {
-        int k = 1;
-        while (k <= n && t[k].x < x) ++k;
-        return k;
+        return std::isnan(x) ? 1 : std::max(1, FirstPointAtOrRight(t, x));
     };
     if (m.supportType == kFixedClamp) {
-        int k = 1;
-        while (k < n && t[k].x < m.clampX) ++k;
+        const int k = std::min(first(m.clampX), n);
         if (k >= n) {
             AddMessage(ws, "Fatal  : Festlager !");
             return false;

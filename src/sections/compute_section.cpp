@@ -38,6 +38,37 @@ Real RoundHalfEvenReal(Real x) {
     return std::fmod(low, 2) == 0 ? low : low + 1;
 }
 
+// Sine and cosine of an arc angle. The library reduces long-double arguments beyond π/4 at
+// several times the cost of the sine itself, and every arc point needs both: the angle is
+// first brought within π/4 of a quarter turn by subtracting the quarter turns with π/2 in two
+// parts, the first short enough (60 bits) that its multiples up to 16 are exact.
+void SinCos(Real angle, Real& sine, Real& cosine) {
+    constexpr Real kHalfPiHigh = 0xc.90fdaa22168c230p-3L;
+    constexpr Real kHalfPiLow = 0x9.898cc51701b839ap-64L;
+    if (!(std::fabs(angle) < 16)) {
+        sine = std::sin(angle);
+        cosine = std::cos(angle);
+        return;
+    }
+    const Real quarters = std::nearbyint(angle / (kHalfPiHigh + kHalfPiLow));
+    const Real rest = (angle - quarters * kHalfPiHigh) - quarters * kHalfPiLow;
+    const Real s = std::sin(rest), c = std::cos(rest);
+    switch (static_cast<int>(quarters) & 3) {
+        case 0:
+            sine = s, cosine = c;
+            break;
+        case 1:
+            sine = c, cosine = -s;
+            break;
+        case 2:
+            sine = -s, cosine = -c;
+            break;
+        default:
+            sine = -c, cosine = s;
+            break;
+    }
+}
+
 bool ContourIsFinite(const BeamModel& model, int n) {
     for (int i = 1; i <= n; ++i) {
         const ContourPoint& p = model.contour[i];
@@ -84,8 +115,9 @@ bool ExpandArcs(const BeamModel& model, int n, const OutputSettings& settings,
         const Real chord = std::fabs(sweep) / m;
         for (int j = 0; j <= m; ++j) {
             const Real angle = sweep >= 0 ? a0 + j * chord : a1 - j * chord;
-            if (!append(arc.yc + arc.r * std::cos(angle), arc.zc + arc.r * std::sin(angle)))
-                return false;
+            Real sine = 0, cosine = 0;
+            SinCos(angle, sine, cosine);
+            if (!append(arc.yc + arc.r * cosine, arc.zc + arc.r * sine)) return false;
         }
     }
     // Close the polygon with a copy of point 1; the limit above leaves room for it.
