@@ -30,7 +30,10 @@ void DunkerleyFrequency(Workspace& ws) {
         m.pointLoads[1] = PointLoad{force, x, 0, ""};
         m.pointLoadCount = 1;
         SolveBySupportType(ws, 0, options);
-        const Real w = ws.results.stations[PointIndex(m, x)].w;
+        // The resultant from the planes, as a full pass works it out: the fast method's passes
+        // write the planes only.
+        const Station& s = ws.results.stations[PointIndex(m, x)];
+        const Real w = std::sqrt(s.w_xy * s.w_xy + s.w_xz * s.w_xz);
         const Real f = w != 0 ? std::sqrt(9810 / w) / (2 * kPi) : 0;
         if (f > 0) sum += 1 / (f * f);
     }

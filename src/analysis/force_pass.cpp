@@ -356,9 +356,7 @@ bool FindSupportPoints(Workspace& ws, SupportPoints& points) {
     const int n = t.n;
     // The first point from 1 on that does not lie left of x (n + 1 when there is none; 1 for
     // an x that is not a number, which no point lies left of).
-    auto first = [&](Real x) {
-        return std::isnan(x) ? 1 : std::max(1, FirstPointAtOrRight(t, x));
-    };
+    auto first = [&](Real x) { return std::isnan(x) ? 1 : std::max(1, FirstPointAtOrRight(t, x)); };
     if (m.supportType == kFixedClamp) {
         const int k = std::min(first(m.clampX), n);
         if (k >= n) {
@@ -460,14 +458,31 @@ PassEnd SlopeAndDeflection(Workspace& ws, PassColumns columns) {
         Station& s = t[k];
         s.w_xy -= refY;
         s.w_xz -= refZ;
+        if (!full) continue;
         e.w_xy.Update(s.w_xy);
         e.w_xz.Update(s.w_xz);
         s.w = std::sqrt(s.w_xy * s.w_xy + s.w_xz * s.w_xz);
         if (angles) s.phiW = AngleDeg(s.w_xz, s.w_xy);
-        if (full && e.w.Update(s.w)) e.pointW = k;
+        if (e.w.Update(s.w)) e.pointW = k;
     }
-    CopyToPointZero(t, {&Station::w_xy, &Station::w_xz, &Station::w, &Station::phiW});
+    if (full) {
+        CopyToPointZero(t, {&Station::w_xy, &Station::w_xz, &Station::w, &Station::phiW});
+    } else {
+        t[0].w_xy = t[1].w_xy;
+        t[0].w_xz = t[1].w_xz;
+    }
     return PassEnd::kComplete;
+}
+
+void TrackDeflectionRanges(Workspace& ws) {
+    const StationTable& t = ws.results.stations;
+    ExtremeValues& e = ws.results.extremes;
+    e.w_xy.Reset(-1e30L, 1e30L);
+    e.w_xz.Reset(-1e30L, 1e30L);
+    for (int k = 1; k <= t.n; ++k) {
+        e.w_xy.Update(t[k].w_xy);
+        e.w_xz.Update(t[k].w_xz);
+    }
 }
 
 PassEnd ForcePass(Workspace& ws, Real w0) {

@@ -23,8 +23,9 @@ enum class PassColumns {
     kAll,
     // All but the angle columns phiFq, phiMb, phiSlope and phiW: nothing decides on them.
     kNoAngles,
-    // Only what the solvers read of a pass: x, the plane columns of shear force, moment, slope
-    // and deflection, the resultant deflection w and the trackers of w_xy and w_xz.
+    // Only what the solvers read of a pass: x and the plane columns of shear force, moment,
+    // slope and deflection; no resultant and no tracker (TrackDeflectionRanges adds those of
+    // w_xy and w_xz where a solver needs them).
     kDeflection,
 };
 
@@ -57,6 +58,10 @@ bool SlopeConstant(Real sum, int count, Real& constant);
 // The rest of stage 3 on ws.results.stations: constants, slope and deflection columns and
 // their trackers, of these only what columns asks for.
 PassEnd SlopeAndDeflection(Workspace& ws, PassColumns columns = PassColumns::kAll);
+
+// The trackers of w_xy and w_xz over the points 1..n of the table, as a full pass keeps them:
+// for a pass that wrote the deflection only.
+void TrackDeflectionRanges(Workspace& ws);
 
 // The angle columns phiFq, phiMb, phiSlope and phiW of points 0..n from their plane columns,
 // as a pass with angles writes them: for a run of passes without angles whose last table is

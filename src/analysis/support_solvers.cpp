@@ -53,6 +53,9 @@ PassEnd ExtraLiteral(Workspace& ws, Real w0, int level, const PassOptions& optio
     const Real x = m.supportX[static_cast<std::size_t>(support)];
 
     PassEnd end = SolveTwo(ws, w0, options);
+    // A pass that wrote the deflection only has not tracked its range.
+    if (end == PassEnd::kComplete && options.columns == PassColumns::kDeflection)
+        TrackDeflectionRanges(ws);
     const int k = PointIndex(m, x);
     const ExtremeValues& e = ws.results.extremes;
     const Real tolY = (e.w_xy.max - e.w_xy.min) * m.iterationEps;
@@ -405,6 +408,7 @@ PassEnd ExtraFast(Workspace& ws, Real w0, int extra, const PassOptions& options)
     // The first solution, as the outermost level makes it; only its reactions and the range
     // of its deflections are read.
     PassEnd end = SolveTwo(ws, w0, PassOptions{false, PassColumns::kDeflection});
+    if (end == PassEnd::kComplete) TrackDeflectionRanges(ws);
     SupportPoints sp;
     if (end != PassEnd::kComplete || (options.stresses && !modeOk) || !FindSupportPoints(ws, sp))
         return Literal(ws, w0, extra, options);

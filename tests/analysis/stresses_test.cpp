@@ -1,11 +1,12 @@
 // Stresses over the section outline, the stress modes with notch zones and size factor, the
 // stress trackers and the safety factors, against hand-worked beam theory.
+#include "analysis/stresses.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "analysis/safety_factors.h"
-#include "analysis/stresses.h"
 #include "model/workspace.h"
 #include "sections/compute_section.h"
 
@@ -60,7 +61,7 @@ TEST(Stresses, TensionAddsToTheEquivalentStressCompressionDoesNot) {
     b.At(1).Mb_xy = 1e5;
     b.At(1).N = -8000;  // sigZ = -N/A = +10
     b.At(2).Mb_xy = 1e5;
-    b.At(2).N = 8000;   // sigZ = -10
+    b.At(2).N = 8000;  // sigZ = -10
     ASSERT_TRUE(StressStage(b.ws));
     EXPECT_NEAR(b.At(1).sigZ, 10, 1e-12);
     EXPECT_NEAR(b.At(1).sigV, 28.75, 1e-9);
@@ -89,10 +90,10 @@ TEST(Stresses, ModesTwoAndThreeApplySurfaceSizeAndNotchFactors) {
 
     m.notchMode = 2;
     ASSERT_TRUE(StressStage(b.ws));
-    EXPECT_NEAR(b.At(0).sigB, 18.75 * 1.2, 1e-9);        // surface factor everywhere
-    EXPECT_NEAR(b.At(1).sigB, 18.75 * 1.2 * 2, 1e-9);    // zone 1 covers its start x1
+    EXPECT_NEAR(b.At(0).sigB, 18.75 * 1.2, 1e-9);      // surface factor everywhere
+    EXPECT_NEAR(b.At(1).sigB, 18.75 * 1.2 * 2, 1e-9);  // zone 1 covers its start x1
     EXPECT_NEAR(b.At(1).sigB_xy, 18.75 * 1.2 * 2, 1e-9);
-    EXPECT_NEAR(b.At(1).sigZ, 15, 1e-12);                // beta k, no surface factor
+    EXPECT_NEAR(b.At(1).sigZ, 15, 1e-12);                    // beta k, no surface factor
     EXPECT_NEAR(b.At(2).sigB, 18.75 * 1.2 * 2 * 1.5, 1e-9);  // both zones cover x = 200
     EXPECT_NEAR(b.At(3).sigB, 18.75 * 1.2, 1e-9);
     EXPECT_NEAR(b.At(1).sigV, 15 + 45, 1e-9);
@@ -179,7 +180,7 @@ TEST(StressTrackers, StartValuesPointsAndTheCompressionRule) {
 
 TEST(SafetyFactors, FatigueStrengthOverTheLargestStressWithWarnings) {
     RectangleBeam b;
-    b.ws.materials.dynamic.sigW = 4;     // N/mm²
+    b.ws.materials.dynamic.sigW = 4;  // N/mm²
     b.ws.materials.dynamic.sigBW = 300;
     b.At(2).Mb_xy = 8e5;  // sigB = 150
     b.At(2).N = -4000;    // sigZ = 5
