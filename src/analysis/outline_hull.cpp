@@ -31,6 +31,16 @@ bool SamePolygon(const ExpandedPolygon& a, const ExpandedPolygon& b) {
     return true;
 }
 
+// The direction of (y, z) in (-π, π], as atan2 gives it, from the arctangent of the ratio:
+// the library's atan2 costs twice as much, and a direction within 1e-9 of an edge's normal
+// is looked at from both sides anyway.
+double Direction(double y, double z) {
+    constexpr double kPiD = std::numbers::pi;
+    if (y > 0) return std::atan(z / y);
+    if (y < 0) return z >= 0 ? std::atan(z / y) + kPiD : std::atan(z / y) - kPiD;
+    return z > 0 ? kPiD / 2 : z < 0 ? -kPiD / 2 : 0;
+}
+
 }  // namespace
 
 void OutlineHull::Build(const SectionProperties& section, const ExpandedPolygon& outline) {
@@ -170,7 +180,7 @@ BendingStresses OutlineHull::Largest(Real mbXy, Real mbXz) const {
         s.combined = std::max(s.combined, StressAt(corners_[0].point, mbXy, mbXz));
         return s;
     }
-    const double direction = std::atan2(static_cast<double>(gz), static_cast<double>(gy));
+    const double direction = Direction(static_cast<double>(gy), static_cast<double>(gz));
     // Corner j is farthest in the directions between the normals of edges j - 1 and j.
     const auto begin = edgeAngle_.begin();
     int j = static_cast<int>(std::lower_bound(begin, begin + cornerCount_, direction) - begin);
