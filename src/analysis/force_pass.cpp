@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "analysis/angle_math.h"
 #include "analysis/check_input.h"
@@ -218,23 +219,35 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
     // the same numbers at every point until the next change: their sum is kept.
     Real headY = 0, headZ = 0;
     int head = 0;
+    // Between the points where a load starts or a distributed load is passed, nothing joins.
+    int nextEvent = 0;
     for (int k = 0; k <= n; ++k) {
         Station& s = t[k];
         const Real x = s.x;
         bool changed = false;
-        if (startedSteps.AdvanceTo(k)) {
-            changed = true;
-            stepY = 0;
-            stepZ = 0;
-            for (int i : startedSteps) {
-                stepY += steps[static_cast<std::size_t>(i)].y;
-                stepZ += steps[static_cast<std::size_t>(i)].z;
+        bool axialJoined = false;
+        if (k >= nextEvent) {
+            if (startedSteps.AdvanceTo(k)) {
+                changed = true;
+                stepY = 0;
+                stepZ = 0;
+                for (int i : startedSteps) {
+                    stepY += steps[static_cast<std::size_t>(i)].y;
+                    stepZ += steps[static_cast<std::size_t>(i)].z;
+                }
             }
-        }
-        if (startedRamps.AdvanceTo(k)) changed = true;
-        while (nextPast < rampCount && pastPoints[static_cast<std::size_t>(nextPast)] <= k) {
-            ++nextPast;
-            changed = true;
+            if (startedRamps.AdvanceTo(k)) changed = true;
+            while (nextPast < rampCount && pastPoints[static_cast<std::size_t>(nextPast)] <= k) {
+                ++nextPast;
+                changed = true;
+            }
+            axialJoined = startedAxial.AdvanceTo(k);
+            startedMoments.AdvanceTo(k);
+            nextEvent =
+                std::min({startedSteps.NextStart(), startedRamps.NextStart(),
+                          nextPast < rampCount ? pastPoints[static_cast<std::size_t>(nextPast)]
+                                               : std::numeric_limits<int>::max(),
+                          startedAxial.NextStart(), startedMoments.NextStart()});
         }
         if (changed) {
             headY = stepY;
@@ -270,7 +283,7 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
         }
 
         if (resultants) {
-            if (startedAxial.AdvanceTo(k)) {
+            if (axialJoined) {
                 axialSum = 0;
                 for (int i : startedAxial) axialSum += axial[static_cast<std::size_t>(i)].y;
             }
@@ -281,7 +294,6 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
             sy += leftY * dx;
             sz += leftZ * dx;
             Real my = sy, mz = sz;
-            startedMoments.AdvanceTo(k);
             for (int i : startedMoments) {
                 my -= moments[static_cast<std::size_t>(i)].y;
                 mz -= moments[static_cast<std::size_t>(i)].z;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <limits>
 
 namespace bxr {
 
@@ -40,6 +41,12 @@ class StartedTerms {
             joined = true;
         }
         return joined;
+    }
+
+    // The first point of the next term to start; INT_MAX when all have started.
+    int NextStart() const {
+        return next_ < count_ ? Start(order_[static_cast<std::size_t>(next_)])
+                              : std::numeric_limits<int>::max();
     }
 
     // The started terms in list order.
