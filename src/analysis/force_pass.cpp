@@ -107,7 +107,7 @@ void IntegrateRawSlopes(const BeamModel& m, const SectionProperties& p, const St
 void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportReactions& r, Real w0,
                     StationTable& t, ExtremeValues* extremes, PassColumns columns) {
     const bool angles = columns == PassColumns::kAll;
-    const bool resultants = columns != PassColumns::kDeflection;
+    const bool resultants = columns == PassColumns::kAll || columns == PassColumns::kNoAngles;
     if (!resultants) extremes = nullptr;  // the trackers follow the resultants
     const int n = m.segmentCount;
     const Real dx = m.length / n;

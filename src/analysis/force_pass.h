@@ -23,6 +23,9 @@ enum class PassColumns {
     kAll,
     // All but the angle columns phiFq, phiMb, phiSlope and phiW: nothing decides on them.
     kNoAngles,
+    // The deflected shape the second-order rounds start from: as kNoAngles, without the axial
+    // force and the resultants and trackers of shear force and moment.
+    kShape,
     // Only what the solvers read of a pass: x and the plane columns of shear force, moment,
     // slope and deflection; no resultant and no tracker (TrackDeflectionRanges adds those of
     // w_xy and w_xz where a solver needs them).

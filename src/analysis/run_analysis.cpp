@@ -82,7 +82,7 @@ void RunAnalysis(Workspace& ws) {
             const bool replaced =
                 ws.results.method == SolveMethod::kFast && modeOk && SecondOrderIterates(m);
             SolveTwoSupports(ws, w0,
-                             replaced ? PassOptions{false, PassColumns::kNoAngles} : PassOptions{});
+                             replaced ? PassOptions{false, PassColumns::kShape} : PassOptions{});
             break;
         }
     }
