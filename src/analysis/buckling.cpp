@@ -75,9 +75,8 @@ void SecondOrderDeflection(Workspace& ws) {
     // once from the last round. An invalid stress mode ends every pass before the
     // deflection, so those passes keep it.
     // The angle columns likewise, all but the deflection angle at the points read here.
-    const bool modeOk = m.notchMode >= 1 && m.notchMode <= 3;
     const bool literal = ws.results.method == SolveMethod::kLiteral;
-    const bool stressesEachRound = literal || !modeOk;
+    const bool stressesEachRound = literal || !StressModeValid(m);
 
     const int first = m.pointLoadCount;
     Real previous = 0;

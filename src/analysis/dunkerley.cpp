@@ -4,6 +4,7 @@
 
 #include "analysis/angle_math.h"
 #include "analysis/check_input.h"
+#include "analysis/stresses.h"
 #include "analysis/support_solvers.h"
 #include "model/workspace.h"
 
@@ -19,9 +20,8 @@ void DunkerleyFrequency(Workspace& ws) {
 
     // Only the deflection is read; the fast method writes nothing else, and leaves the
     // stresses out unless an invalid stress mode would end the pass before the deflection.
-    const bool modeOk = m.notchMode >= 1 && m.notchMode <= 3;
     const bool literal = ws.results.method == SolveMethod::kLiteral;
-    const PassOptions options{literal || !modeOk,
+    const PassOptions options{literal || !StressModeValid(m),
                               literal ? PassColumns::kAll : PassColumns::kDeflection};
     const Real force = ws.section.mass / 9 * 9.81L;
     Real sum = 0;

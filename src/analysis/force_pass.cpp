@@ -24,31 +24,22 @@ struct Step {
     Real x, y, z;
 };
 
-// The first point whose x is at or right of x (n + 1 when there is none): the points rise
-// with their index, so the test x_k >= x holds from there on.
-int FirstPointAtOrRight(const StationTable& t, Real x) {
-    int low = 0, high = t.n + 1;
-    while (low < high) {
-        const int mid = (low + high) / 2;
-        if (t[mid].x >= x)
-            high = mid;
-        else
-            low = mid + 1;
-    }
-    return low;
+// The first of the points 0..n for which test(x_k) holds, n + 1 when there is none; the
+// points rise with their index, so a test x_k >= x or x_k > x holds from there on.
+template <typename Test>
+int FirstPointWhere(const StationTable& t, Test test) {
+    const auto begin = t.points.begin();
+    return static_cast<int>(
+        std::partition_point(begin, begin + t.n + 1, [&](const Station& s) { return !test(s.x); }) -
+        begin);
 }
 
-// The first point right of x (n + 1 when there is none).
+int FirstPointAtOrRight(const StationTable& t, Real x) {
+    return FirstPointWhere(t, [x](Real xk) { return xk >= x; });
+}
+
 int FirstPointRightOf(const StationTable& t, Real x) {
-    int low = 0, high = t.n + 1;
-    while (low < high) {
-        const int mid = (low + high) / 2;
-        if (t[mid].x > x)
-            high = mid;
-        else
-            low = mid + 1;
-    }
-    return low;
+    return FirstPointWhere(t, [x](Real xk) { return xk > x; });
 }
 
 // One quantity as two plane columns, their resultant and its angle.
@@ -429,12 +420,11 @@ PassEnd SlopeAndDeflection(Workspace& ws, PassColumns columns) {
             continue;
         }
         if (!SlopeConstant(sums[plane], sp.kHigh - sp.kLow + 1, constant[plane])) {
-            // The plane before has its slopes already.
-            for (int before = 0; before < plane; ++before) {
-                ExtremeRange& range = before == 0 ? e.slope_xy : e.slope_xz;
+            // When x-z fails, x-y has its slopes already, as the planes are taken in turn.
+            if (plane == 1) {
                 for (int k = 1; k <= n; ++k) {
-                    t[k].*slopeOf[before] -= constant[before];
-                    if (full) range.Update(t[k].*slopeOf[before]);
+                    t[k].slope_xy -= constant[0];
+                    if (full) e.slope_xy.Update(t[k].slope_xy);
                 }
             }
             ShowCalcBox(ws, "Fehler : Iteration");

@@ -55,6 +55,8 @@ void OutlineHull::Build(const SectionProperties& section, const ExpandedPolygon&
     usable_ = regular(p.Izeta) && regular(p.Ieta) && regular(p.I1) && regular(p.I2) &&
               std::isfinite(p.Iez) && std::isfinite(p.phi) && std::isfinite(p.ys) &&
               std::isfinite(p.zs);
+    cosPhi_ = std::cos(p.phi);
+    sinPhi_ = std::sin(p.phi);
     std::array<Corner, kMaxPolygonPoints + 1> points{};
     int count = 0;
     for (int i = 1; i <= polygon.count && count <= kMaxPolygonPoints; ++i) {
@@ -126,7 +128,7 @@ void OutlineHull::Gradient(Real mbXy, Real mbXz, Real& gy, Real& gz) const {
         return;
     }
     // In the principal axes the stress is a·u + b·v with u = dy·c + dz·s, v = dz·c - dy·s.
-    const Real c = std::cos(p.phi), s = std::sin(p.phi);
+    const Real c = cosPhi_, s = sinPhi_;
     const Real m1 = mbXy * c - mbXz * s;
     const Real m2 = mbXz * c + mbXy * s;
     const Real absI1 = std::fabs(p.I1), absI2 = std::fabs(p.I2);

@@ -37,7 +37,8 @@ class OutlineHull {
     Real StressAt(int point, Real mbXy, Real mbXz) const;
 
     bool built_ = false;
-    bool usable_ = false;  // section values for which the hull finds the largest stress
+    bool usable_ = false;           // section values for which the hull finds the largest stress
+    Real cosPhi_ = 1, sinPhi_ = 0;  // of the principal axes' angle
     SectionProperties props_;
     ExpandedPolygon polygon_;
     // The points of extreme dy and dz, where xy and xz are largest.

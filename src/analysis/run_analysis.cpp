@@ -7,6 +7,7 @@
 #include "analysis/dunkerley.h"
 #include "analysis/reactions.h"
 #include "analysis/safety_factors.h"
+#include "analysis/stresses.h"
 #include "analysis/support_solvers.h"
 #include "model/workspace.h"
 #include "sections/compute_section.h"
@@ -78,9 +79,8 @@ void RunAnalysis(Workspace& ws) {
             // When the second-order rounds follow, their last table is the one kept: its
             // stresses and angles are worked out there, unless the literal method or a stress
             // mode that ends every pass asks for them in every pass.
-            const bool modeOk = m.notchMode >= 1 && m.notchMode <= 3;
-            const bool replaced =
-                ws.results.method == SolveMethod::kFast && modeOk && SecondOrderIterates(m);
+            const bool replaced = ws.results.method == SolveMethod::kFast && StressModeValid(m) &&
+                                  SecondOrderIterates(m);
             SolveTwoSupports(ws, w0,
                              replaced ? PassOptions{false, PassColumns::kShape} : PassOptions{});
             break;

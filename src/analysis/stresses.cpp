@@ -70,7 +70,7 @@ Real SizeFactor(Real d) {
 
 bool StressStage(Workspace& ws) {
     const BeamModel& m = ws.model;
-    if (m.notchMode < 1 || m.notchMode > 3) {
+    if (!StressModeValid(m)) {
         ws.messages.AddFatal("Fatal  : Kerbcode !");
         return false;
     }

@@ -9,6 +9,11 @@ namespace bxr {
 
 struct Workspace;
 
+// Stress modes 1..3 are valid; any other ends the pass in its stress stage.
+inline bool StressModeValid(const BeamModel& m) {
+    return m.notchMode >= 1 && m.notchMode <= 3;
+}
+
 // Size factor K(d) of the larger section extent d [mm]: 1 up to 10 mm, 0.6 from 120 mm on,
 // 1.37 - 0.37·log10(d) between.
 Real SizeFactor(Real d);

@@ -6,6 +6,7 @@
 
 #include "analysis/check_input.h"
 #include "analysis/reactions.h"
+#include "analysis/stresses.h"
 #include "model/workspace.h"
 
 namespace bxr {
@@ -22,6 +23,15 @@ PassEnd SolveTwo(Workspace& ws, Real w0, const PassOptions& options) {
         SolveReactions(ws, w0);
     }
     return ForcePass(ws, w0, options);
+}
+
+// The first solution of a level: the pass without the extra supports' forces. A pass that
+// wrote the deflection only has not tracked its range, which the level's limits come from.
+PassEnd FirstSolution(Workspace& ws, Real w0, const PassOptions& options) {
+    const PassEnd end = SolveTwo(ws, w0, options);
+    if (end == PassEnd::kComplete && options.columns == PassColumns::kDeflection)
+        TrackDeflectionRanges(ws);
+    return end;
 }
 
 // Deflection at a support as the bisection tests it: plus the spring travel when the
@@ -52,10 +62,7 @@ PassEnd ExtraLiteral(Workspace& ws, Real w0, int level, const PassOptions& optio
     const int support = kSupportC + level;
     const Real x = m.supportX[static_cast<std::size_t>(support)];
 
-    PassEnd end = SolveTwo(ws, w0, options);
-    // A pass that wrote the deflection only has not tracked its range.
-    if (end == PassEnd::kComplete && options.columns == PassColumns::kDeflection)
-        TrackDeflectionRanges(ws);
+    PassEnd end = FirstSolution(ws, w0, options);
     const int k = PointIndex(m, x);
     const ExtremeValues& e = ws.results.extremes;
     const Real tolY = (e.w_xy.max - e.w_xy.min) * m.iterationEps;
@@ -404,13 +411,12 @@ class LinearBeam {
 
 PassEnd ExtraFast(Workspace& ws, Real w0, int extra, const PassOptions& options) {
     BeamModel& m = ws.model;
-    const bool modeOk = m.notchMode >= 1 && m.notchMode <= 3;
     // The first solution, as the outermost level makes it; only its reactions and the range
     // of its deflections are read.
-    PassEnd end = SolveTwo(ws, w0, PassOptions{false, PassColumns::kDeflection});
-    if (end == PassEnd::kComplete) TrackDeflectionRanges(ws);
+    PassEnd end = FirstSolution(ws, w0, PassOptions{false, PassColumns::kDeflection});
     SupportPoints sp;
-    if (end != PassEnd::kComplete || (options.stresses && !modeOk) || !FindSupportPoints(ws, sp))
+    if (end != PassEnd::kComplete || (options.stresses && !StressModeValid(m)) ||
+        !FindSupportPoints(ws, sp))
         return Literal(ws, w0, extra, options);
 
     LinearBeam beam(ws, w0, extra);
