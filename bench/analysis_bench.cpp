@@ -8,7 +8,7 @@
 #include <numbers>
 
 #include "analysis/run_analysis.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 
 namespace {
 

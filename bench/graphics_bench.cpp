@@ -10,8 +10,8 @@
 #include "graphics/drawing_output.h"
 #include "graphics/section_drawing.h"
 #include "graphics/window_sink.h"
-#include "model/workspace.h"
-#include "output/file_system.h"
+#include "workspace/workspace.h"
+#include "platform/file_system.h"
 #include "sections/compute_section.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include <numbers>
 
-#include "analysis/calc_messages.h"
+#include "model/calc_messages.h"
 #include "model/beam_model.h"
-#include "output/output_settings.h"
+#include "format/output_settings.h"
 #include "sections/compute_section.h"
 #include "sections/section_properties.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "output/file_system.h"
+#include "platform/file_system.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "output/file_system.h"
+#include "platform/file_system.h"
 #include "tables/csv_table_source.h"
 
 int main(int argc, char** argv) {

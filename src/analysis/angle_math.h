@@ -3,7 +3,7 @@
 // with its guard at 90°, and the program's own two-argument arc tangent.
 #pragma once
 
-#include "analysis/calc_messages.h"
+#include "model/calc_messages.h"
 #include "model/beam_model.h"
 
 namespace bxr {

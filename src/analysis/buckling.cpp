@@ -7,8 +7,8 @@
 #include "analysis/check_input.h"
 #include "analysis/force_pass.h"
 #include "analysis/stresses.h"
-#include "model/workspace.h"
-#include "output/code_page.h"
+#include "workspace/workspace.h"
+#include "format/code_page.h"
 
 namespace bxr {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "app/ui.h"
-#include "model/workspace.h"
-#include "output/code_page.h"
+#include "platform/ui.h"
+#include "workspace/workspace.h"
+#include "format/code_page.h"
 
 namespace bxr {
 

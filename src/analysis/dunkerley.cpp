@@ -6,7 +6,7 @@
 #include "analysis/check_input.h"
 #include "analysis/stresses.h"
 #include "analysis/support_solvers.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "analysis/angle_math.h"
-#include "model/workspace.h"
-#include "output/number_format.h"
-#include "output/text_helpers.h"
-#include "output/units.h"
+#include "workspace/workspace.h"
+#include "format/number_format.h"
+#include "format/text_helpers.h"
+#include "format/units.h"
 
 namespace bxr {
 

@@ -9,7 +9,7 @@
 #include "analysis/check_input.h"
 #include "analysis/started_terms.h"
 #include "analysis/stresses.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

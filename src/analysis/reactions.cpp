@@ -4,7 +4,7 @@
 
 #include "analysis/angle_math.h"
 #include "analysis/check_input.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

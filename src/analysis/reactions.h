@@ -4,7 +4,7 @@
 #pragma once
 
 #include "analysis/analysis_results.h"
-#include "analysis/calc_messages.h"
+#include "model/calc_messages.h"
 #include "analysis/load_range.h"
 #include "model/beam_model.h"
 

@@ -9,7 +9,7 @@
 #include "analysis/safety_factors.h"
 #include "analysis/stresses.h"
 #include "analysis/support_solvers.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 #include "sections/compute_section.h"
 
 namespace bxr {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "model/workspace.h"
-#include "output/number_format.h"
+#include "workspace/workspace.h"
+#include "format/number_format.h"
 
 namespace bxr {
 

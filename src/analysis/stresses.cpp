@@ -5,7 +5,7 @@
 
 #include "analysis/angle_math.h"
 #include "analysis/outline_hull.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 namespace {

@@ -7,7 +7,7 @@
 #include "analysis/check_input.h"
 #include "analysis/reactions.h"
 #include "analysis/stresses.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "analysis/angle_math.h"
-#include "output/number_format.h"
+#include "format/number_format.h"
 
 namespace bxr {
 
@@ -64,11 +64,9 @@ bool AngleForm::Press(const std::string& name) {
     } else if (name == "Button_ok") {
         for (int i = 0; i < 3; ++i)
             angles_[static_cast<std::size_t>(i)] = DegToRad(ParseFloat(Field(kEdits[i])->text));
-        accepted_ = true;
-        return true;
+        return Close(true);
     } else if (name == "Button_cancel") {
-        accepted_ = false;
-        return true;
+        return Close(false);
     }
     return false;
 }

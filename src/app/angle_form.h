@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/form_model.h"
+#include "platform/form_model.h"
 #include "model/beam_model.h"
 
 namespace bxr {
@@ -15,7 +15,6 @@ class AngleForm : public FormModel {
     explicit AngleForm(const std::array<Real, 3>& anglesRad);
 
     bool Press(const std::string& buttonName) override;
-    bool Accepted() const override { return accepted_; }
 
     // A scroll bar moved: its position goes into the edit field as a whole number.
     void ScrollTo(int axis, int position);
@@ -30,7 +29,6 @@ class AngleForm : public FormModel {
     void SetScrolls(int x, int y, int z);
     std::array<Real, 3> angles_;
     std::array<int, 3> scroll_{};
-    bool accepted_ = false;
 };
 
 }  // namespace bxr

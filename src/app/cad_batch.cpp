@@ -13,7 +13,7 @@
 #include "graphics/section_drawing.h"
 #include "graphics/section_stress_view.h"
 #include "graphics/view_3d.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "sections/compute_section.h"
 
 namespace bxr {

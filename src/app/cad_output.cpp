@@ -1,10 +1,10 @@
 #include "app/cad_output.h"
 
 #include "app/calc_message_display.h"
-#include "app/ui.h"
+#include "platform/ui.h"
 #include "graphics/drawing_output.h"
-#include "output/code_page.h"
-#include "output/number_format.h"
+#include "format/code_page.h"
+#include "format/number_format.h"
 
 namespace bxr {
 
@@ -21,10 +21,6 @@ std::unique_ptr<Drawing> OpenCadOutput(Workspace& ws, int mode, const CadSetting
                                        DisplayList* window, FileSystem& fs) {
     int kind = mode;
     if (mode == 0) {
-        if (!ws.ui) {
-            ws.abortFlag = true;
-            return nullptr;
-        }
         auto chosen = ws.ui->Choose("CAD-Code", CadCodeItems(), 1);
         if (!chosen) {
             ws.abortFlag = true;
@@ -40,20 +36,16 @@ std::unique_ptr<Drawing> OpenCadOutput(Workspace& ws, int mode, const CadSetting
     const std::string project = ws.currentName.empty() ? std::string("bxr") : ws.currentName;
     if (target.kind == CadOutput::Plot) {
         target.path = JoinPath(ConfiguredTempFolder(ws.config), "quilmar.dxf");
-        if (ws.ui) ws.ui->ShowMessage(target.path + " wird geplottet..");
+        ws.ui->ShowMessage(target.path + " wird geplottet..");
     } else if (!ext.empty()) {
-        if (!ws.ui) {
-            target.path = JoinPath(ws.dataFolder, project + "." + ext);
-        } else {
-            auto file = ws.ui->ChooseFileToSave("*." + ext + "|*." + ext + "|*.*|*.*",
-                                                ws.config.cadFolder, project + "." + ext);
-            if (!file || file->empty()) {
-                ws.abortFlag = true;
-                return nullptr;
-            }
-            target.path = *file;
-            if (FileNameOf(target.path).find('.') == std::string::npos) target.path += "." + ext;
+        auto file = ws.ui->ChooseFileToSave("*." + ext + "|*." + ext + "|*.*|*.*",
+                                            ws.config.cadFolder, project + "." + ext);
+        if (!file || file->empty()) {
+            ws.abortFlag = true;
+            return nullptr;
         }
+        target.path = *file;
+        if (FileNameOf(target.path).find('.') == std::string::npos) target.path += "." + ext;
     }
     return OpenDrawing(target, ws.output(), cad, ws.abortFlag);
 }
@@ -209,12 +201,10 @@ bool DiagramLimitsForm::Press(const std::string& name) {
     if (name == "Button_ok") {
         for (int i = 0; i < 4; ++i)
             limits_[static_cast<std::size_t>(i)] = ParseFloat(Field(kEdits[i])->text);
-        accepted_ = true;
-        return true;
+        return Close(true);
     }
     if (name == "Button_cancel") {
-        accepted_ = false;
-        return true;
+        return Close(false);
     }
     return false;
 }

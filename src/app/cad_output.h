@@ -6,14 +6,14 @@
 #include <optional>
 #include <string>
 
-#include "app/form_model.h"
+#include "platform/form_model.h"
 #include "graphics/cad_settings.h"
 #include "graphics/display_list.h"
 #include "graphics/drawing.h"
 #include "graphics/plot_command.h"
-#include "model/workspace.h"
-#include "output/file_system.h"
-#include "output/process_launcher.h"
+#include "workspace/workspace.h"
+#include "platform/file_system.h"
+#include "platform/process_launcher.h"
 
 namespace bxr {
 
@@ -46,14 +46,12 @@ class DiagramLimitsForm : public FormModel {
                       const std::string& yLabel, const std::array<Real, 4>& kept,
                       const std::array<Real, 4>& computed);
     bool Press(const std::string& buttonName) override;
-    bool Accepted() const override { return accepted_; }
     // xmin, xmax, ymin, ymax after OK.
     const std::array<Real, 4>& limits() const { return limits_; }
     int helpShown = 0;
 
   private:
     std::array<Real, 4> limits_, computed_;
-    bool accepted_ = false;
 };
 
 }  // namespace bxr

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "app/ui.h"
-#include "output/code_page.h"
+#include "platform/ui.h"
+#include "format/code_page.h"
 
 namespace bxr {
 
@@ -19,15 +19,13 @@ MessageDescriptionForm::MessageDescriptionForm(const std::string& message, const
 
 bool MessageDescriptionForm::Press(const std::string& buttonName) {
     if (buttonName == "Button_ok") {
-        accepted_ = true;
-        return true;
+        return Close(true);
     }
     if (buttonName == "Button_hilfe") {
         helpShown = kMessageDescriptionHelp;
         return false;
     }
-    accepted_ = false;  // closing the window
-    return true;
+    return Close(false);
 }
 
 std::string ConfiguredTempFolder(const Configuration& config) {
@@ -76,7 +74,6 @@ void SaveDescription(Workspace& ws, const std::string& message, const std::strin
 }  // namespace
 
 void ShowMessageDescription(Workspace& ws, const std::string& message, FileSystem& files) {
-    if (!ws.ui) return;
     ErrorDescriptions d = ErrorDescriptions::Load(files, DescriptionFilePath(ws.config));
     MessageDescription found = d.Describe(message);
     if (!found.found) {
@@ -84,14 +81,15 @@ void ShowMessageDescription(Workspace& ws, const std::string& message, FileSyste
         return;
     }
     MessageDescriptionForm form(message, found.cause, found.remedy);
-    if (!ws.ui->RunForm(form)) return;
+    ws.ui->RunForm(form);
+    if (!form.Accepted()) return;
     if (!form.Changed()) return;
     auto save = ws.ui->AskYesNo("Save Changes ?");
     if (save && *save) SaveDescription(ws, message, form.Cause(), form.Remedy(), files);
 }
 
 void ShowCalcMessages(Workspace& ws, bool noGui, FileSystem& files) {
-    if (noGui || !ws.ui) return;
+    if (noGui) return;
     if (ws.messages.empty()) {
         ws.ui->ShowMessage("Berechnung erfolgreich ohne Fehlermeldungen");
         return;

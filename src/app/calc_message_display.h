@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "app/form_model.h"
-#include "model/workspace.h"
-#include "output/error_descriptions.h"
-#include "output/file_system.h"
+#include "platform/form_model.h"
+#include "workspace/workspace.h"
+#include "report/error_descriptions.h"
+#include "platform/file_system.h"
 
 namespace bxr {
 
@@ -21,7 +21,6 @@ class MessageDescriptionForm : public FormModel {
     MessageDescriptionForm(const std::string& message, const std::string& cause,
                            const std::string& remedy);
     bool Press(const std::string& buttonName) override;
-    bool Accepted() const override { return accepted_; }
 
     std::string Cause() { return Field("Memo_ursache")->text; }
     std::string Remedy() { return Field("Memo_abhilfe")->text; }
@@ -30,7 +29,6 @@ class MessageDescriptionForm : public FormModel {
 
   private:
     std::string cause_, remedy_;
-    bool accepted_ = false;
 };
 
 // Where the description file lives: the help folder of the configuration, else the data

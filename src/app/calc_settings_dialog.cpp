@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "app/ui.h"
-#include "model/workspace.h"
-#include "output/code_page.h"
-#include "output/number_format.h"
-#include "output/text_helpers.h"
+#include "platform/ui.h"
+#include "workspace/workspace.h"
+#include "format/code_page.h"
+#include "format/number_format.h"
+#include "format/text_helpers.h"
 
 namespace bxr {
 
@@ -154,15 +154,11 @@ bool CalcSettingsDialog::Press(const std::string& buttonName) {
             message = "Not enough data";
             return false;
         }
-        accepted_ = true;
-        closed_ = true;
-        return true;
+        return Close(true);
     }
     if (buttonName == "Button_cancel") {
         ws_.abortFlag = true;
-        accepted_ = false;
-        closed_ = true;
-        return true;
+        return Close(false);
     }
     // "&Hilfe" opens help topic kHelpTopic in the help system; the dialog stays open.
     return false;
@@ -170,7 +166,8 @@ bool CalcSettingsDialog::Press(const std::string& buttonName) {
 
 bool EditCalcSettings(Workspace& ws, AnalysisRunner run) {
     CalcSettingsDialog dialog(ws, std::move(run));
-    const bool ok = ws.ui != nullptr && ws.ui->RunForm(dialog) && dialog.Accepted();
+    ws.ui->RunForm(dialog);
+    const bool ok = dialog.Accepted();
     // A window closed by other means than its buttons counts as Cancel.
     if (!ok) ws.abortFlag = true;
     return ok;

@@ -14,7 +14,7 @@
 
 #include "analysis/analysis_runner.h"
 #include "analysis/run_analysis.h"
-#include "app/form_model.h"
+#include "platform/form_model.h"
 #include "model/beam_model.h"
 
 namespace bxr {
@@ -38,8 +38,6 @@ class CalcSettingsDialog : public FormModel {
     CalcSettingsDialog(Workspace& ws, AnalysisRunner run);
 
     bool Press(const std::string& buttonName) override;
-    bool Accepted() const override { return accepted_; }
-    bool Closed() const { return closed_; }
 
     // Hint (language text number) of a control, 0 when it has none.
     int HintNumber(const std::string& controlName) const;
@@ -53,8 +51,6 @@ class CalcSettingsDialog : public FormModel {
 
     Workspace& ws_;
     AnalysisRunner run_;
-    bool accepted_ = false;
-    bool closed_ = false;
 };
 
 // Opens the dialog through the workspace's Ui. True when it ended with OK and a calculation

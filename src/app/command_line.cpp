@@ -9,12 +9,12 @@
 #include "app/calc_message_display.h"
 #include "config/config_file.h"
 #include "model/project_file.h"
-#include "model/workspace.h"
-#include "output/code_page.h"
-#include "output/number_format.h"
-#include "output/output_channel.h"
-#include "output/results_report.h"
-#include "output/text_helpers.h"
+#include "workspace/workspace.h"
+#include "format/code_page.h"
+#include "format/number_format.h"
+#include "report/output_channel.h"
+#include "report/results_report.h"
+#include "format/text_helpers.h"
 
 namespace bxr {
 

@@ -1,8 +1,8 @@
 #include "app/config_commands.h"
 
-#include "app/ui.h"
+#include "platform/ui.h"
 #include "model/beam_model.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 
 namespace bxr {
 
@@ -31,7 +31,6 @@ bool SaveSessionState(Workspace& ws, FileSystem& fs) {
 
 void RunFolderChecks(Workspace& ws, FileSystem& fs, const std::string& tempEnvironment) {
     const FolderCheck check = CheckFolders(ws.config, fs, tempEnvironment);
-    if (!ws.ui) return;
     const std::string tempMessage = "ungültiger Ordner für temporäre Dateien konfiguriert"_oem;
     for (const auto& m : check.messages) {
         ws.ui->ShowMessage(m);
@@ -45,14 +44,12 @@ void RunFolderChecks(Workspace& ws, FileSystem& fs, const std::string& tempEnvir
 bool SaveConfigurationCommand(Workspace& ws, FileSystem& fs) {
     if (WriteConfiguration(ws.config, fs)) return true;
     ws.abortFlag = true;
-    if (ws.ui)
-        ws.ui->ShowMessage("Fehler beim Schreiben von \"" + ConfigFilePath(ws.config, "cfg") +
+    ws.ui->ShowMessage("Fehler beim Schreiben von \"" + ConfigFilePath(ws.config, "cfg") +
                            "\" !");
     return false;
 }
 
 bool ImportConfigurationCommand(Workspace& ws, FileSystem& fs, const ScreenInfo& screen) {
-    if (!ws.ui) return false;
     const auto path = ws.ui->ChooseFileToOpen("*.cfg|*.cfg", ws.config.configFolder);
     if (!path || path->empty()) {
         ws.abortFlag = true;

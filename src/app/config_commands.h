@@ -3,7 +3,7 @@
 #pragma once
 
 #include "config/config_file.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

@@ -1,9 +1,9 @@
 #include "app/config_dialog.h"
 
 #include "app/config_commands.h"
-#include "app/ui.h"
-#include "output/code_page.h"
-#include "output/number_format.h"
+#include "platform/ui.h"
+#include "format/code_page.h"
+#include "format/number_format.h"
 
 namespace bxr {
 namespace {
@@ -233,12 +233,10 @@ bool ConfigDialog::Press(const std::string& buttonName) {
             message = "Fehler beim Schreiben von \"" + ConfigFilePath(ws_.config, "cfg") + "\" !";
             return false;
         }
-        accepted_ = closed_ = true;
-        return true;
+        return Close(true);
     }
     if (buttonName == "Button_cancel") {
-        closed_ = true;
-        return true;
+        return Close(false);
     }
     if (buttonName == "Button_import") {
         // The imported file replaces the settings at once; the fields show what it held.
@@ -262,9 +260,9 @@ bool ConfigDialog::Press(const std::string& buttonName) {
 }
 
 bool ConfigurationCommand(Workspace& ws, FileSystem& fs, const ScreenInfo& screen) {
-    if (!ws.ui) return false;
     ConfigDialog dialog(ws, fs, screen, TempEnvironment());
-    if (ws.ui->RunForm(dialog)) return true;
+    ws.ui->RunForm(dialog);
+    if (dialog.Accepted()) return true;
     ws.abortFlag = true;
     return false;
 }

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/form_model.h"
+#include "platform/form_model.h"
 #include "config/config_file.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 
@@ -24,8 +24,6 @@ class ConfigDialog : public FormModel {
                  const std::string& tempEnvironment);
 
     bool Press(const std::string& buttonName) override;
-    bool Accepted() const override { return accepted_; }
-    bool Closed() const { return closed_; }
 
     // The tab a field sits on: "Directories", "Grafik", "CAD", "Drucker", "Ausdruck" or
     // "Einheit".
@@ -46,8 +44,6 @@ class ConfigDialog : public FormModel {
     ScreenInfo screen_;
     std::string tempEnvironment_;
     std::vector<Binding> bindings_;  // parallel to fields
-    bool accepted_ = false;
-    bool closed_ = false;
 };
 
 // Opens the dialog through the workspace's Ui; true when it closed with OK or "&Speichern".

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "app/real_prompt.h"
-#include "app/ui.h"
+#include "platform/ui.h"
 
 namespace bxr {
 
@@ -30,7 +30,7 @@ DiagramExportSource StationExportSource(const Workspace& ws) {
 
 bool ExportDiagramTable(Workspace& ws, OutputChannel& out, const DiagramExportSource& source) {
     ws.abortFlag = false;
-    if (!ws.ui || !source.values) return false;
+    if (!source.values) return false;
     const auto request = AskDiagramTableRequest(*ws.ui, ws.output(), source.segments);
     if (!request) {
         ws.abortFlag = true;

@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "model/workspace.h"
-#include "output/diagram_table.h"
-#include "output/output_channel.h"
+#include "workspace/workspace.h"
+#include "report/diagram_table.h"
+#include "report/output_channel.h"
 
 namespace bxr {
 

@@ -1,16 +1,17 @@
 #include "app/documentation_commands.h"
 
 #include "app/documentation_dialogs.h"
-#include "app/ui.h"
-#include "output/code_page.h"
-#include "output/text_helpers.h"
+#include "platform/ui.h"
+#include "format/code_page.h"
+#include "format/text_helpers.h"
 
 namespace bxr {
 namespace {
 
 bool RunChangeDialog(Workspace& ws, int n, const std::string& today) {
     ChangeDialog dialog(ws.documentation.changes[n], n, today);
-    if (ws.ui && ws.ui->RunForm(dialog)) {
+    ws.ui->RunForm(dialog);
+    if (dialog.Accepted()) {
         ws.model.modified = true;
         return true;
     }
@@ -35,7 +36,6 @@ void ChangeCommand(Workspace& ws, int preset, const std::string& today,
     ws.abortFlag = false;
     ProjectDocumentation& doc = ws.documentation;
     if (preset == 0) {
-        if (!ws.ui) return;
         const std::vector<std::string> options = {"neu",           "ändern"_oem, "löschen"_oem,
                                                   "anzeigen",      "Ausdruck",   "Zeichnungsinfo",
                                                   "zurück...."_oem};
@@ -49,7 +49,7 @@ void ChangeCommand(Workspace& ws, int preset, const std::string& today,
     switch (preset) {
         case 1:
             if (doc.changeCount >= kMaxChanges) {
-                if (ws.ui) ws.ui->ShowMessage("Max. Änderungen = 25 !"_oem);
+                ws.ui->ShowMessage("Max. Änderungen = 25 !"_oem);
                 return;
             }
             ++doc.changeCount;
@@ -90,7 +90,8 @@ void ChangeCommand(Workspace& ws, int preset, const std::string& today,
 bool DrawingDataCommand(Workspace& ws, const std::string& today) {
     DrawingDataDialog dialog(ws.documentation.drawing, ws.config.releaseFieldText, today,
                              ws.output());
-    if (ws.ui && ws.ui->RunForm(dialog)) {
+    ws.ui->RunForm(dialog);
+    if (dialog.Accepted()) {
         ws.model.modified = true;
         return true;
     }
@@ -100,7 +101,8 @@ bool DrawingDataCommand(Workspace& ws, const std::string& today) {
 
 bool DocumentSetupCommand(Workspace& ws) {
     LinkDialog dialog(ws.documentation, ws.ui);
-    if (ws.ui && ws.ui->RunForm(dialog)) {
+    ws.ui->RunForm(dialog);
+    if (dialog.Accepted()) {
         ws.model.modified = true;
         return true;
     }

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "model/workspace.h"
-#include "output/process_launcher.h"
+#include "workspace/workspace.h"
+#include "platform/process_launcher.h"
 
 namespace bxr {
 

@@ -1,10 +1,10 @@
 #include "app/documentation_dialogs.h"
 
-#include "app/ui.h"
-#include "output/code_page.h"
-#include "output/file_system.h"
-#include "output/number_format.h"
-#include "output/text_helpers.h"
+#include "platform/ui.h"
+#include "format/code_page.h"
+#include "platform/file_system.h"
+#include "format/number_format.h"
+#include "format/text_helpers.h"
 
 namespace bxr {
 namespace {
@@ -53,12 +53,10 @@ bool ChangeDialog::Press(const std::string& buttonName) {
         record_.date = CutText(Field("Edit_date")->text, kChangeDateLength);
         record_.editor = CutText(Field("Edit_editor")->text, kChangeEditorLength);
         record_.description = CutText(Field("Memo_description")->text, kChangeDescriptionLength);
-        accepted_ = closed_ = true;
-        return true;
+        return Close(true);
     }
     if (buttonName == "Button_cancel") {
-        closed_ = true;
-        return true;
+        return Close(false);
     }
     return false;  // help (text 3000) leaves the dialog open
 }
@@ -125,12 +123,10 @@ bool DrawingDataDialog::Press(const std::string& buttonName) {
     }
     if (buttonName == "Button_ok") {
         Store();
-        accepted_ = closed_ = true;
-        return true;
+        return Close(true);
     }
     if (buttonName == "Button_cancel") {
-        closed_ = true;
-        return true;
+        return Close(false);
     }
     return false;  // help (text 3010)
 }
@@ -154,12 +150,10 @@ bool LinkDialog::Press(const std::string& buttonName) {
             doc_.links[i].program = CutText(Field(N("Edit_program", i))->text, kLinkLength);
             doc_.links[i].file = CutText(Field(N("Edit_file", i))->text, kLinkLength);
         }
-        accepted_ = closed_ = true;
-        return true;
+        return Close(true);
     }
     if (buttonName == "Button_cancel") {
-        closed_ = true;
-        return true;
+        return Close(false);
     }
     for (int i = 1; i <= kDocumentLinks; ++i) {
         const bool program = buttonName == N("Button_program", i);

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "app/form_model.h"
+#include "platform/form_model.h"
 #include "model/documentation.h"
-#include "output/output_settings.h"
+#include "format/output_settings.h"
 
 namespace bxr {
 
@@ -16,12 +16,8 @@ class Ui;
 // Shared by the three dialogs: OK stores, Abbrechen closes without storing, help stays open.
 class DocumentationForm : public FormModel {
   public:
-    bool Accepted() const override { return accepted_; }
-    bool Closed() const { return closed_; }
 
   protected:
-    bool accepted_ = false;
-    bool closed_ = false;
 };
 
 class ChangeDialog : public DocumentationForm {

@@ -6,12 +6,12 @@
 #include "app/angle_form.h"
 #include "app/cad_output.h"
 #include "app/real_prompt.h"
-#include "app/ui.h"
+#include "platform/ui.h"
 #include "graphics/cad_settings.h"
 #include "graphics/section_drawing.h"
 #include "graphics/view_3d.h"
-#include "output/code_page.h"
-#include "output/units.h"
+#include "format/code_page.h"
+#include "format/units.h"
 #include "sections/compute_section.h"
 
 namespace bxr {
@@ -19,7 +19,6 @@ namespace bxr {
 namespace {
 
 void ShowMessages(Workspace& ws, const std::string& fallback) {
-    if (!ws.ui) return;
     if (ws.messages.entries.empty()) {
         if (!fallback.empty()) ws.ui->ShowMessage(fallback);
         return;
@@ -41,7 +40,7 @@ bool DrawSection(Workspace& ws, int variant, int mode, DrawingServices& s) {
     if (!d) return false;
     DrawSectionVariant(*d, variant, {ws.model, ws.section, ws.messages, ws.documentation, s.frame});
     if (!d->Close()) {
-        if (ws.ui) ws.ui->ShowMessage(d->failure());
+        ws.ui->ShowMessage(d->failure());
         return false;
     }
     return true;
@@ -79,18 +78,19 @@ bool RunDrawing(Workspace& ws, int job, int mode, DrawingServices& s) {
     if (job == 5 && cad.edit3D && ws.ui) {
         const Configuration& c = ws.config;
         AngleForm form(ViewAngles(c.view3dX, c.view3dY, c.view3dZ));
-        if (!ws.ui->RunForm(form) || !form.Accepted()) {
+        ws.ui->RunForm(form);
+        if (!form.Accepted()) {
             ws.abortFlag = true;
             return false;
         }
         options.angles = form.angles();
     }
-    if (job >= 10 && cad.diagramLimitsDialog && mode != static_cast<int>(CadOutput::Window) &&
-        ws.ui) {
+    if (job >= 10 && cad.diagramLimitsDialog && mode != static_cast<int>(CadOutput::Window)) {
         Ui* ui = ws.ui;
         options.askLimits = [ui, &s](Real& xmin, Real& xmax, Real& ymin, Real& ymax) {
             DiagramLimitsForm form("", "x", "y", s.keptLimits, {xmin, xmax, ymin, ymax});
-            if (!ui->RunForm(form) || !form.Accepted()) return false;
+            ui->RunForm(form);
+            if (!form.Accepted()) return false;
             s.keptLimits = form.limits();
             xmin = s.keptLimits[0];
             xmax = s.keptLimits[1];
@@ -103,11 +103,11 @@ bool RunDrawing(Workspace& ws, int job, int mode, DrawingServices& s) {
     if (!d) return false;
     std::string message;
     if (!DrawJob(*d, ws, job, s.frame, message, options)) {
-        if (ws.ui) ws.ui->ShowMessage(message);
+        ws.ui->ShowMessage(message);
         return false;
     }
     if (!d->Close()) {
-        if (ws.ui) ws.ui->ShowMessage(d->failure());
+        ws.ui->ShowMessage(d->failure());
         return false;
     }
     if (d->kind() == CadOutput::Plot && ws.ui) {
@@ -128,7 +128,6 @@ void SectionDrawingCommand(Workspace& ws, int variant, int mode, DrawingServices
         DrawSection(ws, variant, mode, s);
         return;
     }
-    if (!ws.ui) return;
     const std::vector<std::string> items = {
         "Geometrie mit Tabelle", "nur Polylinie", "nur Tabelle", "Geometrie", "Formblatt",
         "zurück .."_oem};
@@ -145,7 +144,6 @@ void SectionDrawingCommand(Workspace& ws, int variant, int mode, DrawingServices
 void DiagramCommand(Workspace& ws, int kind, int plane, int mode, DrawingServices& s) {
     ws.abortFlag = false;
     if (plane == 0) {
-        if (!ws.ui) return;
         auto chosen = ws.ui->Choose("Ebene wählen"_oem,
                                     {"xy-Ebene", "xz-Ebene", "resultierende aus x-y und x-z Ebene",
                                      "xy-Ebene, xz-Ebene und Resultierende", "zurück .."_oem},
@@ -158,7 +156,6 @@ void DiagramCommand(Workspace& ws, int kind, int plane, int mode, DrawingService
 
 void CadDiagramSeries(Workspace& ws, DrawingServices& s) {
     ws.abortFlag = false;
-    if (!ws.ui) return;
     const std::vector<std::string> kinds = {
         "Querkraftverlauf", "Biegemomentverlauf", "Biegelinie",         "Biegewinkel",
         "Biegespannung",    "Zug/Druck",          "Vergleichsspannung", "zurück ..."};

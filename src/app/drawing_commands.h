@@ -7,8 +7,8 @@
 
 #include "app/cad_batch.h"
 #include "graphics/display_list.h"
-#include "output/file_system.h"
-#include "output/process_launcher.h"
+#include "platform/file_system.h"
+#include "platform/process_launcher.h"
 
 namespace bxr {
 

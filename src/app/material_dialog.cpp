@@ -1,9 +1,9 @@
 #include "app/material_dialog.h"
 
 #include "app/real_prompt.h"
-#include "output/code_page.h"
-#include "output/number_format.h"
-#include "output/units.h"
+#include "format/code_page.h"
+#include "format/number_format.h"
+#include "format/units.h"
 
 namespace bxr {
 
@@ -81,14 +81,10 @@ bool MaterialDialog::Press(const std::string& buttonName) {
         material_.density = typed.density;
         material_.notchSensitivity = typed.notchSensitivity;
         material_.surfaceFactor = typed.surfaceFactor;
-        accepted_ = true;
-        closed_ = true;
-        return true;
+        return Close(true);
     }
     if (buttonName == "Button_cancel") {
-        accepted_ = false;
-        closed_ = true;
-        return true;
+        return Close(false);
     }
     if (buttonName == "Button_unit") {
         if (!ReadFields(shown_)) return false;

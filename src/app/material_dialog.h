@@ -3,9 +3,9 @@
 // unit system with the typed values kept. OK stores all six fields; Cancel stores nothing.
 #pragma once
 
-#include "app/form_model.h"
+#include "platform/form_model.h"
 #include "model/beam_model.h"
-#include "output/output_settings.h"
+#include "format/output_settings.h"
 
 namespace bxr {
 
@@ -20,8 +20,6 @@ class MaterialDialog : public FormModel {
     MaterialDialog(MaterialRecord& material, OutputSettings& settings, Editable editable);
 
     bool Press(const std::string& buttonName) override;
-    bool Accepted() const override { return accepted_; }
-    bool Closed() const { return closed_; }
 
   private:
     void Show();
@@ -32,8 +30,6 @@ class MaterialDialog : public FormModel {
     MaterialRecord& material_;
     OutputSettings& settings_;
     MaterialRecord shown_;
-    bool accepted_ = false;
-    bool closed_ = false;
 };
 
 }  // namespace bxr

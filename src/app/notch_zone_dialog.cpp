@@ -4,12 +4,12 @@
 #include <cmath>
 
 #include "app/real_prompt.h"
-#include "app/ui.h"
-#include "model/workspace.h"
-#include "output/code_page.h"
-#include "output/number_format.h"
-#include "output/text_helpers.h"
-#include "output/units.h"
+#include "platform/ui.h"
+#include "workspace/workspace.h"
+#include "format/code_page.h"
+#include "format/number_format.h"
+#include "format/text_helpers.h"
+#include "format/units.h"
 
 namespace bxr {
 
@@ -186,15 +186,11 @@ bool NotchZoneDialog::Press(const std::string& buttonName) {
     message.clear();
     if (buttonName == "Button_ok") {
         if (!StoreShown()) return false;
-        accepted_ = true;
-        closed_ = true;
-        return true;
+        return Close(true);
     }
     if (buttonName == "Button_cancel") {
         ws_.abortFlag = true;
-        accepted_ = false;
-        closed_ = true;
-        return true;
+        return Close(false);
     }
     if (buttonName == "Button_up" || buttonName == "Button_down") {
         if (!StoreShown()) return false;
@@ -231,7 +227,8 @@ bool NotchZoneDialog::Press(const std::string& buttonName) {
 
 bool EditNotchZone(Workspace& ws, int zone) {
     NotchZoneDialog dialog(ws, zone);
-    const bool ok = ws.ui != nullptr && ws.ui->RunForm(dialog) && dialog.Accepted();
+    ws.ui->RunForm(dialog);
+    const bool ok = dialog.Accepted();
     // A window closed by other means than its buttons counts as Cancel.
     if (!ok) ws.abortFlag = true;
     return ok;

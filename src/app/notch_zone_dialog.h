@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "app/form_model.h"
+#include "platform/form_model.h"
 #include "model/beam_model.h"
-#include "output/output_settings.h"
+#include "format/output_settings.h"
 
 namespace bxr {
 
@@ -41,8 +41,6 @@ class NotchZoneDialog : public FormModel {
     NotchZoneDialog(Workspace& ws, int zone);
 
     bool Press(const std::string& buttonName) override;
-    bool Accepted() const override { return accepted_; }
-    bool Closed() const { return closed_; }
     int Zone() const { return zone_; }
 
     static constexpr int kHelpNumber = 9600;
@@ -61,8 +59,6 @@ class NotchZoneDialog : public FormModel {
     NotchZone shown_;
     // The texts as last shown, to tell typed fields from untouched ones.
     std::string shownBetaK_, shownBetaKb_, shownBetaKt_, shownX1_, shownX2_;
-    bool accepted_ = false;
-    bool closed_ = false;
 };
 
 // Opens the dialog for zone `zone` through the workspace's Ui. True when it closed with OK;

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/ui.h"
+#include "platform/ui.h"
 #include "model/project_file.h"
-#include "output/code_page.h"
-#include "output/number_format.h"
-#include "output/text_helpers.h"
-#include "output/units.h"
+#include "format/code_page.h"
+#include "format/number_format.h"
+#include "format/text_helpers.h"
+#include "format/units.h"
 
 namespace bxr {
 namespace {
@@ -30,7 +30,7 @@ bool InArchiveMode(const Workspace& ws) {
 }
 
 void Tell(Workspace& ws, const std::string& text) {
-    if (ws.ui) ws.ui->ShowMessage(text);
+    ws.ui->ShowMessage(text);
 }
 
 std::string DamagedMessage(const std::string& path) {
@@ -59,7 +59,7 @@ std::optional<std::string> ResolveOpenName(Workspace& ws, const std::string& nam
     if (fromDialog) *fromDialog = false;
     if (!name.empty()) return HasDot(name) ? name : BareNamePath(ws, name, extension);
     std::optional<std::string> chosen;
-    if (ws.ui) chosen = ws.ui->ChooseFileToOpen(Filter(extension), ws.dataFolder);
+    chosen = ws.ui->ChooseFileToOpen(Filter(extension), ws.dataFolder);
     if (!chosen || chosen->empty()) {
         ws.abortFlag = true;
         return std::nullopt;
@@ -88,8 +88,7 @@ std::optional<std::string> ResolveSaveName(Workspace& ws, FileSystem& fs, const 
     std::string path;
     if (name.empty()) {
         std::optional<std::string> chosen;
-        if (ws.ui)
-            chosen = ws.ui->ChooseFileToSave(Filter(extension), ws.dataFolder, ws.currentName);
+        chosen = ws.ui->ChooseFileToSave(Filter(extension), ws.dataFolder, ws.currentName);
         if (!chosen || chosen->empty()) {
             ws.abortFlag = true;
             return std::nullopt;
@@ -107,8 +106,7 @@ std::optional<std::string> ResolveSaveName(Workspace& ws, FileSystem& fs, const 
     const bool exists = fs.IsFile(path);
     if (exists && askOverwrite && path.find("aktuell") == std::string::npos) {
         std::optional<bool> yes;
-        if (ws.ui)
-            yes = ws.ui->AskYesNo(path + " " + "existiert bereits" + ".   " + "überschreiben"_oem +
+        yes = ws.ui->AskYesNo(path + " " + "existiert bereits" + ".   " + "überschreiben"_oem +
                                   " ?");
         if (!yes || !*yes) {
             ws.abortFlag = true;
@@ -206,7 +204,7 @@ bool ConfirmDiscard(Workspace& ws, FileSystem& fs) {
     if (!ws.model.modified) return true;
     if (!ws.currentName.empty()) {
         std::optional<bool> yes;
-        if (ws.ui) yes = ws.ui->AskYesNo("Datei speichern (" + CurrentProjectPath(ws) + ") ?");
+        yes = ws.ui->AskYesNo("Datei speichern (" + CurrentProjectPath(ws) + ") ?");
         if (!yes) {
             ws.abortFlag = true;
             return false;
@@ -218,7 +216,7 @@ bool ConfirmDiscard(Workspace& ws, FileSystem& fs) {
         return true;
     }
     std::optional<bool> yes;
-    if (ws.ui) yes = ws.ui->AskYesNo("Bisherige Eingaben verwerfen ?");
+    yes = ws.ui->AskYesNo("Bisherige Eingaben verwerfen ?");
     if (!yes || !*yes) {
         ws.abortFlag = true;
         return false;
@@ -361,7 +359,7 @@ bool OpenFromTable(Workspace& ws, FileSystem& fs) {
     if (!ConfirmDiscard(ws, fs)) return false;
     ws.currentName.clear();
     const auto rows = ScanProjectFolder(ws, fs);
-    if (!ws.ui || rows.empty()) return false;
+    if (rows.empty()) return false;
     std::string title;
     for (const auto& h : ProjectTableHeadings(ws.output()))
         title += (title.empty() ? "" : "\t") + h;

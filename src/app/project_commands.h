@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "model/workspace.h"
-#include "output/file_system.h"
+#include "workspace/workspace.h"
+#include "platform/file_system.h"
 
 namespace bxr {
 

@@ -2,7 +2,7 @@
 
 #include "analysis/run_analysis.h"
 #include "app/calc_message_display.h"
-#include "output/change_list.h"
+#include "report/change_list.h"
 
 namespace bxr {
 

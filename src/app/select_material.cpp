@@ -8,9 +8,9 @@
 #include "app/material_dialog.h"
 #include "app/real_prompt.h"
 #include "app/table_catalog.h"
-#include "app/ui.h"
-#include "model/workspace.h"
-#include "output/code_page.h"
+#include "platform/ui.h"
+#include "workspace/workspace.h"
+#include "format/code_page.h"
 #include "sections/material_catalog.h"
 #include "tables/dbf_table.h"
 
@@ -34,7 +34,8 @@ bool OpenForPick(Workspace& ws, CatalogTables& tables, const char* name) {
 
 bool RunDialog(Workspace& ws, MaterialDialog::Editable editable) {
     MaterialDialog dialog(ws.model.material, ws.config.output, editable);
-    if (!ws.ui->RunForm(dialog)) return Cancelled(ws);
+    ws.ui->RunForm(dialog);
+    if (!dialog.Accepted()) return Cancelled(ws);
     ws.abortFlag = false;
     return true;
 }

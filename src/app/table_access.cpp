@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "app/calc_message_display.h"
-#include "app/ui.h"
-#include "output/code_page.h"
-#include "output/text_helpers.h"
+#include "platform/ui.h"
+#include "format/code_page.h"
+#include "format/text_helpers.h"
 
 namespace bxr {
 namespace {
@@ -53,7 +53,7 @@ std::string TableAccess::TableFolder() const {
 }
 
 bool TableAccess::Failed(const std::string& message) {
-    if (ws_.ui && !message.empty()) ws_.ui->ShowMessage(message);
+    if (!message.empty()) ws_.ui->ShowMessage(message);
     ws_.abortFlag = true;
     return false;
 }

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "model/beam_model.h"
-#include "model/workspace.h"
-#include "output/file_system.h"
+#include "workspace/workspace.h"
+#include "platform/file_system.h"
 
 namespace bxr {
 

@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "app/table_access.h"
-#include "app/ui.h"
-#include "output/code_page.h"
-#include "output/date_text.h"
-#include "output/output_channel.h"
-#include "output/text_helpers.h"
+#include "platform/ui.h"
+#include "format/code_page.h"
+#include "format/date_text.h"
+#include "report/output_channel.h"
+#include "format/text_helpers.h"
 #include "tables/csv_table_source.h"
 
 namespace bxr {
@@ -340,7 +340,7 @@ bool TableWindow::Post() {
 }
 
 void TableWindow::Message(const std::string& text) {
-    if (ws_.ui) ws_.ui->ShowMessage(text);
+    ws_.ui->ShowMessage(text);
 }
 
 bool TableWindow::Fail(const std::string& text) {
@@ -406,7 +406,6 @@ bool TableWindow::Search(int fromRow) {
 }
 
 bool TableWindow::AskSearch() {
-    if (!ws_.ui) return false;
     auto text = ws_.ui->AskText("Suchbegriff eingeben", ws_.table.searchText);
     if (!text) return false;
     ws_.table.searchText = TextHead(*text, TableState::kSearchTextLength);
@@ -438,7 +437,7 @@ bool TableWindow::Pack() {
 }
 
 bool TableWindow::ExportHtml() {
-    if (!ws_.ui || !Post()) return false;
+    if (!Post()) return false;
     DbfTable& t = ws_.table.table;
     const std::string proposed = StripExtension(ws_.table.fileName);
     auto chosen = ws_.ui->ChooseFileToSave("HTML files|*.HTM;*.HTML|All files|*.*",
@@ -464,7 +463,7 @@ bool TableWindow::ExportHtml() {
 }
 
 bool TableWindow::SaveDelimited() {
-    if (!ws_.ui || !Post()) return false;
+    if (!Post()) return false;
     DbfTable& t = ws_.table.table;
     const std::string proposed = StripExtension(ws_.table.fileName) + ".txt";
     auto chosen = ws_.ui->ChooseFileToSave("*.txt|*.txt", FolderOf(proposed), FileNameOf(proposed));
@@ -482,7 +481,7 @@ bool TableWindow::SaveDelimited() {
 }
 
 bool TableWindow::AppendDelimited() {
-    if (PickMode() || !ws_.ui || !Post()) return false;
+    if (PickMode() || !Post()) return false;
     DbfTable& t = ws_.table.table;
     auto chosen = ws_.ui->ChooseFileToOpen("*.txt|*.txt", FolderOf(ws_.table.fileName));
     if (!chosen || chosen->empty()) return false;
@@ -513,7 +512,7 @@ bool TableWindow::AppendDelimited() {
 }
 
 bool TableWindow::AppendDbf() {
-    if (PickMode() || !ws_.ui || !Post()) return false;
+    if (PickMode() || !Post()) return false;
     DbfTable& t = ws_.table.table;
     auto chosen = ws_.ui->ChooseFileToOpen("*.dbf|*.dbf", FolderOf(ws_.table.fileName));
     if (!chosen || chosen->empty()) return false;
@@ -587,8 +586,7 @@ bool TableWindow::Ok() {
     s.gridColumn = column_;
     s.confirmed = true;
     ws_.abortFlag = false;
-    accepted_ = true;
-    return true;
+    return Close(true);
 }
 
 bool TableWindow::Cancel() {
@@ -596,8 +594,7 @@ bool TableWindow::Cancel() {
     dirty_ = false;
     ws_.table.confirmed = false;
     ws_.abortFlag = true;
-    accepted_ = false;
-    return true;
+    return Close(false);
 }
 
 bool TableWindow::Press(const std::string& name) {
@@ -658,7 +655,7 @@ bool TableWindow::Press(const std::string& name) {
 }
 
 bool TableAccess::Browse(int mode) {
-    if (!IsOpen() || !ws_.ui) {
+    if (!IsOpen()) {
         ws_.abortFlag = true;
         return false;
     }
@@ -666,7 +663,8 @@ bool TableAccess::Browse(int mode) {
         ws_.ui->ShowMessage(
             "Kein Schreibrecht für dbf-Ordner !  Bearbeitung im Temporär-Ordner."_oem);
     TableWindow window(ws_, mode, fs_);
-    const bool ok = ws_.ui->RunForm(window) && window.Accepted();
+    ws_.ui->RunForm(window);
+    const bool ok = window.Accepted();
     if (!ok && !window.Accepted()) {
         ws_.table.confirmed = false;
         ws_.abortFlag = true;

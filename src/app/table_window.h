@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/form_model.h"
-#include "model/workspace.h"
-#include "output/file_system.h"
-#include "output/process_launcher.h"
+#include "platform/form_model.h"
+#include "workspace/workspace.h"
+#include "platform/file_system.h"
+#include "platform/process_launcher.h"
 
 namespace bxr {
 
@@ -28,7 +28,6 @@ class TableWindow : public FormModel {
     // Navigator: "nav_first", "nav_prior", "nav_next", "nav_last", "nav_insert",
     // "nav_delete", "nav_edit", "nav_post", "nav_cancel", "nav_refresh".
     bool Press(const std::string& name) override;
-    bool Accepted() const override { return accepted_; }
 
     bool PickMode() const { return mode_ == 1; }
 
@@ -83,7 +82,6 @@ class TableWindow : public FormModel {
     int row_ = 0;
     int column_ = 1;
     bool dirty_ = false;
-    bool accepted_ = false;
     bool counterShown_ = false;
 };
 

@@ -6,8 +6,8 @@
 #include <limits>
 #include <sstream>
 
-#include "model/text_lines.h"
-#include "output/code_page.h"
+#include "format/text_lines.h"
+#include "format/code_page.h"
 
 #ifndef BXR_VERSION
 #define BXR_VERSION "0"

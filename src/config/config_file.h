@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "config/configuration.h"
-#include "output/file_system.h"
+#include "platform/file_system.h"
 
 namespace bxr {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/beam_model.h"
-#include "output/output_settings.h"
+#include "format/output_settings.h"
 
 namespace bxr {
 

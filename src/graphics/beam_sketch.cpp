@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "analysis/angle_math.h"
-#include "output/number_format.h"
-#include "output/units.h"
+#include "format/number_format.h"
+#include "format/units.h"
 
 namespace bxr {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "output/number_format.h"
+#include "format/number_format.h"
 
 namespace bxr {
 

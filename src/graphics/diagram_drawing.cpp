@@ -5,8 +5,8 @@
 
 #include "analysis/angle_math.h"
 #include "graphics/beam_sketch.h"
-#include "output/code_page.h"
-#include "output/units.h"
+#include "format/code_page.h"
+#include "format/units.h"
 
 namespace bxr {
 

@@ -11,7 +11,7 @@
 #include "graphics/cad_settings.h"
 #include "graphics/drawing_sink.h"
 #include "graphics/pen_style.h"
-#include "output/output_settings.h"
+#include "format/output_settings.h"
 
 namespace bxr {
 

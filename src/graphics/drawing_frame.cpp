@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "output/code_page.h"
-#include "output/date_text.h"
+#include "format/code_page.h"
+#include "format/date_text.h"
 
 namespace bxr {
 

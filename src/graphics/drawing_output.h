@@ -8,8 +8,8 @@
 #include "graphics/display_list.h"
 #include "graphics/drawing.h"
 #include "graphics/iges_sink.h"
-#include "output/file_system.h"
-#include "output/output_settings.h"
+#include "platform/file_system.h"
+#include "format/output_settings.h"
 
 namespace bxr {
 

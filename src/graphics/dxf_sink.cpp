@@ -4,8 +4,8 @@
 
 #include "graphics/cad_number.h"
 #include "graphics/pen_style.h"
-#include "output/code_page.h"
-#include "output/text_helpers.h"
+#include "format/code_page.h"
+#include "format/text_helpers.h"
 
 namespace bxr {
 

@@ -1,7 +1,7 @@
 #include "graphics/element_text_sink.h"
 
 #include "graphics/cad_number.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 
 namespace bxr {
 

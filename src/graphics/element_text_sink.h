@@ -6,8 +6,8 @@
 
 #include "graphics/cad_settings.h"
 #include "graphics/drawing_sink.h"
-#include "output/file_system.h"
-#include "output/output_settings.h"
+#include "platform/file_system.h"
+#include "format/output_settings.h"
 
 namespace bxr {
 

@@ -1,10 +1,10 @@
 #include "graphics/material_sheet.h"
 
 #include "graphics/drawing.h"
-#include "model/workspace.h"
-#include "output/code_page.h"
-#include "output/number_format.h"
-#include "output/units.h"
+#include "workspace/workspace.h"
+#include "format/code_page.h"
+#include "format/number_format.h"
+#include "format/units.h"
 
 namespace bxr {
 

@@ -1,6 +1,6 @@
 #include "graphics/plot_command.h"
 
-#include "output/number_format.h"
+#include "format/number_format.h"
 
 namespace bxr {
 

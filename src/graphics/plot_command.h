@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/beam_model.h"
-#include "output/output_settings.h"
+#include "format/output_settings.h"
 
 namespace bxr {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "output/number_format.h"
+#include "format/number_format.h"
 
 namespace bxr {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "graphics/drawing.h"
-#include "output/nice_scale.h"
+#include "format/nice_scale.h"
 
 namespace bxr {
 

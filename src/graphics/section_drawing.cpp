@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "analysis/angle_math.h"
-#include "output/code_page.h"
-#include "output/units.h"
+#include "format/code_page.h"
+#include "format/units.h"
 #include "sections/arc_center.h"
 #include "sections/section_results.h"
 

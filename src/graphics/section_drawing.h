@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/calc_messages.h"
+#include "model/calc_messages.h"
 #include "graphics/drawing.h"
 #include "graphics/drawing_frame.h"
 #include "graphics/plot_frame.h"

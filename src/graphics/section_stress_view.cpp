@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "analysis/stresses.h"
-#include "output/number_format.h"
-#include "output/units.h"
+#include "format/number_format.h"
+#include "format/units.h"
 
 namespace bxr {
 

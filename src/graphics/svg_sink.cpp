@@ -6,7 +6,7 @@
 #include "analysis/angle_math.h"
 #include "graphics/cad_number.h"
 #include "graphics/pen_style.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 
 namespace bxr {
 

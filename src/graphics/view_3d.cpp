@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "analysis/angle_math.h"
-#include "output/nice_scale.h"
-#include "output/number_format.h"
+#include "format/nice_scale.h"
+#include "format/number_format.h"
 
 namespace bxr {
 

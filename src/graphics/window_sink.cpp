@@ -1,7 +1,7 @@
 #include "graphics/window_sink.h"
 
 #include "graphics/pen_style.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 
 namespace bxr {
 

@@ -10,10 +10,9 @@
 #include <cstdint>
 #include <string>
 
-namespace bxr {
+#include "format/basic_types.h"
 
-using Real = long double;
-using OemString = std::string;  // code page 850 bytes
+namespace bxr {
 
 // Capacities that the input dialogs and their messages enforce.
 inline constexpr int kMaxPointLoads = 20;

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "model/text_lines.h"
-#include "output/code_page.h"
-#include "output/number_format.h"
+#include "format/text_lines.h"
+#include "format/code_page.h"
+#include "format/number_format.h"
 
 #ifndef BXR_VERSION
 #define BXR_VERSION "0"

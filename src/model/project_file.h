@@ -8,7 +8,7 @@
 
 #include "model/beam_model.h"
 #include "model/documentation.h"
-#include "output/output_settings.h"
+#include "format/output_settings.h"
 #include "sections/section_properties.h"
 
 namespace bxr {

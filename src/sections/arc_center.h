@@ -2,9 +2,9 @@
 // start and end angles. Shared by the section calculation and the drawings.
 #pragma once
 
-#include "analysis/calc_messages.h"
+#include "model/calc_messages.h"
 #include "model/beam_model.h"
-#include "output/output_settings.h"
+#include "format/output_settings.h"
 
 namespace bxr {
 

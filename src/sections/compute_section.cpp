@@ -5,8 +5,8 @@
 #include <limits>
 #include <numbers>
 
-#include "model/workspace.h"
-#include "output/code_page.h"
+#include "workspace/workspace.h"
+#include "format/code_page.h"
 #include "sections/arc_center.h"
 
 namespace bxr {

@@ -2,9 +2,9 @@
 // centroidal and principal values, and the mass values of the beam.
 #pragma once
 
-#include "analysis/calc_messages.h"
+#include "model/calc_messages.h"
 #include "model/beam_model.h"
-#include "output/output_settings.h"
+#include "format/output_settings.h"
 #include "sections/section_properties.h"
 
 namespace bxr {

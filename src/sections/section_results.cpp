@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <numbers>
 
-#include "output/code_page.h"
-#include "output/number_format.h"
-#include "output/units.h"
+#include "format/code_page.h"
+#include "format/number_format.h"
+#include "format/units.h"
 
 namespace bxr {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "tables/dbf_table.h"
 
 namespace bxr {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "output/file_system.h"
+#include "platform/file_system.h"
 #include "tables/dbf_header.h"
 
 namespace bxr {

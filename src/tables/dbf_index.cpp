@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "output/text_helpers.h"
+#include "format/text_helpers.h"
 
 namespace bxr {
 namespace {

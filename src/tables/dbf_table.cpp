@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "output/number_format.h"
-#include "output/text_helpers.h"
+#include "format/number_format.h"
+#include "format/text_helpers.h"
 
 namespace bxr {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/beam_model.h"
-#include "output/file_system.h"
+#include "platform/file_system.h"
 #include "tables/dbf_header.h"
 
 namespace bxr {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "model/beam_model.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 
 namespace bxr::test {
 

@@ -7,7 +7,7 @@
 #include "analysis/dunkerley.h"
 #include "analysis/run_analysis.h"
 #include "beam_fixture.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "sections/compute_section.h"
 
 namespace bxr::test {

@@ -7,7 +7,7 @@
 #include "analysis/force_pass.h"
 #include "analysis/run_analysis.h"
 #include "beam_fixture.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "support/scripted_ui.h"
 
 namespace bxr::test {

@@ -4,8 +4,8 @@
 
 #include "analysis/run_analysis.h"
 #include "beam_fixture.h"
-#include "model/workspace.h"
-#include "output/code_page.h"
+#include "workspace/workspace.h"
+#include "format/code_page.h"
 
 namespace bxr {
 namespace {

@@ -9,7 +9,7 @@
 #include <numbers>
 
 #include "analysis/stresses.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 #include "sections/compute_section.h"
 
 namespace bxr {

@@ -10,7 +10,7 @@
 
 #include "analysis/angle_math.h"
 #include "analysis/force_pass.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 namespace {

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "analysis/safety_factors.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 #include "sections/compute_section.h"
 
 namespace bxr {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/workspace.h"
-#include "output/code_page.h"
+#include "workspace/workspace.h"
+#include "format/code_page.h"
 #include "support/scripted_ui.h"
 
 namespace bxr {

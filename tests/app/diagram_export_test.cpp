@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "support/output_test_support.h"
 #include "support/scripted_ui.h"
 

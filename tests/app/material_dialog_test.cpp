@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/real_prompt.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "support/scripted_ui.h"
 
 namespace bxr {

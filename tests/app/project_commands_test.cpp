@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/project_file.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "support/memory_file_system.h"
 #include "support/sample_projects.h"
 #include "support/scripted_ui.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/material_dialog.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "support/fake_catalog_tables.h"
 #include "support/scripted_ui.h"
 

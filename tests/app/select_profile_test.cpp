@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "support/fake_catalog_tables.h"
 #include "support/scripted_ui.h"
 

@@ -6,7 +6,7 @@
 
 #include "../tables/table_test_support.h"
 #include "app/table_access.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "support/output_test_support.h"
 #include "support/scripted_ui.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "model/text_lines.h"
-#include "output/code_page.h"
+#include "format/text_lines.h"
+#include "format/code_page.h"
 #include "support/memory_file_system.h"
 
 namespace bxr {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "output/file_system.h"
+#include "platform/file_system.h"
 #include "tables/dbf_index.h"
 #include "tables/dbf_table.h"
 

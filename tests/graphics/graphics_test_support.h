@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "graphics/drawing_output.h"
-#include "output/file_system.h"
+#include "platform/file_system.h"
 
 namespace bxr::test::gfx {
 

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "graphics/drawing.h"
-#include "model/workspace.h"
-#include "output/code_page.h"
+#include "workspace/workspace.h"
+#include "format/code_page.h"
 
 namespace bxr {
 namespace {

@@ -5,7 +5,7 @@
 #include "graphics/svg_sink.h"
 #include "graphics/window_sink.h"
 #include "graphics_test_support.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 
 namespace bxr::test {
 namespace {

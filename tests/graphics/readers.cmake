@@ -5,6 +5,7 @@ set(BXR_SAMPLE_DIR ${CMAKE_BINARY_DIR}/graphics_samples)
 file(GLOB sample_writer_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/tools/*.cpp)
 add_executable(graphics_write_samples ${sample_writer_sources})
 target_link_libraries(graphics_write_samples PRIVATE bxrcore)
+target_compile_definitions(graphics_write_samples PRIVATE BXR_SOURCE_DATA_DIR="${CMAKE_SOURCE_DIR}/data")
 add_test(NAME graphics_write_samples COMMAND graphics_write_samples ${BXR_SAMPLE_DIR})
 set_tests_properties(graphics_write_samples PROPERTIES FIXTURES_SETUP graphics_samples)
 

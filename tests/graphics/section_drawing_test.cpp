@@ -6,7 +6,7 @@
 #include <numbers>
 
 #include "graphics_test_support.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "sections/compute_section.h"
 
 namespace bxr::test {

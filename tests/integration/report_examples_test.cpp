@@ -8,8 +8,8 @@
 
 #include "analysis/run_analysis.h"
 #include "model/project_file.h"
-#include "output/code_page.h"
-#include "output/results_report.h"
+#include "format/code_page.h"
+#include "report/results_report.h"
 #include "support/golden.h"
 #include "support/output_test_support.h"
 

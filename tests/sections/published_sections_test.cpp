@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 #include "sections/compute_section.h"
 #include "sections/profile_contour.h"
 #include "tables/dbf_table.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "section_test_support.h"
 #include "sections/compute_section.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/ui.h"
+#include "platform/ui.h"
 
 namespace bxr::test {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/catalog_tables.h"
-#include "model/workspace.h"
+#include "workspace/workspace.h"
 #include "tables/dbf_table.h"
 
 namespace bxr::test {

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "output/file_system.h"
+#include "platform/file_system.h"
 
 namespace bxr::test {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "output/file_system.h"
-#include "output/output_channel.h"
-#include "output/process_launcher.h"
+#include "platform/file_system.h"
+#include "report/output_channel.h"
+#include "platform/process_launcher.h"
 
 namespace bxr::test {
 

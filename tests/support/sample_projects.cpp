@@ -4,7 +4,7 @@
 #include <numbers>
 #include <string>
 
-#include "output/code_page.h"
+#include "format/code_page.h"
 
 namespace bxr::test {
 namespace {

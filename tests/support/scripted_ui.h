@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/form_model.h"
-#include "app/ui.h"
+#include "platform/form_model.h"
+#include "platform/ui.h"
 
 namespace bxr::test {
 
@@ -39,7 +39,9 @@ public:
                                                 const std::string& proposedName) override;
     void ShowMessage(const std::string& text) override;
     void Beep() override { ++beeps; }
-    bool RunForm(FormModel& form) override;
+    // Runs the script of the form; a script that leaves the form open, and a Cancel answer,
+    // close it as the window's close button does.
+    void RunForm(FormModel& form) override;
 
     // Everything shown, in order: prompts, titles, questions and messages (code page 850).
     std::vector<std::string> shown;

@@ -17,8 +17,8 @@
 #include "graphics/section_stress_view.h"
 #include "graphics/view_3d.h"
 #include "model/project_file.h"
-#include "model/workspace.h"
-#include "output/code_page.h"
+#include "workspace/workspace.h"
+#include "format/code_page.h"
 #include "sections/compute_section.h"
 
 using namespace bxr;

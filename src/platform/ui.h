@@ -1,0 +1,39 @@
+// What the program asks of its user interface. The Qt window implements it; batch runs use
+// NullUi; tests use a scripted one that answers in order and records what was shown. All texts
+// are code page 850, as the program holds them; the implementation converts for display.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bxr {
+
+class FormModel;
+
+class Ui {
+  public:
+    virtual ~Ui() = default;
+
+    // A list of choices; the chosen 1-based number, or nothing on Cancel.
+    virtual std::optional<int> Choose(const std::string& title,
+                                      const std::vector<std::string>& items, int preselected) = 0;
+    // One line typed for a prompt, starting from the current text; nothing on Cancel.
+    virtual std::optional<std::string> AskText(const std::string& prompt,
+                                               const std::string& current) = 0;
+    // A yes/no question; nothing on Cancel.
+    virtual std::optional<bool> AskYesNo(const std::string& question) = 0;
+    // File dialogs: filter as "*.bxr|*.bxr", a starting folder; the chosen path or nothing.
+    virtual std::optional<std::string> ChooseFileToOpen(const std::string& filter,
+                                                        const std::string& folder) = 0;
+    virtual std::optional<std::string> ChooseFileToSave(const std::string& filter,
+                                                        const std::string& folder,
+                                                        const std::string& proposedName) = 0;
+    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void Beep() = 0;
+    // Runs a dialog's form model modally until it closed (see the protocol in form_model.h);
+    // the caller then reads form.Accepted().
+    virtual void RunForm(FormModel& form) = 0;
+};
+
+}  // namespace bxr
