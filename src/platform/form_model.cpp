@@ -65,6 +65,14 @@ FormField LabelField(std::string name, std::string text) {
     return f;
 }
 
+FormField ListField(std::string name, std::string label, std::vector<std::string> items, int index,
+                    std::string activate) {
+    FormField f = RadioField(std::move(name), std::move(label), std::move(items), index);
+    f.kind = FieldKind::kList;
+    f.activate = std::move(activate);
+    return f;
+}
+
 FormButton PushButton(std::string name, std::string caption) {
     return Typed(ButtonKind::kPush, ButtonRole::kNone, std::move(name), std::move(caption));
 }

@@ -42,6 +42,7 @@ struct FormField {
     std::string unit;                // unit text shown after the field
     int hint = 0;                    // language text number of the hint; 0 without
     int help = 0;                    // help topic; 0 without
+    std::string activate;            // list box: the button a double click presses
 
     FormField& In(std::string g) {
         group = std::move(g);
@@ -81,6 +82,8 @@ FormField RadioField(std::string name, std::string label, std::vector<std::strin
 FormField ChoiceField(std::string name, std::string label, std::vector<std::string> items,
                       int index = 0);
 FormField LabelField(std::string name, std::string text);
+FormField ListField(std::string name, std::string label, std::vector<std::string> items, int index,
+                    std::string activate);
 
 enum class ButtonKind {
     kPush,
