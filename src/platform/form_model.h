@@ -25,6 +25,8 @@ enum class FieldKind {
     kRadioGroup,  // `index` into `items`
     kChoice,      // a drop-down list: `index` into `items`
     kLabel,       // read-only text
+    kList,        // a list box: `index` into `items`, -1 when none is chosen; a double
+                  // click or Enter presses the button named in `activate`
 };
 
 struct FormField {
