@@ -31,6 +31,12 @@ class Ui {
                                                         const std::string& proposedName) = 0;
     virtual void ShowMessage(const std::string& text) = 0;
     virtual void Beep() = 0;
+    // Redraws the main window's current view after a change of the model (the beam sketch,
+    // the section, ...); nothing where there is no window.
+    virtual void RedrawCurrentView() {}
+    // Shows a status text while a long task runs (empty: none); true when the user asked to
+    // cancel it. Called now and then by long calculations.
+    virtual bool ShowProgress(const std::string& /*status*/) { return false; }
     // Runs a dialog's form model modally until it closed (see the protocol in form_model.h);
     // the caller then reads form.Accepted().
     virtual void RunForm(FormModel& form) = 0;
