@@ -6,8 +6,8 @@
 
 namespace bxr {
 
-struct Workspace;
+struct CalcState;
 
-using AnalysisRunner = std::function<void(Workspace&)>;
+using AnalysisRunner = std::function<void(CalcState&)>;
 
 }  // namespace bxr

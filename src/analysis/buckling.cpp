@@ -7,7 +7,7 @@
 #include "analysis/check_input.h"
 #include "analysis/force_pass.h"
 #include "analysis/stresses.h"
-#include "workspace/workspace.h"
+#include "analysis/calc_state.h"
 #include "format/code_page.h"
 
 namespace bxr {
@@ -20,7 +20,7 @@ Real EulerLoad(int supportType, Real length, Real iMin, Real e) {
     return 0;
 }
 
-Real MaxSlopeBetween(const Workspace& ws, int k1, int k2) {
+Real MaxSlopeBetween(const CalcState& ws, int k1, int k2) {
     const StationTable& t = ws.results.stations;
     Real largest = 0;
     for (int k = std::min(k1, k2); k <= std::max(k1, k2); ++k)
@@ -28,7 +28,7 @@ Real MaxSlopeBetween(const Workspace& ws, int k1, int k2) {
     return largest;
 }
 
-int MaxDeflectionPointBetween(const Workspace& ws, int k1, int k2) {
+int MaxDeflectionPointBetween(const CalcState& ws, int k1, int k2) {
     const StationTable& t = ws.results.stations;
     int at = k2;
     Real largest = 0;
@@ -55,7 +55,7 @@ bool SecondOrderIterates(const BeamModel& m) {
     return m.pointLoadCount + axialCount <= kPointLoadRoom;  // input check keeps this away
 }
 
-void SecondOrderDeflection(Workspace& ws) {
+void SecondOrderDeflection(CalcState& ws) {
     BeamModel& m = ws.model;
     const int type = m.supportType;
     BucklingResults& b = ws.results.buckling;

@@ -5,16 +5,16 @@
 
 namespace bxr {
 
-struct Workspace;
+struct CalcState;
 
 // π²·E·I_min/(4L²) for the fixed end, π²·E·I_min/L² for two supports, 0 otherwise or for
 // L = 0.
 Real EulerLoad(int supportType, Real length, Real iMin, Real e);
 
 // Largest |slope| over the points between k1 and k2 (both included).
-Real MaxSlopeBetween(const Workspace& ws, int k1, int k2);
+Real MaxSlopeBetween(const CalcState& ws, int k1, int k2);
 // Point of the largest |w| between k1 and k2, the first on ties; k2 when all are 0.
-int MaxDeflectionPointBetween(const Workspace& ws, int k1, int k2);
+int MaxDeflectionPointBetween(const CalcState& ws, int k1, int k2);
 
 // Whether SecondOrderDeflection runs its rounds: buckling on, axial forces, and the fixed end
 // or two supports.
@@ -24,6 +24,6 @@ bool SecondOrderIterates(const BeamModel& m);
 // axial force into a transverse force at the point of largest deflection between the
 // reference support and the force, and runs the pass again with the reactions kept. Fills
 // ws.results.buckling.wFax and gives the buckling warnings.
-void SecondOrderDeflection(Workspace& ws);
+void SecondOrderDeflection(CalcState& ws);
 
 }  // namespace bxr

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/ui.h"
-#include "workspace/workspace.h"
+#include "analysis/calc_state.h"
 #include "format/code_page.h"
 
 namespace bxr {
@@ -17,32 +16,21 @@ bool Outside(Real x, Real length) {
 
 }  // namespace
 
-void AddMessage(Workspace& ws, const std::string& text) {
+void AddMessage(CalcState& ws, const std::string& text) {
     ws.messages.Add(text);
 }
 
-void AddFatalMessage(Workspace& ws, const std::string& text) {
+void AddFatalMessage(CalcState& ws, const std::string& text) {
     ws.messages.AddFatal(text);
 }
 
-void ShowCalcMessages(Workspace& ws) {
-    if (ws.messages.empty() || ws.ui == nullptr) return;
-    std::string text;
-    for (const auto& e : ws.messages.entries) {
-        if (!text.empty()) text += '\n';
-        text += e;
-    }
-    ws.ui->ShowMessage(text);
-}
-
-void ShowCalcBox(Workspace& ws, const std::string& text) {
+void ShowCalcBox(CalcState& ws, const std::string& text) {
     auto& shown = ws.results.boxMessages;
     if (std::find(shown.begin(), shown.end(), text) != shown.end()) return;
     shown.push_back(text);
-    if (ws.ui != nullptr) ws.ui->ShowMessage(text);
 }
 
-void CheckInput(Workspace& ws) {
+void CheckInput(CalcState& ws) {
     BeamModel& m = ws.model;
     const Real length = m.length;
 
@@ -128,7 +116,15 @@ void CheckInput(Workspace& ws) {
     if (mat.surfaceFactor < 1) AddFatalMessage(ws, "Fehler : ok < 1 !");
 
     if (ws.messages.fatal) ws.abortFlag = true;
-    ShowCalcMessages(ws);
+    // The list as found, one entry a line, for the window to show once after the calculation.
+    if (!ws.messages.empty()) {
+        std::string text;
+        for (const auto& e : ws.messages.entries) {
+            if (!text.empty()) text += '\n';
+            text += e;
+        }
+        ShowCalcBox(ws, text);
+    }
 }
 
 }  // namespace bxr

@@ -6,19 +6,18 @@
 
 namespace bxr {
 
-struct Workspace;
+struct CalcState;
 
 // Validates the model in a fixed order and fills the message list; a fatal fault sets the
-// fatal flag, and at the end a set fatal flag sets ws.abortFlag. A non-empty list is shown.
-void CheckInput(Workspace& ws);
+// fatal flag, and at the end a set fatal flag sets ws.abortFlag. A non-empty list becomes one
+// message box, its entries one a line.
+void CheckInput(CalcState& ws);
 // Adds a message to the list (first 36 characters, no repeats, at most 11).
-void AddMessage(Workspace& ws, const std::string& text);
+void AddMessage(CalcState& ws, const std::string& text);
 // Adds a message and sets the fatal flag.
-void AddFatalMessage(Workspace& ws, const std::string& text);
-// Shows the message list to the user as one message, one entry a line.
-void ShowCalcMessages(Workspace& ws);
-// A message box of the calculation: shown once per calculation and kept in
-// ws.results.boxMessages, so that a run without a window can report it too.
-void ShowCalcBox(Workspace& ws, const std::string& text);
+void AddFatalMessage(CalcState& ws, const std::string& text);
+// A message box of the calculation, kept once per calculation in ws.results.boxMessages: the
+// window shows them when the calculation ends, a batch run reports them.
+void ShowCalcBox(CalcState& ws, const std::string& text);
 
 }  // namespace bxr

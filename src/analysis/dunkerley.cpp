@@ -6,11 +6,11 @@
 #include "analysis/check_input.h"
 #include "analysis/stresses.h"
 #include "analysis/support_solvers.h"
-#include "workspace/workspace.h"
+#include "analysis/calc_state.h"
 
 namespace bxr {
 
-void DunkerleyFrequency(Workspace& ws) {
+void DunkerleyFrequency(CalcState& ws) {
     BeamModel& m = ws.model;
     // The solvers write behind the one force they are given, so the whole list is kept.
     const auto savedPoints = m.pointLoads;

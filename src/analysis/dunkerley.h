@@ -6,10 +6,10 @@
 
 namespace bxr {
 
-struct Workspace;
+struct CalcState;
 
 // Fills ws.results.frequency [Hz]; "Fehler : f dunkerley" and 0 when no partial frequency
 // exists. Leaves the model's loads as they were.
-void DunkerleyFrequency(Workspace& ws);
+void DunkerleyFrequency(CalcState& ws);
 
 }  // namespace bxr

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "analysis/angle_math.h"
-#include "workspace/workspace.h"
+#include "analysis/calc_state.h"
 #include "format/number_format.h"
 #include "format/text_helpers.h"
 #include "format/units.h"
@@ -31,7 +31,7 @@ const Station& StationAt(const AnalysisResults& r, int k) {
 
 class RowMaker {
   public:
-    RowMaker(const Workspace& ws) : ws_(ws), s_(ws.output()) {}
+    RowMaker(const CalcState& ws) : ws_(ws), s_(ws.output()) {}
 
     // A row at calculation point k; the angle is added when given.
     ExtremeRow At(const char* title, Real value, std::string valueText, std::string unitText,
@@ -65,7 +65,7 @@ class RowMaker {
     const OutputSettings& settings() const { return s_; }
 
   private:
-    const Workspace& ws_;
+    const CalcState& ws_;
     const OutputSettings& s_;
 };
 
@@ -81,7 +81,7 @@ SupportRow Support(const OutputSettings& s, std::string label, Quantity kind, Re
 
 }  // namespace
 
-std::vector<ExtremeRow> ExtremeRows(const Workspace& ws) {
+std::vector<ExtremeRow> ExtremeRows(const CalcState& ws) {
     const BeamModel& m = ws.model;
     const AnalysisResults& r = ws.results;
     const ExtremeValues& e = r.extremes;
@@ -147,7 +147,7 @@ std::vector<ExtremeRow> ExtremeRows(const Workspace& ws) {
     return rows;
 }
 
-std::vector<SupportRow> SupportRows(const Workspace& ws) {
+std::vector<SupportRow> SupportRows(const CalcState& ws) {
     const BeamModel& m = ws.model;
     const SupportReactions& r = ws.results.reactions;
     const OutputSettings& s = ws.output();
@@ -172,7 +172,7 @@ std::vector<SupportRow> SupportRows(const Workspace& ws) {
     return rows;
 }
 
-QuickSummary BuildQuickSummary(const Workspace& ws) {
+QuickSummary BuildQuickSummary(const CalcState& ws) {
     QuickSummary q;
     const BeamModel& m = ws.model;
     q.header = TrimBlanks(m.drawingNumber);
@@ -184,7 +184,7 @@ QuickSummary BuildQuickSummary(const Workspace& ws) {
     return q;
 }
 
-ExtremesDisplay PrepareExtremes(Workspace& ws, const AnalysisRunner& run) {
+ExtremesDisplay PrepareExtremes(CalcState& ws, const AnalysisRunner& run) {
     ExtremesDisplay d;
     if (!ws.model.auxLoadsAppended) {
         // A stop flag left over from an earlier command must not end this calculation.

@@ -22,7 +22,7 @@
 
 namespace bxr {
 
-struct Workspace;
+struct CalcState;
 
 inline constexpr const char* kExtremesTableTitle = "EXTREMWERTE";
 inline constexpr const char* kSupportsTableTitle = "Lager";
@@ -63,11 +63,11 @@ struct QuickSummary {
 };
 
 // The rows of "EXTREMWERTE" for the last calculation's results.
-std::vector<ExtremeRow> ExtremeRows(const Workspace& ws);
+std::vector<ExtremeRow> ExtremeRows(const CalcState& ws);
 // The rows of "Lager" for the model's support type.
-std::vector<SupportRow> SupportRows(const Workspace& ws);
+std::vector<SupportRow> SupportRows(const CalcState& ws);
 // The whole page from the current results.
-QuickSummary BuildQuickSummary(const Workspace& ws);
+QuickSummary BuildQuickSummary(const CalcState& ws);
 
 enum class ExtremesOutcome {
     Page,          // draw `page`
@@ -82,6 +82,6 @@ struct ExtremesDisplay {
 
 // What the summary shows. Results that are not current (no calculation since the last
 // change of the model) are calculated first with `run`.
-ExtremesDisplay PrepareExtremes(Workspace& ws, const AnalysisRunner& run = RunAnalysis);
+ExtremesDisplay PrepareExtremes(CalcState& ws, const AnalysisRunner& run = RunAnalysis);
 
 }  // namespace bxr

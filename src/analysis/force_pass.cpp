@@ -9,7 +9,7 @@
 #include "analysis/check_input.h"
 #include "analysis/started_terms.h"
 #include "analysis/stresses.h"
-#include "workspace/workspace.h"
+#include "analysis/calc_state.h"
 
 namespace bxr {
 
@@ -353,7 +353,7 @@ void FillAngleColumns(StationTable& t) {
     t[0].phiW = t[1].phiW;
 }
 
-bool FindSupportPoints(Workspace& ws, SupportPoints& points) {
+bool FindSupportPoints(CalcState& ws, SupportPoints& points) {
     const BeamModel& m = ws.model;
     const StationTable& t = ws.results.stations;
     const int n = t.n;
@@ -383,7 +383,7 @@ bool FindSupportPoints(Workspace& ws, SupportPoints& points) {
     return true;
 }
 
-PassEnd SlopeAndDeflection(Workspace& ws, PassColumns columns) {
+PassEnd SlopeAndDeflection(CalcState& ws, PassColumns columns) {
     const bool angles = columns == PassColumns::kAll;
     const bool full = columns != PassColumns::kDeflection;
     const BeamModel& m = ws.model;
@@ -476,7 +476,7 @@ PassEnd SlopeAndDeflection(Workspace& ws, PassColumns columns) {
     return PassEnd::kComplete;
 }
 
-void TrackDeflectionRanges(Workspace& ws) {
+void TrackDeflectionRanges(CalcState& ws) {
     const StationTable& t = ws.results.stations;
     ExtremeValues& e = ws.results.extremes;
     e.w_xy.Reset(-1e30L, 1e30L);
@@ -487,11 +487,11 @@ void TrackDeflectionRanges(Workspace& ws) {
     }
 }
 
-PassEnd ForcePass(Workspace& ws, Real w0) {
+PassEnd ForcePass(CalcState& ws, Real w0) {
     return ForcePass(ws, w0, PassOptions{});
 }
 
-PassEnd ForcePass(Workspace& ws, Real w0, const PassOptions& options) {
+PassEnd ForcePass(CalcState& ws, Real w0, const PassOptions& options) {
     const BeamModel& m = ws.model;
     if (m.segmentCount < 1 || m.segmentCount > kMaxSegments || !(m.length > 0))
         return PassEnd::kStopped;

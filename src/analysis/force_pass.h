@@ -6,11 +6,11 @@
 #include "analysis/analysis_results.h"
 #include "analysis/load_range.h"
 #include "model/beam_model.h"
-#include "sections/section_properties.h"
+#include "model/section_properties.h"
 
 namespace bxr {
 
-struct Workspace;
+struct CalcState;
 
 enum class PassEnd {
     kComplete,  // all three stages ran
@@ -37,8 +37,8 @@ struct PassOptions {
     PassColumns columns = PassColumns::kAll;
 };
 
-PassEnd ForcePass(Workspace& ws, Real w0);
-PassEnd ForcePass(Workspace& ws, Real w0, const PassOptions& options);
+PassEnd ForcePass(CalcState& ws, Real w0);
+PassEnd ForcePass(CalcState& ws, Real w0, const PassOptions& options);
 
 // Stage 1 for the given loads and reactions: x, Fq_*, phiFq, N, Mb_*, phiMb of points 0..n;
 // the shear and moment trackers when extremes is given; of these only what columns asks for.
@@ -60,11 +60,11 @@ void RawSlopesInto(const BeamModel& m, const SectionProperties& p, const Station
 bool SlopeConstant(Real sum, int count, Real& constant);
 // The rest of stage 3 on ws.results.stations: constants, slope and deflection columns and
 // their trackers, of these only what columns asks for.
-PassEnd SlopeAndDeflection(Workspace& ws, PassColumns columns = PassColumns::kAll);
+PassEnd SlopeAndDeflection(CalcState& ws, PassColumns columns = PassColumns::kAll);
 
 // The trackers of w_xy and w_xz over the points 1..n of the table, as a full pass keeps them:
 // for a pass that wrote the deflection only.
-void TrackDeflectionRanges(Workspace& ws);
+void TrackDeflectionRanges(CalcState& ws);
 
 // The angle columns phiFq, phiMb, phiSlope and phiW of points 0..n from their plane columns,
 // as a pass with angles writes them: for a run of passes without angles whose last table is
@@ -77,6 +77,6 @@ void FillAngleColumns(StationTable& t);
 struct SupportPoints {
     int kRef = 0, kLow = 0, kHigh = 0;
 };
-bool FindSupportPoints(Workspace& ws, SupportPoints& points);
+bool FindSupportPoints(CalcState& ws, SupportPoints& points);
 
 }  // namespace bxr

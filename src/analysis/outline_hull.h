@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "sections/section_properties.h"
+#include "model/section_properties.h"
 
 namespace bxr {
 

@@ -4,7 +4,7 @@
 
 #include "analysis/angle_math.h"
 #include "analysis/check_input.h"
-#include "workspace/workspace.h"
+#include "analysis/calc_state.h"
 
 namespace bxr {
 
@@ -124,11 +124,11 @@ bool ComputeReactions(const BeamModel& m, const LoadRange& loads, Real w0, Suppo
     return true;
 }
 
-void LoadResultants(Workspace& ws, Real w0, Real xref) {
+void LoadResultants(CalcState& ws, Real w0, Real xref) {
     LoadResultants(ws.model, LoadRange::All(ws.model), w0, xref, ws.results.reactions);
 }
 
-bool SolveReactions(Workspace& ws, Real w0) {
+bool SolveReactions(CalcState& ws, Real w0) {
     return ComputeReactions(ws.model, LoadRange::All(ws.model), w0, ws.results.reactions,
                             ws.messages);
 }
@@ -146,7 +146,7 @@ void Normalise(MomentLoad& mb) {
 
 }  // namespace
 
-void AddBearingMoments(Workspace& ws) {
+void AddBearingMoments(CalcState& ws) {
     BeamModel& m = ws.model;
     const SupportReactions& r = ws.results.reactions;
     const struct {
@@ -173,7 +173,7 @@ void AddBearingMoments(Workspace& ws) {
     }
 }
 
-void AddSelfWeight(Workspace& ws) {
+void AddSelfWeight(CalcState& ws) {
     BeamModel& m = ws.model;
     if (m.distributedLoadCount >= kMaxDistributedLoads) {
         AddMessage(ws, "Fatal  : Fq max !");
@@ -189,7 +189,7 @@ void AddSelfWeight(Workspace& ws) {
     m.distributedLoads[++m.distributedLoadCount] = q;
 }
 
-void AddSupportForces(Workspace& ws, SupportIndex support) {
+void AddSupportForces(CalcState& ws, SupportIndex support) {
     BeamModel& m = ws.model;
     static const char* const kLabels[] = {"Lager A", "Lager B", "Lager C", "Lager D", "Lager E"};
     const SupportReactions& r = ws.results.reactions;

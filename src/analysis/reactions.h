@@ -10,7 +10,7 @@
 
 namespace bxr {
 
-struct Workspace;
+struct CalcState;
 
 // Sums of the loads about xref with the load angles turned by w0 [deg]: ΣFy, ΣFz, ΣMy, ΣMz,
 // ΣFx, their resultants and angles, written to the sum fields of r.
@@ -22,15 +22,15 @@ bool ComputeReactions(const BeamModel& m, const LoadRange& loads, Real w0, Suppo
                       CalcMessages& messages);
 
 // The same on the workspace, with all loads of the lists.
-void LoadResultants(Workspace& ws, Real w0, Real xref);
-bool SolveReactions(Workspace& ws, Real w0);
+void LoadResultants(CalcState& ws, Real w0, Real xref);
+bool SolveReactions(CalcState& ws, Real w0);
 
 // Appends the two bearing moments of the angular-contact pair. A full list shows
 // "Zu viele Biegemomente" (or "... !" for the second) and sets the stop flag.
-void AddBearingMoments(Workspace& ws);
+void AddBearingMoments(CalcState& ws);
 // Appends the beam's weight as a distributed load "m0" over the whole length.
-void AddSelfWeight(Workspace& ws);
+void AddSelfWeight(CalcState& ws);
 // Appends the reaction of support C, D or E as two single forces (y at 0°, z at 90°).
-void AddSupportForces(Workspace& ws, SupportIndex support);
+void AddSupportForces(CalcState& ws, SupportIndex support);
 
 }  // namespace bxr

@@ -9,7 +9,7 @@
 #include "analysis/safety_factors.h"
 #include "analysis/stresses.h"
 #include "analysis/support_solvers.h"
-#include "workspace/workspace.h"
+#include "analysis/calc_state.h"
 #include "sections/compute_section.h"
 
 namespace bxr {
@@ -37,7 +37,7 @@ Counts WithAddedLoads(const BeamModel& m, Counts user) {
 
 }  // namespace
 
-void RunAnalysis(Workspace& ws) {
+void RunAnalysis(CalcState& ws) {
     BeamModel& m = ws.model;
     ws.messages.Clear();
     ws.results.boxMessages.clear();

@@ -11,8 +11,8 @@
 
 namespace bxr {
 
-struct Workspace;
+struct CalcState;
 
-void RunAnalysis(Workspace& ws);
+void RunAnalysis(CalcState& ws);
 
 }  // namespace bxr

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "workspace/workspace.h"
+#include "analysis/calc_state.h"
 #include "format/number_format.h"
 
 namespace bxr {
 
-void SafetyFactors(Workspace& ws) {
+void SafetyFactors(CalcState& ws) {
     SafetyResults& s = ws.results.safety;
     s = SafetyResults{};
     const StationTable& t = ws.results.stations;

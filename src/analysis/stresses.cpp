@@ -5,7 +5,7 @@
 
 #include "analysis/angle_math.h"
 #include "analysis/outline_hull.h"
-#include "workspace/workspace.h"
+#include "analysis/calc_state.h"
 
 namespace bxr {
 namespace {
@@ -68,7 +68,7 @@ Real SizeFactor(Real d) {
     return 1.37L - 0.37L * std::log10(d);
 }
 
-bool StressStage(Workspace& ws) {
+bool StressStage(CalcState& ws) {
     const BeamModel& m = ws.model;
     if (!StressModeValid(m)) {
         ws.messages.AddFatal("Fatal  : Kerbcode !");

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "model/beam_model.h"
-#include "sections/section_properties.h"
+#include "model/section_properties.h"
 
 namespace bxr {
 
-struct Workspace;
+struct CalcState;
 
 // Stress modes 1..3 are valid; any other ends the pass in its stress stage.
 inline bool StressModeValid(const BeamModel& m) {
@@ -28,6 +28,6 @@ Real PointBendingStress(const SectionProperties& p, Real y, Real z, Real mbXy, R
 // its factors and the notch zones; then runs the stress trackers of ExtremeValues over the
 // points 1..n. Returns false when the stress mode is not 1..3: "Fatal  : Kerbcode !" is then
 // added (fatal) and the pass ends. The caller runs it only when I1, I2 and A are non-zero.
-bool StressStage(Workspace& ws);
+bool StressStage(CalcState& ws);
 
 }  // namespace bxr

@@ -7,7 +7,7 @@
 #include "analysis/check_input.h"
 #include "analysis/reactions.h"
 #include "analysis/stresses.h"
-#include "workspace/workspace.h"
+#include "analysis/calc_state.h"
 
 namespace bxr {
 
@@ -16,7 +16,7 @@ namespace {
 constexpr int kMaxRounds = 31;
 const char* const kNotReached = "Fehler : Endwert C nicht erreicht";
 
-PassEnd SolveTwo(Workspace& ws, Real w0, const PassOptions& options) {
+PassEnd SolveTwo(CalcState& ws, Real w0, const PassOptions& options) {
     SolveReactions(ws, w0);
     if (ws.model.supportType == kAngularContactPair) {
         AddBearingMoments(ws);
@@ -27,7 +27,7 @@ PassEnd SolveTwo(Workspace& ws, Real w0, const PassOptions& options) {
 
 // The first solution of a level: the pass without the extra supports' forces. A pass that
 // wrote the deflection only has not tracked its range, which the level's limits come from.
-PassEnd FirstSolution(Workspace& ws, Real w0, const PassOptions& options) {
+PassEnd FirstSolution(CalcState& ws, Real w0, const PassOptions& options) {
     const PassEnd end = SolveTwo(ws, w0, options);
     if (end == PassEnd::kComplete && options.columns == PassColumns::kDeflection)
         TrackDeflectionRanges(ws);
@@ -36,13 +36,13 @@ PassEnd FirstSolution(Workspace& ws, Real w0, const PassOptions& options) {
 
 // Deflection at a support as the bisection tests it: plus the spring travel when the
 // support stiffness is on.
-Real Travel(const Workspace& ws, int support, Real deflection, Real trial) {
+Real Travel(const CalcState& ws, int support, Real deflection, Real trial) {
     const Real c = ws.results.supportStiffness[static_cast<std::size_t>(support)];
     if (ws.model.supportStiffnessOn && c != 0) return trial / c + deflection;
     return deflection;
 }
 
-void StoreReaction(Workspace& ws, int support, Real ty, Real tz) {
+void StoreReaction(CalcState& ws, int support, Real ty, Real tz) {
     SupportReactions& r = ws.results.reactions;
     const auto s = static_cast<std::size_t>(support);
     r.Ry[s] = ty;
@@ -56,7 +56,7 @@ void StoreReaction(Workspace& ws, int support, Real ty, Real tz) {
 // Rounds of the last call of each level: the calls whose results are kept.
 using LastRounds = std::array<int, 3>;
 
-PassEnd ExtraLiteral(Workspace& ws, Real w0, int level, const PassOptions& options,
+PassEnd ExtraLiteral(CalcState& ws, Real w0, int level, const PassOptions& options,
                      LastRounds& last) {
     BeamModel& m = ws.model;
     const int support = kSupportC + level;
@@ -111,12 +111,12 @@ PassEnd ExtraLiteral(Workspace& ws, Real w0, int level, const PassOptions& optio
 // The message for a level that needed all rounds. Only the calls whose results are kept
 // count: an inner level may well run out of its bracket while an outer level tries a far-off
 // trial force, and that says nothing about the result.
-void ReportRounds(Workspace& ws, const LastRounds& last, int extra) {
+void ReportRounds(CalcState& ws, const LastRounds& last, int extra) {
     for (int level = 0; level < extra; ++level)
         if (last[static_cast<std::size_t>(level)] == kMaxRounds) AddMessage(ws, kNotReached);
 }
 
-PassEnd Literal(Workspace& ws, Real w0, int extra, const PassOptions& options) {
+PassEnd Literal(CalcState& ws, Real w0, int extra, const PassOptions& options) {
     LastRounds last{};
     const PassEnd end = ExtraLiteral(ws, w0, extra - 1, options, last);
     ReportRounds(ws, last, extra);
@@ -135,7 +135,7 @@ constexpr int kMaxSources = 7;
 
 class LinearBeam {
   public:
-    LinearBeam(Workspace& ws, Real w0, int extra) : ws_(ws), w0_(w0), extra_(extra) {}
+    LinearBeam(CalcState& ws, Real w0, int extra) : ws_(ws), w0_(w0), extra_(extra) {}
 
     // False when the answer of a unit force cannot be worked out (the caller then uses the
     // literal method).
@@ -390,7 +390,7 @@ class LinearBeam {
         return true;
     }
 
-    Workspace& ws_;
+    CalcState& ws_;
     Real w0_;
     int extra_;
     int n_ = 0;
@@ -409,7 +409,7 @@ class LinearBeam {
     Real rz_[kMaxSources][2] = {};
 };
 
-PassEnd ExtraFast(Workspace& ws, Real w0, int extra, const PassOptions& options) {
+PassEnd ExtraFast(CalcState& ws, Real w0, int extra, const PassOptions& options) {
     BeamModel& m = ws.model;
     // The first solution, as the outermost level makes it; only its reactions and the range
     // of its deflections are read.
@@ -442,31 +442,31 @@ PassEnd ExtraFast(Workspace& ws, Real w0, int extra, const PassOptions& options)
 
 }  // namespace
 
-PassEnd SolveExtraSupports(Workspace& ws, Real w0, int extra, SolveMethod method,
+PassEnd SolveExtraSupports(CalcState& ws, Real w0, int extra, SolveMethod method,
                            const PassOptions& options) {
     if (method == SolveMethod::kLiteral) return Literal(ws, w0, extra, options);
     return ExtraFast(ws, w0, extra, options);
 }
 
-PassEnd SolveTwoSupports(Workspace& ws, Real w0, const PassOptions& options) {
+PassEnd SolveTwoSupports(CalcState& ws, Real w0, const PassOptions& options) {
     return SolveTwo(ws, w0, options);
 }
 
-PassEnd SolveThreeSupports(Workspace& ws, Real w0) {
+PassEnd SolveThreeSupports(CalcState& ws, Real w0) {
     return SolveExtraSupports(ws, w0, 1, ws.results.method, PassOptions{});
 }
-PassEnd SolveFourSupports(Workspace& ws, Real w0) {
+PassEnd SolveFourSupports(CalcState& ws, Real w0) {
     return SolveExtraSupports(ws, w0, 2, ws.results.method, PassOptions{});
 }
-PassEnd SolveFiveSupports(Workspace& ws, Real w0) {
+PassEnd SolveFiveSupports(CalcState& ws, Real w0) {
     return SolveExtraSupports(ws, w0, 3, ws.results.method, PassOptions{});
 }
 
-PassEnd SolveBySupportType(Workspace& ws, Real w0) {
+PassEnd SolveBySupportType(CalcState& ws, Real w0) {
     return SolveBySupportType(ws, w0, PassOptions{});
 }
 
-PassEnd SolveBySupportType(Workspace& ws, Real w0, const PassOptions& options) {
+PassEnd SolveBySupportType(CalcState& ws, Real w0, const PassOptions& options) {
     switch (ws.model.supportType) {
         case kThreeHinges:
             return SolveExtraSupports(ws, w0, 1, ws.results.method, options);

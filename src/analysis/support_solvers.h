@@ -13,21 +13,21 @@
 
 namespace bxr {
 
-struct Workspace;
+struct CalcState;
 
 // Reactions of the determinate system, the two bearing moments of the angular-contact
 // pair, and the pass.
-PassEnd SolveTwoSupports(Workspace& ws, Real w0, const PassOptions& options = {});
-PassEnd SolveThreeSupports(Workspace& ws, Real w0);
-PassEnd SolveFourSupports(Workspace& ws, Real w0);
-PassEnd SolveFiveSupports(Workspace& ws, Real w0);
+PassEnd SolveTwoSupports(CalcState& ws, Real w0, const PassOptions& options = {});
+PassEnd SolveThreeSupports(CalcState& ws, Real w0);
+PassEnd SolveFourSupports(CalcState& ws, Real w0);
+PassEnd SolveFiveSupports(CalcState& ws, Real w0);
 // For the natural frequency: fixed end and two supports without bearing moments, three to
 // five supports by their solvers.
-PassEnd SolveBySupportType(Workspace& ws, Real w0);
-PassEnd SolveBySupportType(Workspace& ws, Real w0, const PassOptions& options);
+PassEnd SolveBySupportType(CalcState& ws, Real w0);
+PassEnd SolveBySupportType(CalcState& ws, Real w0, const PassOptions& options);
 
 // Solves supports A, B and the first `extra` of C, D, E (extra 1..3) with the given method.
-PassEnd SolveExtraSupports(Workspace& ws, Real w0, int extra, SolveMethod method,
+PassEnd SolveExtraSupports(CalcState& ws, Real w0, int extra, SolveMethod method,
                            const PassOptions& options);
 
 }  // namespace bxr

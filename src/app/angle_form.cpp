@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/angle_math.h"
+#include "format/code_page.h"
 #include "format/number_format.h"
 
 namespace bxr {
@@ -24,12 +25,15 @@ AngleForm::AngleForm(const std::array<Real, 3>& anglesRad) : angles_(anglesRad) 
     const char* labels[3] = {"x", "y", "z"};
     for (int i = 0; i < 3; ++i) {
         const Real deg = RadToDeg(anglesRad[static_cast<std::size_t>(i)]);
-        fields.push_back({kEdits[i], labels[i], FormatFree(plain, deg)});
+        fields.push_back(TextField(kEdits[i], labels[i], FormatFree(plain, deg)).Unit("°"_oem));
         scroll_[static_cast<std::size_t>(i)] = Rounded(deg);
     }
-    buttons = {{"Button_ok", "OK"}, {"Button_cancel", "Abbrechen"},
-               {"Button_xy", "xy"}, {"Button_xz", "xz"},
-               {"Button_yz", "yz"}, {"Button_reset", "<"}};
+    buttons = {OkButton(),
+               CancelButton(),
+               PushButton("Button_xy", "xy"),
+               PushButton("Button_xz", "xz"),
+               PushButton("Button_yz", "yz"),
+               PushButton("Button_reset", "<")};
 }
 
 void AngleForm::ScrollTo(int axis, int position) {

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "platform/form_model.h"
 #include "model/beam_model.h"
+#include "platform/form_model.h"
 
 namespace bxr {
 

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "analysis/run_analysis.h"
+#include "format/code_page.h"
 #include "graphics/beam_sketch.h"
 #include "graphics/cad_settings.h"
 #include "graphics/diagram_drawing.h"
@@ -13,7 +14,6 @@
 #include "graphics/section_drawing.h"
 #include "graphics/section_stress_view.h"
 #include "graphics/view_3d.h"
-#include "format/code_page.h"
 #include "sections/compute_section.h"
 
 namespace bxr {

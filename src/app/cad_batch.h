@@ -10,8 +10,8 @@
 #include "graphics/drawing.h"
 #include "graphics/drawing_frame.h"
 #include "graphics/plot_frame.h"
-#include "workspace/workspace.h"
 #include "platform/file_system.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

@@ -1,10 +1,10 @@
 #include "app/cad_output.h"
 
 #include "app/calc_message_display.h"
-#include "platform/ui.h"
-#include "graphics/drawing_output.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
+#include "graphics/drawing_output.h"
+#include "platform/ui.h"
 
 namespace bxr {
 
@@ -174,16 +174,14 @@ DiagramLimitsForm::DiagramLimitsForm(const std::string& title, const std::string
     : limits_(kept), computed_(computed) {
     caption = "BXR  " + title;
     const OutputSettings plain;
-    fields = {{"Label_x", "", xLabel, false},
-              {"Label_y", "", yLabel, false},
-              {"Edit_xmin", "xmin", FormatFree(plain, kept[0])},
-              {"Edit_xmax", "xmax", FormatFree(plain, kept[1])},
-              {"Edit_ymin", "ymin", FormatFree(plain, kept[2])},
-              {"Edit_ymax", "ymax", FormatFree(plain, kept[3])}};
-    buttons = {{"Button_calc", "Calculate"},
-               {"Button_ok", "OK"},
-               {"Button_cancel", "Abbrechen"},
-               {"Button_help", "&Hilfetext"}};
+    fields = {LabelField("Label_x", xLabel),
+              LabelField("Label_y", yLabel),
+              TextField("Edit_xmin", "xmin", FormatFree(plain, kept[0])),
+              TextField("Edit_xmax", "xmax", FormatFree(plain, kept[1])),
+              TextField("Edit_ymin", "ymin", FormatFree(plain, kept[2])),
+              TextField("Edit_ymax", "ymax", FormatFree(plain, kept[3]))};
+    buttons = {PushButton("Button_calc", "Calculate"), OkButton(), CancelButton(),
+               HelpButton("Button_help", "&Hilfetext", 1950)};
 }
 
 bool DiagramLimitsForm::Press(const std::string& name) {

@@ -6,14 +6,14 @@
 #include <optional>
 #include <string>
 
-#include "platform/form_model.h"
 #include "graphics/cad_settings.h"
 #include "graphics/display_list.h"
 #include "graphics/drawing.h"
 #include "graphics/plot_command.h"
-#include "workspace/workspace.h"
 #include "platform/file_system.h"
+#include "platform/form_model.h"
 #include "platform/process_launcher.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

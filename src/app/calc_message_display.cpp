@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "platform/ui.h"
 #include "format/code_page.h"
+#include "platform/ui.h"
 
 namespace bxr {
 
@@ -11,10 +11,10 @@ MessageDescriptionForm::MessageDescriptionForm(const std::string& message, const
                                                const std::string& remedy)
     : cause_(cause), remedy_(remedy) {
     caption = "Fehlermeldung";
-    fields = {{"Edit_meldung", "Fehlermeldung", message, false, true},
-              {"Memo_ursache", "Ursache", cause, true, true},
-              {"Memo_abhilfe", "Abhilfe", remedy, true, true}};
-    buttons = {{"Button_ok", "OK", true, true}, {"Button_hilfe", "&Hilfe", true, true}};
+    fields = {TextField("Edit_meldung", "Fehlermeldung", message).Disabled(),
+              MultiLineField("Memo_ursache", "Ursache", cause),
+              MultiLineField("Memo_abhilfe", "Abhilfe", remedy)};
+    buttons = {OkButton(), HelpButton("Button_hilfe", "&Hilfe", kMessageDescriptionHelp)};
 }
 
 bool MessageDescriptionForm::Press(const std::string& buttonName) {

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "platform/form_model.h"
-#include "workspace/workspace.h"
-#include "report/error_descriptions.h"
 #include "platform/file_system.h"
+#include "platform/form_model.h"
+#include "report/error_descriptions.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

@@ -2,47 +2,22 @@
 
 #include <cmath>
 
-#include "platform/ui.h"
-#include "workspace/workspace.h"
+#include "app/run_calculation.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
 #include "format/text_helpers.h"
+#include "platform/ui.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 
 namespace {
-
-const char* const kCheckOn = "1";
-const char* const kCheckOff = "0";
-
-std::string CheckText(bool on) {
-    return on ? kCheckOn : kCheckOff;
-}
-bool Checked(const FormField* f) {
-    return f->text == kCheckOn;
-}
 
 // A typed value that the tolerant parser could not hold (it never yields one, but a value
 // read here ends in an integer conversion) counts as "not a number".
 Real FiniteOrZero(Real v) {
     return std::isfinite(v) ? v : 0;
 }
-
-struct Hint {
-    const char* control;
-    int number;
-};
-
-constexpr Hint kHints[] = {
-    {"CheckBox_selfWeight", 6900},
-    {"Edit_segments", 6940},
-    {"CheckBox_supportStiffness", 6140},
-    {"CheckBox_dunkerley", 6925},
-    {"Edit_eps", 6930},
-    {"CheckBox_buckling", 6980},
-    {"Edit_arcDivision", 5300},
-    {"RadioGroup_notchMode", 6820},
-};
 
 }  // namespace
 
@@ -71,59 +46,61 @@ CalcSettingsDialog::CalcSettingsDialog(Workspace& ws, AnalysisRunner run)
     OutputSettings s = ws_.output();
     s.decimalPlaces = 3;
     caption = "Berechnung";
+    help = kHelpTopic;
     fields = {
-        {"CheckBox_selfWeight", "Gewichtskraft als Streckenlasten übernehmen"_oem,
-         CheckText(m.selfWeightAsLoad)},
-        {"Edit_segments", "Anzahl der Segmente für die Berechnung"_oem, IntText(m.segmentCount)},
-        {"CheckBox_supportStiffness", "Lagersteifigkeit berücksichtigen"_oem,
-         CheckText(m.supportStiffnessOn), true, false},
-        {"CheckBox_dunkerley", "Biegeschwingungen nach Dunkerley berechnen",
-         CheckText(m.dunkerleyOn)},
-        {"Edit_eps", "Iterationsfaktor f eps.", FormatFreeLong(s, m.iterationEps)},
-        {"CheckBox_buckling", "Knickung berechnen ?", CheckText(m.bucklingOn)},
-        {"Edit_arcDivision", "Polygon-Teilung für Kreisbogenberechnung"_oem,
-         FormatFreeLong(s, m.arcDivision)},
-        {"Label_arcDivisionUnit", "", "deg", false, true},
+        CheckField("CheckBox_selfWeight", "Gewichtskraft als Streckenlasten übernehmen"_oem,
+                   m.selfWeightAsLoad)
+            .Hint(6900),
+        TextField("Edit_segments", "Anzahl der Segmente für die Berechnung"_oem,
+                  IntText(m.segmentCount))
+            .Hint(6940),
+        CheckField("CheckBox_supportStiffness", "Lagersteifigkeit berücksichtigen"_oem,
+                   m.supportStiffnessOn)
+            .Hint(6140)
+            .Hidden(),
+        CheckField("CheckBox_dunkerley", "Biegeschwingungen nach Dunkerley berechnen",
+                   m.dunkerleyOn)
+            .Hint(6925),
+        TextField("Edit_eps", "Iterationsfaktor f eps.", FormatFreeLong(s, m.iterationEps))
+            .Hint(6930),
+        CheckField("CheckBox_buckling", "Knickung berechnen ?", m.bucklingOn).Hint(6980),
+        TextField("Edit_arcDivision", "Polygon-Teilung für Kreisbogenberechnung"_oem,
+                  FormatFreeLong(s, m.arcDivision))
+            .Unit("deg")
+            .Hint(5300),
         // Hidden: the mode keeps its value through the dialog.
-        {"RadioGroup_notchMode", "Kerb- und Oberflächeneinfluß berücksichtigen ?"_oem,
-         IntText(m.notchMode >= 1 && m.notchMode <= 3 ? m.notchMode - 1 : 0), true, false},
-        {"RadioGroup_unit", "", IntText(s.unitSystem == 1 ? 1 : 0)},
+        RadioField("RadioGroup_notchMode", "Kerb- und Oberflächeneinfluß berücksichtigen ?"_oem,
+                   {"Spannung ohne Kerb- und Oberflächeneinfluß"_oem,
+                    "Spannung mit Kerb- und Oberflächeneinfluß"_oem,
+                    "Spannung mit Kerb-,Oberflächeneinfluß,Größenfaktor"_oem},
+                   m.notchMode >= 1 && m.notchMode <= 3 ? m.notchMode - 1 : 0)
+            .Hint(6820)
+            .Hidden(),
+        RadioField("RadioGroup_unit", "", {"mm, N, MPa, Nm, N/mm", "in, lbf, psi, lbfin, lbf/in"},
+                   s.unitSystem == 1 ? 1 : 0),
     };
     buttons = {
-        {"Button_segmentsDefault", "<"},    {"Button_epsDefault", "<"},
-        {"Button_arcDivisionDefault", "<"}, {"Button_ok", "OK"},
-        {"Button_cancel", "Abbrechen"},     {"Button_help", "&Hilfe"},
+        ProposalFor("Edit_segments", "Button_segmentsDefault"),
+        ProposalFor("Edit_eps", "Button_epsDefault"),
+        ProposalFor("Edit_arcDivision", "Button_arcDivisionDefault"),
+        OkButton(),
+        CancelButton(),
+        HelpButton("Button_help", "&Hilfe", kHelpTopic),
     };
-}
-
-int CalcSettingsDialog::HintNumber(const std::string& controlName) const {
-    for (const Hint& h : kHints)
-        if (controlName == h.control) return h.number;
-    return 0;
-}
-
-std::vector<std::string> CalcSettingsDialog::Items(const std::string& radioGroupName) const {
-    if (radioGroupName == "RadioGroup_notchMode")
-        return {"Spannung ohne Kerb- und Oberflächeneinfluß"_oem,
-                "Spannung mit Kerb- und Oberflächeneinfluß"_oem,
-                "Spannung mit Kerb-,Oberflächeneinfluß,Größenfaktor"_oem};
-    if (radioGroupName == "RadioGroup_unit")
-        return {"mm, N, MPa, Nm, N/mm", "in, lbf, psi, lbfin, lbf/in"};
-    return {};
 }
 
 void CalcSettingsDialog::ReadFields() {
     BeamModel& m = ws_.model;
-    m.selfWeightAsLoad = Checked(Field("CheckBox_selfWeight"));
+    m.selfWeightAsLoad = Field("CheckBox_selfWeight")->checked;
     m.segmentCount = SegmentCountFromText(Field("Edit_segments")->text);
-    m.supportStiffnessOn = Checked(Field("CheckBox_supportStiffness"));
-    m.dunkerleyOn = Checked(Field("CheckBox_dunkerley"));
+    m.supportStiffnessOn = Field("CheckBox_supportStiffness")->checked;
+    m.dunkerleyOn = Field("CheckBox_dunkerley")->checked;
     m.iterationEps = FiniteOrZero(ParseFloat(Field("Edit_eps")->text));
-    m.bucklingOn = Checked(Field("CheckBox_buckling"));
+    m.bucklingOn = Field("CheckBox_buckling")->checked;
     m.arcDivision = ArcDivisionFromText(Field("Edit_arcDivision")->text);
-    const long mode = ParseInt(Field("RadioGroup_notchMode")->text);
+    const int mode = Field("RadioGroup_notchMode")->index;
     if (mode >= 0 && mode <= 2) m.notchMode = static_cast<std::uint16_t>(mode + 1);
-    ws_.config.output.unitSystem = ParseInt(Field("RadioGroup_unit")->text) == 1 ? 1 : 0;
+    ws_.config.output.unitSystem = Field("RadioGroup_unit")->index == 1 ? 1 : 0;
 }
 
 bool CalcSettingsDialog::Press(const std::string& buttonName) {
@@ -149,7 +126,10 @@ bool CalcSettingsDialog::Press(const std::string& buttonName) {
             ws_.model.auxLoadsAppended = false;
         }
         ReadFields();
-        if (run_) run_(ws_);
+        if (run_)
+            run_(ws_);
+        else
+            RunCalculation(ws_);
         if (ws_.abortFlag) {
             message = "Not enough data";
             return false;

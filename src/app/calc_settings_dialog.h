@@ -3,10 +3,6 @@
 // OK reads the fields into the model within their limits and runs the calculation; the
 // dialog stays open with "Not enough data" when the calculation stopped. Cancel reads nothing
 // and sets the workspace's stop flag.
-//
-// Field conventions of this form: a check box is a field named CheckBox_... whose text is "1"
-// (checked) or "0"; a radio group is a field named RadioGroup_... whose text is the 0-based
-// index of the chosen item (its items come from Items()). Hint numbers are language texts.
 #pragma once
 
 #include <string>
@@ -14,8 +10,8 @@
 
 #include "analysis/analysis_runner.h"
 #include "analysis/run_analysis.h"
-#include "platform/form_model.h"
 #include "model/beam_model.h"
+#include "platform/form_model.h"
 
 namespace bxr {
 
@@ -35,14 +31,11 @@ Real ArcDivisionFromText(const std::string& text);
 
 class CalcSettingsDialog : public FormModel {
   public:
+    // run: the calculation OK starts; empty for the user's calculation (RunCalculation).
     CalcSettingsDialog(Workspace& ws, AnalysisRunner run);
 
     bool Press(const std::string& buttonName) override;
 
-    // Hint (language text number) of a control, 0 when it has none.
-    int HintNumber(const std::string& controlName) const;
-    // The items of a radio group field (code page 850).
-    std::vector<std::string> Items(const std::string& radioGroupName) const;
     // Help topic of the "&Hilfe" button.
     static constexpr int kHelpTopic = 3500;
 
@@ -56,6 +49,6 @@ class CalcSettingsDialog : public FormModel {
 // Opens the dialog through the workspace's Ui. True when it ended with OK and a calculation
 // that did not stop (the caller then marks the model modified); false on Cancel, with the
 // stop flag set.
-bool EditCalcSettings(Workspace& ws, AnalysisRunner run = RunAnalysis);
+bool EditCalcSettings(Workspace& ws, AnalysisRunner run = {});
 
 }  // namespace bxr

@@ -8,13 +8,13 @@
 #include "app/cad_batch.h"
 #include "app/calc_message_display.h"
 #include "config/config_file.h"
-#include "model/project_file.h"
-#include "workspace/workspace.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
+#include "format/text_helpers.h"
+#include "model/project_file.h"
 #include "report/output_channel.h"
 #include "report/results_report.h"
-#include "format/text_helpers.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 
@@ -56,19 +56,6 @@ bool ReadProject(const std::string& file, Workspace& ws, FileSystem& files, std:
     return true;
 }
 
-ChannelSettings SettingsFrom(const Configuration& c) {
-    ChannelSettings s;
-    s.lineStyle = c.textSeparatorMode >= 1 && c.textSeparatorMode <= 4 ? c.textSeparatorMode : 2;
-    s.linesPerPage = c.linesPerPage > 0 ? c.linesPerPage : 66;
-    s.spaceLines = c.headerSpaceLines;
-    s.headerMode = c.headerMode;
-    s.printerPort = c.printerPort;
-    s.textProgram = c.textProgram;
-    s.htmlBrowser = c.htmlBrowser;
-    s.tempFolder = c.tempFolder;
-    return s;
-}
-
 int RunReport(const CommandLine& cl, BatchContext& context, FileSystem& files) {
     Workspace ws;
     // The settings of the configuration in the working folder (or the fallback folder) shape
@@ -83,7 +70,7 @@ int RunReport(const CommandLine& cl, BatchContext& context, FileSystem& files) {
     ChannelEnvironment env;
     env.abortFlag = &ws.abortFlag;
     env.format = ws.output();
-    env.settings = SettingsFrom(ws.config);
+    env.settings = ChannelSettingsFrom(ws.config);
     // A temporary folder from another installation is no use here: the environment's then.
     if (!env.settings.tempFolder.empty() && !files.IsFolder(env.settings.tempFolder))
         env.settings.tempFolder.clear();

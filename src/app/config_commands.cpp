@@ -1,8 +1,8 @@
 #include "app/config_commands.h"
 
-#include "platform/ui.h"
-#include "model/beam_model.h"
 #include "format/code_page.h"
+#include "model/beam_model.h"
+#include "platform/ui.h"
 
 namespace bxr {
 
@@ -44,8 +44,7 @@ void RunFolderChecks(Workspace& ws, FileSystem& fs, const std::string& tempEnvir
 bool SaveConfigurationCommand(Workspace& ws, FileSystem& fs) {
     if (WriteConfiguration(ws.config, fs)) return true;
     ws.abortFlag = true;
-    ws.ui->ShowMessage("Fehler beim Schreiben von \"" + ConfigFilePath(ws.config, "cfg") +
-                           "\" !");
+    ws.ui->ShowMessage("Fehler beim Schreiben von \"" + ConfigFilePath(ws.config, "cfg") + "\" !");
     return false;
 }
 

@@ -1,15 +1,15 @@
 #include "app/config_dialog.h"
 
 #include "app/config_commands.h"
-#include "platform/ui.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
+#include "platform/ui.h"
 
 namespace bxr {
 namespace {
 
-using Get = std::function<std::string(const Configuration&)>;
-using Set = std::function<void(Configuration&, const std::string&)>;
+using Show = std::function<void(const Configuration&, FormField&)>;
+using Store = std::function<void(Configuration&, const FormField&)>;
 
 struct Entry {
     FormField field;
@@ -21,44 +21,60 @@ std::string NumberField(Real x) {
     return FormatFreeLong(point, x);
 }
 
+// The references below are taken from a mutable Configuration; showing only reads them.
 template <class F>
-Entry TextEntry(const char* tab, const char* name, std::string label, F ref, std::size_t max) {
-    return {{name, std::move(label), ""},
-            {tab, [ref](const Configuration& c) { return ref(const_cast<Configuration&>(c)); },
-             [ref, max](Configuration& c, const std::string& t) { ref(c) = CutText(t, max); }}};
+auto& Ref(F ref, const Configuration& c) {
+    return ref(const_cast<Configuration&>(c));
 }
 
 template <class F>
-Entry IntEntry(const char* tab, const char* name, std::string label, F ref, int offset = 0) {
-    return {
-        {name, std::move(label), ""},
-        {tab,
-         [ref, offset](const Configuration& c) {
-             return std::to_string(static_cast<long>(ref(const_cast<Configuration&>(c))) - offset);
-         },
-         [ref, offset](Configuration& c, const std::string& t) {
-             using T = std::remove_reference_t<decltype(ref(c))>;
-             ref(c) = static_cast<T>(ParseInt(t) + offset);
-         }}};
+Entry TextEntry(const char* tab, const char* name, std::string label, F ref, std::size_t max) {
+    FormField f = TextField(name, std::move(label)).In(tab);
+    if (max != std::string::npos) f.Max(max);
+    return {f,
+            {[ref](const Configuration& c, FormField& f) { f.text = Ref(ref, c); },
+             [ref, max](Configuration& c, const FormField& f) { ref(c) = CutText(f.text, max); }}};
+}
+
+template <class F>
+Entry IntEntry(const char* tab, const char* name, std::string label, F ref) {
+    return {TextField(name, std::move(label)).In(tab),
+            {[ref](const Configuration& c, FormField& f) {
+                 f.text = std::to_string(static_cast<long>(Ref(ref, c)));
+             },
+             [ref](Configuration& c, const FormField& f) {
+                 using T = std::remove_reference_t<decltype(ref(c))>;
+                 ref(c) = static_cast<T>(ParseInt(f.text));
+             }}};
+}
+
+// A setting with a few values shown as radio buttons; item i stands for the value i + first.
+// A stored value without an item of its own is kept as it is.
+template <class F>
+Entry RadioEntry(const char* tab, const char* name, std::string label, F ref,
+                 std::vector<std::string> items, int first) {
+    return {RadioField(name, std::move(label), std::move(items)).In(tab),
+            {[ref, first](const Configuration& c, FormField& f) {
+                 f.index = static_cast<int>(Ref(ref, c)) - first;
+             },
+             [ref, first](Configuration& c, const FormField& f) {
+                 using T = std::remove_reference_t<decltype(ref(c))>;
+                 ref(c) = static_cast<T>(f.index + first);
+             }}};
 }
 
 template <class F>
 Entry RealEntry(const char* tab, const char* name, std::string label, F ref) {
-    return {
-        {name, std::move(label), ""},
-        {tab,
-         [ref](const Configuration& c) { return NumberField(ref(const_cast<Configuration&>(c))); },
-         [ref](Configuration& c, const std::string& t) { ref(c) = ParseFloat(t); }}};
+    return {TextField(name, std::move(label)).In(tab),
+            {[ref](const Configuration& c, FormField& f) { f.text = NumberField(Ref(ref, c)); },
+             [ref](Configuration& c, const FormField& f) { ref(c) = ParseFloat(f.text); }}};
 }
 
 template <class F>
 Entry BoolEntry(const char* tab, const char* name, std::string label, F ref) {
-    return {{name, std::move(label), ""},
-            {tab,
-             [ref](const Configuration& c) {
-                 return std::string(ref(const_cast<Configuration&>(c)) ? "1" : "0");
-             },
-             [ref](Configuration& c, const std::string& t) { ref(c) = t == "1"; }}};
+    return {CheckField(name, std::move(label)).In(tab),
+            {[ref](const Configuration& c, FormField& f) { f.checked = Ref(ref, c); },
+             [ref](Configuration& c, const FormField& f) { ref(c) = f.checked; }}};
 }
 
 #define REF(expr)                    \
@@ -109,7 +125,8 @@ std::vector<Entry> Entries() {
                   REF(c.askDiagramLimits)),
         TextEntry("CAD", "Edit_releaseField", "Freigabefeld", REF(c.releaseFieldText), any),
         IntEntry("CAD", "Edit_cadDecimals", "Decimals DXF,TXT", REF(c.cadDecimals)),
-        IntEntry("CAD", "RadioGroup_cadTextType", "Text Type", REF(c.output.cadTextType), 1),
+        RadioEntry("CAD", "RadioGroup_cadTextType", "Text Type", REF(c.output.cadTextType),
+                   {"Code page 850 (DOS)", "Windows (ANSI)", "Ä->Ae, ß->ss..."_oem}, 1),
         RealEntry("CAD", "Edit_sizeFactor", "Size factor", REF(c.sizeFactor)),
         IntEntry("CAD", "Edit_dimensioning", "Bemaßung"_oem, REF(c.dimensioning)),
         BoolEntry("CAD", "CheckBox_layerMonochrome", "Layer Monochrom", REF(c.layerMonochrome)),
@@ -118,42 +135,58 @@ std::vector<Entry> Entries() {
         IntEntry("Drucker", "Edit_originY", "Origin Y", REF(c.printOriginY)),
         RealEntry("Drucker", "Edit_scaleX", "Scale X", REF(c.printScale)),
         RealEntry("Drucker", "Edit_scaleY", "Scale Y", REF(c.printScaleVertical)),
-        IntEntry("Drucker", "RadioGroup_printMode", "mono / color", REF(c.windowsPrintMode), 1),
-        IntEntry("Drucker", "RadioGroup_orientation", "Portrait / Landscape",
-                 REF(c.pageOrientation), 1),
+        RadioEntry("Drucker", "RadioGroup_printMode", "mono / color", REF(c.windowsPrintMode),
+                   {"mono", "color"}, 1),
+        RadioEntry("Drucker", "RadioGroup_orientation", "Portrait / Landscape",
+                   REF(c.pageOrientation), {"Portrait", "Landscape"}, 1),
         BoolEntry("Drucker", "CheckBox_printerDialog", "Graphic Printout Dialog Box ?",
                   REF(c.printerDialog)),
         IntEntry("Drucker", "Edit_printerPort", "Druckerschnittstelle", REF(c.printerPort)),
         // Ausdruck
-        IntEntry("Ausdruck", "RadioGroup_separator", "Mode für Textausdruck"_oem,
-                 REF(c.textSeparatorMode), 1),
+        RadioEntry("Ausdruck", "RadioGroup_separator", "Mode für Textausdruck"_oem,
+                   REF(c.textSeparatorMode), {"***", "---", "   ", "kompakt"}, 1),
         IntEntry("Ausdruck", "Edit_linesPerPage", "Zeilen pro Seite für Drucker"_oem,
                  REF(c.linesPerPage)),
         IntEntry("Ausdruck", "Edit_headerSpace", "Header Space Lines", REF(c.headerSpaceLines)),
-        IntEntry("Ausdruck", "RadioGroup_date", "Datum", REF(c.output.dateFormat), 1),
-        IntEntry("Ausdruck", "RadioGroup_textDevice", "Text Device", REF(c.textDevice), 1),
+        RadioEntry("Ausdruck", "RadioGroup_date", "Datum", REF(c.output.dateFormat),
+                   {"DD.MM.YYYY", "MM/DD/YYYY", "YYYY/MM/DD"}, 1),
+        RadioEntry("Ausdruck", "RadioGroup_textDevice", "Text Device", REF(c.textDevice),
+                   {"Bildschirm", "Textdrucker", "Datei", "Windows-Drucker",
+                    "externes Textprogramm", "TXT File (Excel, QPRO ...)",
+                    "HTML File (Netscape, Internet Explorer ...)", "OUTDOS.TXT"},
+                   1),
         BoolEntry("Ausdruck", "CheckBox_textDeviceWindow", "Text Device Window ?",
                   REF(c.askTextDevice)),
         IntEntry("Ausdruck", "Edit_textLeft", "left", REF(c.textWindow.left)),
         IntEntry("Ausdruck", "Edit_textTop", "top", REF(c.textWindow.top)),
         IntEntry("Ausdruck", "Edit_textWidth", "width", REF(c.textWindow.width)),
         IntEntry("Ausdruck", "Edit_textHeight", "height", REF(c.textWindow.height)),
-        IntEntry("Ausdruck", "RadioGroup_headerMode", "printout with header", REF(c.headerMode), 1),
+        RadioEntry("Ausdruck", "RadioGroup_headerMode", "printout with header", REF(c.headerMode),
+                   {"printout with header", "header page 1 only"}, 1),
         TextEntry("Ausdruck", "Edit_printFont", "Text Font Printout", REF(c.printFont), 60),
         IntEntry("Ausdruck", "Edit_printFontSize", "Text Size Printout", REF(c.printFontSize)),
         // Einheit and settings
-        IntEntry("Einheit", "RadioGroup_unit", "Einheit", REF(c.output.unitSystem)),
-        IntEntry("Einheit", "RadioGroup_angleFormat", "Winkelformat", REF(c.angleFormat), 1),
-        IntEntry("Einheit", "RadioGroup_helpLevel", "Hilfegrad", REF(c.helpLevel)),
+        RadioEntry("Einheit", "RadioGroup_unit", "Einheit", REF(c.output.unitSystem),
+                   {"mm, N, MPa, Nm, N/mm", "in, lbf, psi, lbfin, lbf/in"}, 0),
+        RadioEntry("Einheit", "RadioGroup_angleFormat", "Winkelformat", REF(c.angleFormat),
+                   {"15.1234°"_oem, "15°07'24\""_oem}, 1),
+        RadioEntry(
+            "Einheit", "RadioGroup_helpLevel", "Hilfegrad", REF(c.helpLevel),
+            {"Keine Info nach Eingabe", "Normale Einstellung", "Erweiterte Hilfe, Einzeleingabe"},
+            0),
         BoolEntry("Einheit", "CheckBox_askUserName", "Enter Password ?", REF(c.askUserName)),
-        IntEntry("Einheit", "RadioGroup_punktkomma", "Dezimalzeichen",
-                 REF(c.output.decimalSeparator), 1),
-        IntEntry("Einheit", "RadioGroup_ExcelDot", "Excel", REF(c.output.spreadsheetDecimal), 1),
+        RadioEntry("Einheit", "RadioGroup_punktkomma", "Dezimalzeichen",
+                   REF(c.output.decimalSeparator), {"Punkt .", "Komma ,"}, 1),
+        RadioEntry("Einheit", "RadioGroup_ExcelDot", "Excel", REF(c.output.spreadsheetDecimal),
+                   {"Punkt .", "Komma ,"}, 1),
         IntEntry("Einheit", "SpinEdit_dezimalstellen", "Dezimalstellen",
                  REF(c.output.decimalPlaces)),
         BoolEntry("Einheit", "CheckBox_archive", "Archivierungsmodus ?", REF(c.archiveMode)),
-        IntEntry("Einheit", "RadioGroup_chars", "Sonderzeichen", REF(c.output.characterSetting)),
-        IntEntry("Einheit", "RadioGroup_resultGraphic", "Ergebnisgrafik", REF(c.resultGraphic)),
+        RadioEntry("Einheit", "RadioGroup_chars", "Sonderzeichen", REF(c.output.characterSetting),
+                   {"²  µ  °"_oem, "2 u  deg"}, 0),
+        RadioEntry("Einheit", "RadioGroup_resultGraphic", "Ergebnisgrafik", REF(c.resultGraphic),
+                   {"egal", "Quick 1", "Quick 2", "Fertigungszeichnung", "Diagramm", "Zeichnung"},
+                   0),
         TextEntry("Einheit", "Edit_plotCommandLine", "QUILMAR-Kommandozeile",
                   REF(c.plotCommandLine), any),
         TextEntry("Einheit", "Edit_textProgram", "Textprogramm", REF(c.textProgram), any),
@@ -201,28 +234,22 @@ ConfigDialog::ConfigDialog(Workspace& ws, FileSystem& fs, const ScreenInfo& scre
         fields.push_back(std::move(e.field));
         bindings_.push_back(std::move(e.binding));
     }
-    buttons = {{"Button_ok", "OK"},
-               {"Button_cancel", "Abbrechen"},
-               {"Button_save", "&Speichern"},
-               {"Button_import", "Import.."},
-               {"Button_tempFromEnvironment", "TEMP"},
-               {"Button_zoomReset", "1.02"},
-               {"Button_panReset", "0.02"}};
+    buttons = {OkButton(),
+               CancelButton(),
+               PushButton("Button_save", "&Speichern"),
+               PushButton("Button_import", "Import.."),
+               ProposalFor("Edit_tempFolder", "Button_tempFromEnvironment", "TEMP"),
+               ProposalFor("Edit_zoomFactor", "Button_zoomReset", "1.02"),
+               ProposalFor("Edit_panFactor", "Button_panReset", "0.02")};
     Show(ws.config);
 }
 
-std::string ConfigDialog::TabOf(const std::string& fieldName) const {
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        if (fields[i].name == fieldName) return bindings_[i].tab;
-    return {};
-}
-
 void ConfigDialog::Show(const Configuration& c) {
-    for (std::size_t i = 0; i < fields.size(); ++i) fields[i].text = bindings_[i].get(c);
+    for (std::size_t i = 0; i < fields.size(); ++i) bindings_[i].show(c, fields[i]);
 }
 
 void ConfigDialog::Store(Configuration& c) {
-    for (std::size_t i = 0; i < fields.size(); ++i) bindings_[i].set(c, fields[i].text);
+    for (std::size_t i = 0; i < fields.size(); ++i) bindings_[i].store(c, fields[i]);
 }
 
 bool ConfigDialog::Press(const std::string& buttonName) {

@@ -2,18 +2,16 @@
 // file as a field on its tab, and the buttons "OK" (copy the fields into the settings),
 // "&Speichern" (the same, then write the configuration file), "Import.." (read another
 // ".cfg" and show it) and "Abbrechen" (discard).
-//
-// Field conventions: a check box is a field CheckBox_... with the text "1" or "0"; a radio
-// group is a field RadioGroup_... with the 0-based index of the chosen item; every other
-// field holds the value as typed (numbers with "." or ",").
+// Each field's group is its tab: "Directories", "Grafik", "CAD", "Drucker", "Ausdruck" or
+// "Einheit"; numbers are shown with "." and read with "." or ",".
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "platform/form_model.h"
 #include "config/config_file.h"
+#include "platform/form_model.h"
 #include "workspace/workspace.h"
 
 namespace bxr {
@@ -25,14 +23,9 @@ class ConfigDialog : public FormModel {
 
     bool Press(const std::string& buttonName) override;
 
-    // The tab a field sits on: "Directories", "Grafik", "CAD", "Drucker", "Ausdruck" or
-    // "Einheit".
-    std::string TabOf(const std::string& fieldName) const;
-
     struct Binding {
-        std::string tab;
-        std::function<std::string(const Configuration&)> get;
-        std::function<void(Configuration&, const std::string&)> set;
+        std::function<void(const Configuration&, FormField&)> show;
+        std::function<void(Configuration&, const FormField&)> store;
     };
 
   private:

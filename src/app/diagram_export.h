@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "workspace/workspace.h"
 #include "report/diagram_table.h"
 #include "report/output_channel.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

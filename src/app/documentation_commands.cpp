@@ -1,15 +1,15 @@
 #include "app/documentation_commands.h"
 
 #include "app/documentation_dialogs.h"
-#include "platform/ui.h"
 #include "format/code_page.h"
 #include "format/text_helpers.h"
+#include "platform/ui.h"
 
 namespace bxr {
 namespace {
 
-bool RunChangeDialog(Workspace& ws, int n, const std::string& today) {
-    ChangeDialog dialog(ws.documentation.changes[n], n, today);
+// OK marks the project changed; anything else stops the command.
+bool RunDocumentationDialog(Workspace& ws, FormModel& dialog) {
     ws.ui->RunForm(dialog);
     if (dialog.Accepted()) {
         ws.model.modified = true;
@@ -17,6 +17,11 @@ bool RunChangeDialog(Workspace& ws, int n, const std::string& today) {
     }
     ws.abortFlag = true;
     return false;
+}
+
+bool RunChangeDialog(Workspace& ws, int n, const std::string& today) {
+    ChangeDialog dialog(ws.documentation.changes[n], n, today);
+    return RunDocumentationDialog(ws, dialog);
 }
 
 // Program fields written on Windows (empty, "NOTEPAD.EXE", "C:\...") mean: the desktop's
@@ -90,24 +95,12 @@ void ChangeCommand(Workspace& ws, int preset, const std::string& today,
 bool DrawingDataCommand(Workspace& ws, const std::string& today) {
     DrawingDataDialog dialog(ws.documentation.drawing, ws.config.releaseFieldText, today,
                              ws.output());
-    ws.ui->RunForm(dialog);
-    if (dialog.Accepted()) {
-        ws.model.modified = true;
-        return true;
-    }
-    ws.abortFlag = true;
-    return false;
+    return RunDocumentationDialog(ws, dialog);
 }
 
 bool DocumentSetupCommand(Workspace& ws) {
     LinkDialog dialog(ws.documentation, ws.ui);
-    ws.ui->RunForm(dialog);
-    if (dialog.Accepted()) {
-        ws.model.modified = true;
-        return true;
-    }
-    ws.abortFlag = true;
-    return false;
+    return RunDocumentationDialog(ws, dialog);
 }
 
 std::string DocumentCommandLine(const DocumentLink& link) {

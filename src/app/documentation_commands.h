@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "workspace/workspace.h"
 #include "platform/process_launcher.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

@@ -1,10 +1,10 @@
 #include "app/documentation_dialogs.h"
 
-#include "platform/ui.h"
 #include "format/code_page.h"
-#include "platform/file_system.h"
 #include "format/number_format.h"
 #include "format/text_helpers.h"
+#include "platform/file_system.h"
+#include "platform/ui.h"
 
 namespace bxr {
 namespace {
@@ -33,14 +33,12 @@ std::string N(const char* base, int i) {
 ChangeDialog::ChangeDialog(ChangeRecord& record, int n, const std::string& today)
     : record_(record), today_(today) {
     caption = "Änderung "_oem + std::to_string(n);
-    fields = {{"Edit_text", "Änderungstext"_oem, record.text},
-              {"Edit_date", "Datum", record.date},
-              {"Edit_editor", "Bearbeiter", record.editor},
-              {"Memo_description", "Beschreibung", record.description}};
-    buttons = {{"Button_ok", "OK"},
-               {"Button_cancel", "Abbrechen"},
-               {"Button_help", "&Hilfe"},
-               {"Button_today", "<" + today}};
+    fields = {TextField("Edit_text", "Änderungstext"_oem, record.text),
+              TextField("Edit_date", "Datum", record.date),
+              TextField("Edit_editor", "Bearbeiter", record.editor),
+              MultiLineField("Memo_description", "Beschreibung", record.description)};
+    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfe", 0),
+               ProposalFor("Edit_date", "Button_today", "<" + today)};
 }
 
 bool ChangeDialog::Press(const std::string& buttonName) {
@@ -71,23 +69,29 @@ DrawingDataDialog::DrawingDataDialog(DrawingData& data, const std::string& relea
     for (int i = 0; i < 4; ++i) {
         const SignOff& s = Row(data, i);
         fields.push_back(
-            {std::string("Grid_date_") + kRowNames[i], rowLabels[i] + " Datum", s.date});
+            TextField(std::string("Grid_date_") + kRowNames[i], rowLabels[i] + " Datum", s.date)
+                .In("Freigabe")
+                .Max(kSignOffLength));
         fields.push_back(
-            {std::string("Grid_name_") + kRowNames[i], rowLabels[i] + " Name", s.name});
+            TextField(std::string("Grid_name_") + kRowNames[i], rowLabels[i] + " Name", s.name)
+                .In("Freigabe")
+                .Max(kSignOffLength));
     }
     for (int i = 1; i <= kMaxFreeTexts; ++i) {
         const bool used = i <= data.freeTextCount;
         const FreeText& t = data.freeTexts[i];
         auto num = [&](Real v) { return used ? FormatFree(settings, v) : std::string(); };
-        fields.push_back({N("Grid_x", i), N("x ", i), num(t.x)});
-        fields.push_back({N("Grid_y", i), N("y ", i), num(t.y)});
-        fields.push_back({N("Grid_h", i), N("h ", i), num(t.h)});
-        fields.push_back({N("Grid_phi", i), N("phi ", i), num(t.phi)});
-        fields.push_back({N("Grid_text", i), N("Text ", i), used ? t.text : std::string()});
+        fields.push_back(TextField(N("Grid_x", i), N("x ", i), num(t.x)).In("Texte"));
+        fields.push_back(TextField(N("Grid_y", i), N("y ", i), num(t.y)).In("Texte"));
+        fields.push_back(TextField(N("Grid_h", i), N("h ", i), num(t.h)).In("Texte"));
+        fields.push_back(TextField(N("Grid_phi", i), N("phi ", i), num(t.phi)).In("Texte"));
+        fields.push_back(
+            TextField(N("Grid_text", i), N("Text ", i), used ? t.text : std::string()).In("Texte"));
     }
-    buttons = {{"Button_ok", "OK"}, {"Button_cancel", "Abbrechen"}, {"Button_help", "&Hilfe"}};
+    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfe", 0)};
     for (int i = 0; i < 4; ++i)
-        buttons.push_back({std::string("Button_today_") + kRowNames[i], "< " + today});
+        buttons.push_back(ProposalFor(std::string("Grid_date_") + kRowNames[i],
+                                      std::string("Button_today_") + kRowNames[i], "< " + today));
 }
 
 void DrawingDataDialog::Store() {
@@ -134,13 +138,15 @@ bool DrawingDataDialog::Press(const std::string& buttonName) {
 LinkDialog::LinkDialog(ProjectDocumentation& doc, Ui* ui) : doc_(doc), ui_(ui) {
     caption = "Document Setup";
     for (int i = 1; i <= kDocumentLinks; ++i) {
-        fields.push_back({N("Edit_program", i), N("Program ", i), doc.links[i].program});
-        fields.push_back({N("Edit_file", i), N("File ", i), doc.links[i].file});
+        fields.push_back(TextField(N("Edit_program", i), N("Program ", i), doc.links[i].program)
+                             .Max(kLinkLength));
+        fields.push_back(
+            TextField(N("Edit_file", i), N("File ", i), doc.links[i].file).Max(kLinkLength));
     }
-    buttons = {{"Button_ok", "OK"}, {"Button_cancel", "Abbrechen"}, {"Button_help", "&Hilfetext"}};
+    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfetext", 0)};
     for (int i = 1; i <= kDocumentLinks; ++i) {
-        buttons.push_back({N("Button_program", i), "..."});
-        buttons.push_back({N("Button_file", i), "..."});
+        buttons.push_back(PushButton(N("Button_program", i), "..."));
+        buttons.push_back(PushButton(N("Button_file", i), "..."));
     }
 }
 
@@ -159,7 +165,7 @@ bool LinkDialog::Press(const std::string& buttonName) {
         const bool program = buttonName == N("Button_program", i);
         if (!program && buttonName != N("Button_file", i)) continue;
         FormField* f = Field(program ? N("Edit_program", i) : N("Edit_file", i));
-        if (ui_) {
+        {
             // The chooser starts where the field points: its folder, or the field itself.
             const std::string start = FolderOf(f->text).empty() ? f->text : FolderOf(f->text);
             if (auto chosen = ui_->ChooseFileToOpen(program ? "*.exe" : "*.*", start))

@@ -5,20 +5,16 @@
 
 #include <string>
 
-#include "platform/form_model.h"
-#include "model/documentation.h"
 #include "format/output_settings.h"
+#include "model/documentation.h"
+#include "platform/form_model.h"
 
 namespace bxr {
 
 class Ui;
 
 // Shared by the three dialogs: OK stores, Abbrechen closes without storing, help stays open.
-class DocumentationForm : public FormModel {
-  public:
-
-  protected:
-};
+class DocumentationForm : public FormModel {};
 
 class ChangeDialog : public DocumentationForm {
   public:
@@ -46,7 +42,7 @@ class DrawingDataDialog : public DocumentationForm {
 
 class LinkDialog : public DocumentationForm {
   public:
-    // The "..." buttons open a file chooser through ui (may be null: they do nothing).
+    // The "..." buttons open a file chooser through ui.
     LinkDialog(ProjectDocumentation& doc, Ui* ui);
     bool Press(const std::string& buttonName) override;
 

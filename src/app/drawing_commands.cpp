@@ -6,12 +6,13 @@
 #include "app/angle_form.h"
 #include "app/cad_output.h"
 #include "app/real_prompt.h"
-#include "platform/ui.h"
+#include "app/run_calculation.h"
+#include "format/code_page.h"
+#include "format/units.h"
 #include "graphics/cad_settings.h"
 #include "graphics/section_drawing.h"
 #include "graphics/view_3d.h"
-#include "format/code_page.h"
-#include "format/units.h"
+#include "platform/ui.h"
 #include "sections/compute_section.h"
 
 namespace bxr {
@@ -56,7 +57,7 @@ bool RunDrawing(Workspace& ws, int job, int mode, DrawingServices& s) {
     DrawJobOptions options;
     const bool needsResults = job != 1 && job != 5 && job != 6;
     if (needsResults) {
-        if (!ws.model.auxLoadsAppended) RunAnalysis(ws);
+        if (!ws.model.auxLoadsAppended) RunCalculation(ws);
         if (ws.messages.fatal) {
             ShowMessages(ws, "");
             return false;

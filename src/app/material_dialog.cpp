@@ -12,22 +12,22 @@ MaterialDialog::MaterialDialog(MaterialRecord& material, OutputSettings& setting
     : material_(material), settings_(settings), shown_(material) {
     caption = "Werkstoff";
     fields = {
-        {"Edit_name", "Werkstoff", "", editable.name, true},
-        {"Edit_e", "Elastizitätsmodul E"_oem, "", editable.e, true},
-        {"Edit_g", "Schubmodul G", "", editable.g, true},
-        {"Edit_rho", "Dichte", "", editable.density, true},
-        {"Edit_etak", "Empfindlichkeitskennziffer f.Kerbwirkung eta k", "",
-         editable.notchSensitivity, true},
-        {"Edit_ok", "Oberflächenkennziffer ok"_oem, "", editable.surfaceFactor, true},
-        {"Label_unitE", "", "", false, true},
-        {"Label_unitG", "", "", false, true},
-        {"Label_unitRho", "", "", false, true},
+        TextField("Edit_name", "Werkstoff").Max(kMaterialNameLength),
+        TextField("Edit_e", "Elastizitätsmodul E"_oem),
+        TextField("Edit_g", "Schubmodul G"),
+        TextField("Edit_rho", "Dichte").Unit("kg/dm3"),
+        TextField("Edit_etak", "Empfindlichkeitskennziffer f.Kerbwirkung eta k"),
+        TextField("Edit_ok", "Oberflächenkennziffer ok"_oem),
     };
-    buttons = {{"Button_ok", "OK"},
-               {"Button_cancel", "Abbrechen"},
-               {"Button_help", "&Hilfetext"},
-               {"Button_helpPicture", "Hilfe&bild"},
-               {"Button_unit", "MPa <--> psi"}};
+    Field("Edit_name")->enabled = editable.name;
+    Field("Edit_e")->enabled = editable.e;
+    Field("Edit_g")->enabled = editable.g;
+    Field("Edit_rho")->enabled = editable.density;
+    Field("Edit_etak")->enabled = editable.notchSensitivity;
+    Field("Edit_ok")->enabled = editable.surfaceFactor;
+    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfetext", 0),
+               HelpButton("Button_helpPicture", "Hilfe&bild", 0),
+               PushButton("Button_unit", "MPa <--> psi")};
     Show();
 }
 
@@ -40,9 +40,8 @@ void MaterialDialog::Show() {
     Field("Edit_rho")->text = FormatFreeLong(settings_, shown_.density);
     Field("Edit_etak")->text = FormatFreeLong(settings_, shown_.notchSensitivity);
     Field("Edit_ok")->text = FormatFreeLong(settings_, shown_.surfaceFactor);
-    Field("Label_unitE")->text = UnitText(settings_, Quantity::Stress);
-    Field("Label_unitG")->text = UnitText(settings_, Quantity::Stress);
-    Field("Label_unitRho")->text = "kg/dm3";
+    Field("Edit_e")->unit = UnitText(settings_, Quantity::Stress);
+    Field("Edit_g")->unit = UnitText(settings_, Quantity::Stress);
 }
 
 bool MaterialDialog::ReadFields(MaterialRecord& into) {

@@ -3,9 +3,9 @@
 // unit system with the typed values kept. OK stores all six fields; Cancel stores nothing.
 #pragma once
 
-#include "platform/form_model.h"
-#include "model/beam_model.h"
 #include "format/output_settings.h"
+#include "model/beam_model.h"
+#include "platform/form_model.h"
 
 namespace bxr {
 

@@ -4,12 +4,12 @@
 #include <cmath>
 
 #include "app/real_prompt.h"
-#include "platform/ui.h"
-#include "workspace/workspace.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
 #include "format/text_helpers.h"
 #include "format/units.h"
+#include "platform/ui.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 
@@ -89,31 +89,32 @@ NotchFactorTexts ProposeNotchFactors(NotchProposal kind, Real rm, const OutputSe
 NotchZoneDialog::NotchZoneDialog(Workspace& ws, int zone)
     : ws_(ws), zone_(std::clamp(zone, 1, kMaxNotchZones)) {
     shown_ = ws_.model.notchZones[static_cast<std::size_t>(zone_)];
+    help = kHelpNumber;
     fields = {
-        {"Edit_betak", "Kerbfaktor Zug/Druck ßk"_oem, ""},
-        {"Edit_betakb", "Kerbfaktor Biegung ßkb"_oem, ""},
-        {"Edit_betakt", "Kerbfaktor Torsion ßkt"_oem, ""},
-        {"Edit_x1", "Wirkbeginn der Kerbzone x1", ""},
-        {"Label_x1Unit", "", "", false, true},
-        {"Edit_x2", "Ende der Kerbzone x2", ""},
-        {"Label_x2Unit", "", "", false, true},
-        {"Edit_label", "Bezeichnung", ""},
-        {"Label_method", "", "", false, true},
+        TextField("Edit_betak", "Kerbfaktor Zug/Druck ßk"_oem),
+        TextField("Edit_betakb", "Kerbfaktor Biegung ßkb"_oem),
+        TextField("Edit_betakt", "Kerbfaktor Torsion ßkt"_oem),
+        TextField("Edit_x1", "Wirkbeginn der Kerbzone x1"),
+        TextField("Edit_x2", "Ende der Kerbzone x2"),
+        TextField("Edit_label", "Bezeichnung").Max(kLabelLength),
+        LabelField("Label_method", ""),
     };
     buttons = {
-        {"Button_ok", "OK"},
-        {"Button_cancel", "Abbrechen"},
-        {"Button_help", "&Hilfetext"},
-        {"Button_helpPicture", "Hilfe&bild"},
-        {"Button_helpPictures", "Hilfe&bild..."},
-        {"Button_unit", "mm <--> inch"},
-        {"Button_label", "<"},
-        {"Button_up", ""},
-        {"Button_down", ""},
+        OkButton(),
+        CancelButton(),
+        HelpButton("Button_help", "&Hilfetext", kHelpNumber),
+        HelpButton("Button_helpPicture", "Hilfe&bild", kHelpNumber),
+        HelpButton("Button_helpPictures", "Hilfe&bild...", kHelpNumber),
+        PushButton("Button_unit", "mm <--> inch"),
+        ProposalFor("Edit_label", "Button_label"),
+        SpinButton("Button_up", true),
+        SpinButton("Button_down", false),
     };
-    for (const ProposalButton& p : kProposals) buttons.push_back({p.name, Utf8ToOem(p.caption)});
-    buttons.push_back({"Button_twoFeatherKeys", "2 Paßfedern"_oem, false});
-    buttons.push_back({"Button_splinedShaft", "Keilwelle", false});
+    // Each proposal fills the three notch factors, starting with the first.
+    for (const ProposalButton& p : kProposals)
+        buttons.push_back(ProposalFor("Edit_betak", p.name, Utf8ToOem(p.caption)));
+    buttons.push_back(PushButton("Button_twoFeatherKeys", "2 Paßfedern"_oem).Disabled());
+    buttons.push_back(PushButton("Button_splinedShaft", "Keilwelle").Disabled());
     Show();
 }
 
@@ -134,8 +135,8 @@ void NotchZoneDialog::Show() {
     Field("Edit_betakt")->text = shownBetaKt_;
     Field("Edit_x1")->text = shownX1_;
     Field("Edit_x2")->text = shownX2_;
-    Field("Label_x1Unit")->text = UnitText(s, Quantity::Length);
-    Field("Label_x2Unit")->text = UnitText(s, Quantity::Length);
+    Field("Edit_x1")->unit = UnitText(s, Quantity::Length);
+    Field("Edit_x2")->unit = UnitText(s, Quantity::Length);
     Field("Edit_label")->text = shown_.label;
     const int mode = ws_.model.notchMode;
     Field("Label_method")->text = mode >= 1 && mode <= 3 ? "Kerbfaktoren nach Zammert" : "";

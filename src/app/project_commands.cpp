@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "platform/ui.h"
-#include "model/project_file.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
 #include "format/text_helpers.h"
 #include "format/units.h"
+#include "model/project_file.h"
+#include "platform/ui.h"
 
 namespace bxr {
 namespace {
@@ -106,8 +106,8 @@ std::optional<std::string> ResolveSaveName(Workspace& ws, FileSystem& fs, const 
     const bool exists = fs.IsFile(path);
     if (exists && askOverwrite && path.find("aktuell") == std::string::npos) {
         std::optional<bool> yes;
-        yes = ws.ui->AskYesNo(path + " " + "existiert bereits" + ".   " + "überschreiben"_oem +
-                                  " ?");
+        yes =
+            ws.ui->AskYesNo(path + " " + "existiert bereits" + ".   " + "überschreiben"_oem + " ?");
         if (!yes || !*yes) {
             ws.abortFlag = true;
             return std::nullopt;

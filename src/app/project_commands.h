@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "workspace/workspace.h"
 #include "platform/file_system.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "platform/ui.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
+#include "platform/ui.h"
 
 namespace bxr {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "model/beam_model.h"
 #include "format/output_settings.h"
+#include "model/beam_model.h"
 
 namespace bxr {
 

@@ -2,6 +2,7 @@
 
 #include "analysis/run_analysis.h"
 #include "app/calc_message_display.h"
+#include "app/run_calculation.h"
 #include "report/change_list.h"
 
 namespace bxr {
@@ -11,7 +12,7 @@ namespace {
 ReportSources SourcesFor(const ErrorDescriptions& descriptions) {
     ReportSources sources;
     sources.descriptions = &descriptions;
-    sources.calculate = &RunAnalysis;
+    sources.calculate = RunCalculation;
     return sources;
 }
 
@@ -27,17 +28,7 @@ ChannelEnvironment ReportChannelFor(Workspace& ws, const ReportServices& service
     env.ui = ws.ui;
     env.abortFlag = &ws.abortFlag;
     env.format = ws.output();
-    env.settings.defaultDestination = c.textDevice >= 1 && c.textDevice <= 7 ? c.textDevice : 1;
-    env.settings.askDestination = c.askTextDevice;
-    env.settings.lineStyle =
-        c.textSeparatorMode >= 1 && c.textSeparatorMode <= 4 ? c.textSeparatorMode : 2;
-    env.settings.linesPerPage = c.linesPerPage > 0 ? c.linesPerPage : 66;
-    env.settings.spaceLines = c.headerSpaceLines;
-    env.settings.headerMode = c.headerMode;
-    env.settings.printerPort = c.printerPort;
-    env.settings.textProgram = c.textProgram;
-    env.settings.htmlBrowser = c.htmlBrowser;
-    env.settings.tempFolder = ConfiguredTempFolder(c);
+    env.settings = ChannelSettingsFrom(c);
     env.outputFolder = ws.dataFolder;
     env.projectFile =
         ws.currentName.empty() ? std::string() : JoinPath(ws.dataFolder, ws.currentName + ".bxr");
@@ -48,22 +39,29 @@ ChannelEnvironment ReportChannelFor(Workspace& ws, const ReportServices& service
     return env;
 }
 
-ReportOutcome ViewStandardReport(Workspace& ws, const ReportServices& services, bool noGui) {
+namespace {
+
+using ReportWriter = ReportOutcome (*)(Workspace&, OutputChannel&, int, const ReportSources&);
+
+// A report on the asked-for destination; fatal messages are shown with their descriptions.
+ReportOutcome ViewReport(Workspace& ws, const ReportServices& services, bool noGui,
+                         ReportWriter write) {
     OutputChannel out(ReportChannelFor(ws, services));
     ErrorDescriptions d =
         ErrorDescriptions::Load(FilesOf(services), DescriptionFilePath(ws.config));
-    ReportOutcome outcome = WriteResultsReport(ws, out, kAskOrDefault, SourcesFor(d));
+    ReportOutcome outcome = write(ws, out, kAskOrDefault, SourcesFor(d));
     if (outcome == ReportOutcome::FatalMessages) ShowCalcMessages(ws, noGui, FilesOf(services));
     return outcome;
 }
 
+}  // namespace
+
+ReportOutcome ViewStandardReport(Workspace& ws, const ReportServices& services, bool noGui) {
+    return ViewReport(ws, services, noGui, WriteResultsReport);
+}
+
 ReportOutcome ViewPositionReport(Workspace& ws, const ReportServices& services, bool noGui) {
-    OutputChannel out(ReportChannelFor(ws, services));
-    ErrorDescriptions d =
-        ErrorDescriptions::Load(FilesOf(services), DescriptionFilePath(ws.config));
-    ReportOutcome outcome = WritePositionReport(ws, out, kAskOrDefault, SourcesFor(d));
-    if (outcome == ReportOutcome::FatalMessages) ShowCalcMessages(ws, noGui, FilesOf(services));
-    return outcome;
+    return ViewReport(ws, services, noGui, WritePositionReport);
 }
 
 ReportOutcome InputEchoCommand(Workspace& ws, const ReportServices& services) {

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "app/documentation_commands.h"
-#include "workspace/workspace.h"
 #include "report/output_channel.h"
 #include "report/results_report.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

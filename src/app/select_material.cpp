@@ -8,11 +8,11 @@
 #include "app/material_dialog.h"
 #include "app/real_prompt.h"
 #include "app/table_catalog.h"
-#include "platform/ui.h"
-#include "workspace/workspace.h"
 #include "format/code_page.h"
+#include "platform/ui.h"
 #include "sections/material_catalog.h"
 #include "tables/dbf_table.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

@@ -10,12 +10,12 @@
 #include "app/catalog_tables.h"
 #include "app/real_prompt.h"
 #include "app/table_catalog.h"
-#include "platform/ui.h"
-#include "workspace/workspace.h"
 #include "format/code_page.h"
+#include "platform/ui.h"
 #include "sections/compute_section.h"
 #include "sections/profile_contour.h"
 #include "tables/dbf_table.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "app/calc_message_display.h"
-#include "platform/ui.h"
 #include "format/code_page.h"
 #include "format/text_helpers.h"
+#include "platform/ui.h"
 
 namespace bxr {
 namespace {

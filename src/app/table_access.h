@@ -8,8 +8,8 @@
 #include <string>
 
 #include "model/beam_model.h"
-#include "workspace/workspace.h"
 #include "platform/file_system.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "app/table_access.h"
-#include "platform/ui.h"
 #include "format/code_page.h"
 #include "format/date_text.h"
-#include "report/output_channel.h"
 #include "format/text_helpers.h"
+#include "platform/ui.h"
+#include "report/output_channel.h"
 #include "tables/csv_table_source.h"
 
 namespace bxr {
@@ -85,16 +85,7 @@ ChannelEnvironment ChannelFor(Workspace& ws, FileSystem& fs, ProcessLauncher* la
     env.ui = ws.ui;
     env.abortFlag = &ws.abortFlag;
     env.format = ws.output();
-    env.settings.defaultDestination = ws.config.textDevice;
-    env.settings.askDestination = ws.config.askTextDevice;
-    env.settings.lineStyle = ws.config.textSeparatorMode;
-    env.settings.linesPerPage = ws.config.linesPerPage;
-    env.settings.spaceLines = ws.config.headerSpaceLines;
-    env.settings.headerMode = ws.config.headerMode;
-    env.settings.printerPort = ws.config.printerPort;
-    env.settings.textProgram = ws.config.textProgram;
-    env.settings.htmlBrowser = ws.config.htmlBrowser;
-    env.settings.tempFolder = ws.config.tempFolder;
+    env.settings = ChannelSettingsFrom(ws.config);
     env.outputFolder = FolderOf(ws.table.fileName);
     env.projectFile = ws.table.fileName;
     env.projectName = ws.currentName;
@@ -212,29 +203,38 @@ void TableWindow::BuildForm() {
     const TableState& s = ws_.table;
     caption = PickMode() ? s.title2 + "   " + s.title1
                          : s.title2 + "  " + s.title1 + "  (" + s.fileName + ")";
-    fields = {{"Label_counter", "", "", true, true}};
+    fields = {LabelField("Label_counter", "")};
     const bool edit = !PickMode();
-    buttons = {{"Button_ok", "OK"},
-               {"Button_cancel", "Abbrechen"},
-               {"Button_search", "&Suchen"},
-               {"Button_searchNext", "&Weitersuchen"},
-               {"mi_fileExportHtml", "Export HTML"},
-               {"mi_fileSaveDelimited", "Save As Delimited"},
-               {"mi_fileAppendDbf", "Append dbf", edit, edit},
-               {"mi_fileAppendDelimited", "Append Delimited", edit, edit},
-               {"mi_filePrint", "Print"},
-               {"mi_fileExit", "Exit"},
-               {"mi_editAppend", "Append", edit, edit},
-               {"mi_editPack", "Pack", edit, edit},
-               {"mi_viewSearch", "Search"},
-               {"mi_viewSearchNext", "Search Next"},
-               {"mi_helpTable", s.title2},
-               {"mi_helpFileName", "File name"}};
-    for (const char* nav : {"nav_first", "nav_prior", "nav_next", "nav_last"})
-        buttons.push_back({nav, ""});
-    for (const char* nav :
-         {"nav_insert", "nav_delete", "nav_edit", "nav_post", "nav_cancel", "nav_refresh"})
-        buttons.push_back({nav, "", edit, edit});
+    auto editOnly = [edit](FormButton b) {
+        b.enabled = b.visible = edit;
+        return b;
+    };
+    const std::string file = "&Datei", editMenu = "&Bearbeiten", view = "&Ansicht",
+                      helpMenu = "&Hilfe";
+    buttons = {OkButton(),
+               CancelButton(),
+               PushButton("Button_search", "&Suchen"),
+               PushButton("Button_searchNext", "&Weitersuchen"),
+               MenuButton("mi_fileExportHtml", file, "Export HTML"),
+               MenuButton("mi_fileSaveDelimited", file, "Save As Delimited"),
+               editOnly(MenuButton("mi_fileAppendDbf", file, "Append dbf")),
+               editOnly(MenuButton("mi_fileAppendDelimited", file, "Append Delimited")),
+               MenuButton("mi_filePrint", file, "Print"),
+               MenuButton("mi_fileExit", file, "Exit"),
+               editOnly(MenuButton("mi_editAppend", editMenu, "Append")),
+               editOnly(MenuButton("mi_editPack", editMenu, "Pack")),
+               MenuButton("mi_viewSearch", view, "Search"),
+               MenuButton("mi_viewSearchNext", view, "Search Next"),
+               MenuButton("mi_helpTable", helpMenu, s.title2),
+               MenuButton("mi_helpFileName", helpMenu, "File name")};
+    const std::pair<const char*, const char*> moves[] = {
+        {"nav_first", "|<"}, {"nav_prior", "<"}, {"nav_next", ">"}, {"nav_last", ">|"}};
+    for (const auto& [name, caption] : moves) buttons.push_back(NavigatorButton(name, caption));
+    const std::pair<const char*, const char*> edits[] = {{"nav_insert", "+"}, {"nav_delete", "-"},
+                                                         {"nav_edit", "^"},   {"nav_post", "ok"},
+                                                         {"nav_cancel", "x"}, {"nav_refresh", "@"}};
+    for (const auto& [name, caption] : edits)
+        buttons.push_back(editOnly(NavigatorButton(name, caption)));
 }
 
 void TableWindow::Rebuild() {

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/form_model.h"
-#include "workspace/workspace.h"
 #include "platform/file_system.h"
+#include "platform/form_model.h"
 #include "platform/process_launcher.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 
-class TableWindow : public FormModel {
+class TableWindow : public FormModel, public FormGrid {
   public:
     TableWindow(Workspace& ws, int mode, FileSystem& fs = DiskFileSystem(),
                 ProcessLauncher* launcher = nullptr);
@@ -30,27 +30,28 @@ class TableWindow : public FormModel {
     bool Press(const std::string& name) override;
 
     bool PickMode() const { return mode_ == 1; }
+    FormGrid* Grid() override { return this; }
 
     // The grid: rows from 1 in the current order, columns are the fields from 1.
-    int RowCount() const { return static_cast<int>(rows_.size()); }
-    int ColumnCount() const;
-    std::string ColumnTitle(int column) const;
-    int ColumnWidth(int column) const;  // the field length
-    std::string Cell(int row, int column);
-    bool RowDeleted(int row);
+    int RowCount() const override { return static_cast<int>(rows_.size()); }
+    int ColumnCount() const override;
+    std::string ColumnTitle(int column) const override;
+    int ColumnWidth(int column) const override;  // the field length
+    std::string Cell(int row, int column) override;
+    bool RowDeleted(int row) override;
     std::uint32_t RowRecord(int row) const;
-    int CurrentRow() const { return row_; }
-    int CurrentColumn() const { return column_; }
+    int CurrentRow() const override { return row_; }
+    int CurrentColumn() const override { return column_; }
     // The record counter label: empty until a cell is clicked.
     std::string Counter() const;
 
     // Makes the cell current; the counter shows record number + "/" + record count.
-    void ClickCell(int row, int column);
+    void ClickCell(int row, int column) override;
     // Edit mode: types text into a cell of the current record; posted on leaving the row,
     // on "nav_post" and on OK.
-    bool EditCell(int row, int column, const std::string& text);
+    bool EditCell(int row, int column, const std::string& text) override;
     // Sorts by the column's field through an index in the temporary folder.
-    bool ClickColumnTitle(int column);
+    bool ClickColumnTitle(int column) override;
 
   private:
     void BuildForm();

@@ -12,7 +12,7 @@
 #include "graphics/plot_frame.h"
 #include "model/beam_model.h"
 #include "model/documentation.h"
-#include "sections/section_properties.h"
+#include "model/section_properties.h"
 
 namespace bxr {
 

@@ -7,7 +7,7 @@
 #include "analysis/analysis_results.h"
 #include "graphics/drawing.h"
 #include "model/beam_model.h"
-#include "sections/section_properties.h"
+#include "model/section_properties.h"
 
 namespace bxr {
 

@@ -7,7 +7,7 @@
 #include "graphics/drawing.h"
 #include "graphics/plot_frame.h"
 #include "model/beam_model.h"
-#include "sections/section_properties.h"
+#include "model/section_properties.h"
 
 namespace bxr {
 

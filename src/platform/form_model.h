@@ -128,15 +128,24 @@ FormButton SpinButton(std::string name, bool up, std::string target = {});
 FormButton MenuButton(std::string name, std::string menu, std::string caption);
 FormButton NavigatorButton(std::string name, std::string caption);
 
-// A table shown in a form: column captions and rows of texts (code page 850).
+// A table shown in a form. Rows and columns count from 1; texts are code page 850.
 class FormGrid {
   public:
     virtual ~FormGrid() = default;
-    virtual std::vector<std::string> ColumnCaptions() const = 0;
     virtual int RowCount() const = 0;
-    virtual std::string Cell(int row, int column) const = 0;
+    virtual int ColumnCount() const = 0;
+    virtual std::string ColumnTitle(int column) const = 0;
+    virtual int ColumnWidth(int column) const = 0;  // in characters
+    virtual std::string Cell(int row, int column) = 0;
+    virtual bool RowDeleted(int row) = 0;
     virtual int CurrentRow() const = 0;
-    virtual void SetCurrentRow(int row) = 0;
+    virtual int CurrentColumn() const = 0;
+    // Makes the cell current.
+    virtual void ClickCell(int row, int column) = 0;
+    // Types text into a cell; false with the form's message set when the text does not fit.
+    virtual bool EditCell(int row, int column, const std::string& text) = 0;
+    // Sorts by the column.
+    virtual bool ClickColumnTitle(int column) = 0;
 };
 
 class FormModel {

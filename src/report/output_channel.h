@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "config/configuration.h"
 #include "model/calc_messages.h"
 #include "report/error_descriptions.h"
 #include "platform/file_system.h"
@@ -52,6 +53,11 @@ struct ChannelSettings {
     std::string printCommand = "lp";
     std::string printerSetupFile;  // "TEXT.QRN": sent ahead of text printouts when it exists
 };
+
+// The channel settings of a configuration, every value limited to what the channel knows:
+// the destination 1..8 (otherwise the screen: the project table is for batch runs only), the line style 1..4 (otherwise "---"), lines
+// per page above 0 (otherwise 66).
+ChannelSettings ChannelSettingsFrom(const Configuration& c);
 
 // What the channel needs from the program around it.
 struct ChannelEnvironment {

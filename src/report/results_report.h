@@ -3,6 +3,8 @@
 // channel; what ends where is the channel's business.
 #pragma once
 
+#include <functional>
+
 #include "workspace/workspace.h"
 #include "report/error_descriptions.h"
 #include "report/output_channel.h"
@@ -16,7 +18,7 @@ struct ReportSources {
     const DynamicStrengths* strengths = nullptr;      // null: no fatigue strengths known
     // Brings the results up to date when the model changed since the last calculation; null
     // means the results are taken as they stand.
-    void (*calculate)(Workspace&) = nullptr;
+    std::function<void(Workspace&)> calculate;
 };
 
 // Outcome of a report run.

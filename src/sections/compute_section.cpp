@@ -5,7 +5,6 @@
 #include <limits>
 #include <numbers>
 
-#include "workspace/workspace.h"
 #include "format/code_page.h"
 #include "sections/arc_center.h"
 
@@ -276,9 +275,5 @@ void ComputeSectionProperties(const BeamModel& model, const OutputSettings& sett
     ComputeMassValues(section);
 }
 
-void ComputeSectionProperties(Workspace& workspace) {
-    ComputeSectionProperties(workspace.model, workspace.output(), workspace.section,
-                             workspace.messages);
-}
 
 }  // namespace bxr

@@ -5,11 +5,9 @@
 #include "model/calc_messages.h"
 #include "model/beam_model.h"
 #include "format/output_settings.h"
-#include "sections/section_properties.h"
+#include "model/section_properties.h"
 
 namespace bxr {
-
-struct Workspace;
 
 // Reads the contour and arcDivision of the model and the density and mass length of the
 // section state; writes polygon, extents, properties, volume and mass. Clears the messages
@@ -17,8 +15,6 @@ struct Workspace;
 // what was computed before. An empty contour changes nothing.
 void ComputeSectionProperties(const BeamModel& model, const OutputSettings& settings,
                               SectionState& section, CalcMessages& messages);
-// The same on the workspace's model, section state and messages.
-void ComputeSectionProperties(Workspace& workspace);
 
 // Chords an arc of the given sweep [rad] is divided into: |sweep| / arcDivision rounded to
 // the nearest integer, halves to even, at least 2. Invalid steps give more chords than the

@@ -9,7 +9,7 @@
 
 #include "model/beam_model.h"
 #include "format/output_settings.h"
-#include "sections/section_properties.h"
+#include "model/section_properties.h"
 
 namespace bxr {
 

@@ -1,45 +1,35 @@
-// The single instance of the program's state: the model and everything that lives beside it.
-// The GUI owns one; every test and every batch run makes its own. There are no other globals.
+// The program's whole state, the single instance behind the window or a batch run: what a
+// calculation works on (CalcState) and everything around it, the project documentation, the
+// table window's state, the catalogue choices, the project's name and folder, the recent
+// files and the user interface. There are no other globals.
+//
+// Who takes what: the commands of app/ and the reports and drawings of a whole project
+// (report/, graphics/) take a Workspace&. The calculation (analysis/) takes a CalcState&, and
+// the layers below it take only the records they need.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "analysis/analysis_results.h"
-#include "model/calc_messages.h"
-#include "config/configuration.h"
-#include "model/beam_model.h"
+#include "analysis/calc_state.h"
 #include "model/documentation.h"
-#include "sections/material_catalog.h"
-#include "sections/profile_contour.h"
-#include "sections/section_properties.h"
 #include "platform/null_ui.h"
+#include "sections/profile_contour.h"
 #include "tables/table_state.h"
 
 namespace bxr {
 
-class Ui;  // NOLINT
-
-struct Workspace {
-    BeamModel model;
+struct Workspace : CalcState {
     ProjectDocumentation documentation;
-    Configuration config;
-    SectionState section;
-    CalcMessages messages;
-    AnalysisResults results;
     TableState table;
-    ProfileCatalogState profiles;    // row buffers of the profile families, typed dimensions
-    MaterialCatalogState materials;  // fatigue values, DIN 743 row and surface values
+    ProfileCatalogState profiles;  // row buffers of the profile families, typed dimensions
 
     std::string currentName;  // project name without folder and extension; empty when new
     std::string dataFolder;   // folder of the current project
     std::vector<std::string> recentFiles;  // full paths, most recent first, at most 4
     std::string commandLineProject;        // the project named on the command line, if any
-    bool abortFlag = false;
 
     Ui* ui = &NullUi::Shared();  // not owned; never null
-
-    const OutputSettings& output() const { return config.output; }
 };
 
 }  // namespace bxr

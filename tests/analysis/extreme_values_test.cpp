@@ -197,7 +197,7 @@ struct FakeRun {
     bool fatal = false;
     bool stop = false;
     AnalysisRunner Runner() {
-        return [this](Workspace& ws) {
+        return [this](CalcState& ws) {
             ++runs;
             ws.messages.Clear();
             if (fatal) {

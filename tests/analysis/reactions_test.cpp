@@ -8,7 +8,6 @@
 
 #include "analysis/run_analysis.h"
 #include "beam_fixture.h"
-#include "support/scripted_ui.h"
 
 namespace bxr::test {
 namespace {
@@ -155,15 +154,13 @@ TEST(bearing_moments, magnitude_angle_and_normalisation) {
 }
 
 TEST(bearing_moments, a_full_moment_list_stops_and_keeps_the_users_moments) {
-    ScriptedUi ui;
     auto ws = RectangleBeam(1000, kAngularContactPair);
-    ws->ui = &ui;
     BeamModel& m = ws->model;
     AddPointLoad(m, 1000, 400, 0);
     for (int i = 1; i <= 19; ++i) m.momentLoads[++m.momentLoadCount] = {Real(i), 500, 0, "M"};
     RunAnalysis(*ws);
     // The 20th moment goes in, the 21st is refused with the box of the second moment.
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Zu viele Biegemomente !"});
+    EXPECT_EQ(ws->results.boxMessages, std::vector<std::string>{"Zu viele Biegemomente !"});
     EXPECT_TRUE(ws->abortFlag);
     // The lists hold the user's entries only, and nothing is marked as appended, so the next
     // removal by count cannot take a user's moment.

@@ -39,32 +39,32 @@ TEST(CalcSettingsDialog, ShowsTheModelsSettingsWithTextsAndHints) {
     ws.model.dunkerleyOn = true;
     CalcSettingsDialog d(ws, nullptr);
     EXPECT_EQ(ws.model.notchMode, 3);
-    EXPECT_EQ(d.Field("RadioGroup_notchMode")->text, "2");
+    EXPECT_EQ(d.Field("RadioGroup_notchMode")->index, 2);
     EXPECT_FALSE(d.Field("RadioGroup_notchMode")->visible);
     EXPECT_FALSE(d.Field("CheckBox_supportStiffness")->visible);
     EXPECT_EQ(d.Field("Edit_segments")->text, "1000");
     EXPECT_EQ(d.Field("Edit_eps")->text, "0.001");
     EXPECT_EQ(d.Field("Edit_arcDivision")->text, "5");
-    EXPECT_EQ(d.Field("Label_arcDivisionUnit")->text, "deg");
-    EXPECT_EQ(d.Field("CheckBox_selfWeight")->text, "0");
-    EXPECT_EQ(d.Field("CheckBox_buckling")->text, "1");
-    EXPECT_EQ(d.Field("CheckBox_dunkerley")->text, "1");
-    EXPECT_EQ(d.Field("RadioGroup_unit")->text, "0");
+    EXPECT_EQ(d.Field("Edit_arcDivision")->unit, "deg");
+    EXPECT_FALSE(d.Field("CheckBox_selfWeight")->checked);
+    EXPECT_TRUE(d.Field("CheckBox_buckling")->checked);
+    EXPECT_TRUE(d.Field("CheckBox_dunkerley")->checked);
+    EXPECT_EQ(d.Field("RadioGroup_unit")->index, 0);
     EXPECT_EQ(d.Field("CheckBox_selfWeight")->label,
               "Gewichtskraft als Streckenlasten übernehmen"_oem);
     EXPECT_EQ(d.Field("Edit_arcDivision")->label, "Polygon-Teilung für Kreisbogenberechnung"_oem);
-    EXPECT_EQ(d.HintNumber("CheckBox_selfWeight"), 6900);
-    EXPECT_EQ(d.HintNumber("Edit_segments"), 6940);
-    EXPECT_EQ(d.HintNumber("CheckBox_supportStiffness"), 6140);
-    EXPECT_EQ(d.HintNumber("CheckBox_dunkerley"), 6925);
-    EXPECT_EQ(d.HintNumber("Edit_eps"), 6930);
-    EXPECT_EQ(d.HintNumber("CheckBox_buckling"), 6980);
-    EXPECT_EQ(d.HintNumber("Edit_arcDivision"), 5300);
-    EXPECT_EQ(d.HintNumber("RadioGroup_notchMode"), 6820);
-    EXPECT_EQ(d.HintNumber("RadioGroup_unit"), 0);
-    EXPECT_EQ(d.Items("RadioGroup_unit"),
+    EXPECT_EQ(d.Field("CheckBox_selfWeight")->hint, 6900);
+    EXPECT_EQ(d.Field("Edit_segments")->hint, 6940);
+    EXPECT_EQ(d.Field("CheckBox_supportStiffness")->hint, 6140);
+    EXPECT_EQ(d.Field("CheckBox_dunkerley")->hint, 6925);
+    EXPECT_EQ(d.Field("Edit_eps")->hint, 6930);
+    EXPECT_EQ(d.Field("CheckBox_buckling")->hint, 6980);
+    EXPECT_EQ(d.Field("Edit_arcDivision")->hint, 5300);
+    EXPECT_EQ(d.Field("RadioGroup_notchMode")->hint, 6820);
+    EXPECT_EQ(d.Field("RadioGroup_unit")->hint, 0);
+    EXPECT_EQ(d.Field("RadioGroup_unit")->items,
               (std::vector<std::string>{"mm, N, MPa, Nm, N/mm", "in, lbf, psi, lbfin, lbf/in"}));
-    EXPECT_EQ(d.Items("RadioGroup_notchMode").size(), 3u);
+    EXPECT_EQ(d.Field("RadioGroup_notchMode")->items.size(), 3u);
 
     // The "<" buttons propose their values without storing anything.
     d.Field("Edit_segments")->text = "17";
@@ -91,7 +91,7 @@ TEST(CalcSettingsDialog, OkRemovesAppendedLoadsReadsWithLimitsAndCalculates) {
     int runs = 0;
     int pointsSeen = -1, distributedSeen = -1;
     bool abortSeen = true;
-    CalcSettingsDialog d(ws, [&](Workspace& w) {
+    CalcSettingsDialog d(ws, [&](CalcState& w) {
         ++runs;
         pointsSeen = w.model.pointLoadCount;
         distributedSeen = w.model.distributedLoadCount;
@@ -100,9 +100,9 @@ TEST(CalcSettingsDialog, OkRemovesAppendedLoadsReadsWithLimitsAndCalculates) {
     d.Field("Edit_segments")->text = "5000";
     d.Field("Edit_arcDivision")->text = "0";
     d.Field("Edit_eps")->text = "0,002";
-    d.Field("CheckBox_selfWeight")->text = "0";
-    d.Field("CheckBox_buckling")->text = "0";
-    d.Field("RadioGroup_unit")->text = "1";
+    d.Field("CheckBox_selfWeight")->checked = false;
+    d.Field("CheckBox_buckling")->checked = false;
+    d.Field("RadioGroup_unit")->index = 1;
     EXPECT_TRUE(d.Press("Button_ok"));
     EXPECT_TRUE(d.Accepted());
     EXPECT_EQ(runs, 1);
@@ -123,7 +123,7 @@ TEST(CalcSettingsDialog, StoppedCalculationKeepsTheDialogOpen) {
     Workspace ws;
     bool stop = true;
     int runs = 0;
-    CalcSettingsDialog d(ws, [&](Workspace& w) {
+    CalcSettingsDialog d(ws, [&](CalcState& w) {
         ++runs;
         w.abortFlag = stop;
     });
@@ -145,9 +145,9 @@ TEST(CalcSettingsDialog, CancelReadsNothingAndSetsTheStopFlag) {
     ws.model.selfWeightAsLoad = true;
     ws.model.distributedLoadCount = 1;
     int runs = 0;
-    CalcSettingsDialog d(ws, [&](Workspace&) { ++runs; });
+    CalcSettingsDialog d(ws, [&](CalcState&) { ++runs; });
     d.Field("Edit_segments")->text = "700";
-    d.Field("RadioGroup_unit")->text = "1";
+    d.Field("RadioGroup_unit")->index = 1;
     EXPECT_TRUE(d.Press("Button_cancel"));
     EXPECT_FALSE(d.Accepted());
     EXPECT_TRUE(ws.abortFlag);
@@ -167,12 +167,12 @@ TEST(EditCalcSettings, RunsTheDialogThroughTheUi) {
         f.Field("Edit_segments")->text = "";
         f.Press("Button_ok");
     }));
-    EXPECT_TRUE(EditCalcSettings(ws, [&](Workspace&) { ++runs; }));
+    EXPECT_TRUE(EditCalcSettings(ws, [&](CalcState&) { ++runs; }));
     EXPECT_EQ(ws.model.segmentCount, 50);
     EXPECT_EQ(runs, 1);
 
     ui.Push(test::Cancel{});  // the window closed without a button
-    EXPECT_FALSE(EditCalcSettings(ws, [&](Workspace&) { ++runs; }));
+    EXPECT_FALSE(EditCalcSettings(ws, [&](CalcState&) { ++runs; }));
     EXPECT_TRUE(ws.abortFlag);
     EXPECT_EQ(runs, 1);
 }

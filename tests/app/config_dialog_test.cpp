@@ -27,21 +27,53 @@ TEST(config_dialog_test, fields_show_settings_with_radio_indexes_and_check_boxes
     f.ws.config.layers[2].name = "MITTE";
     f.ws.config.archiveMode = true;
     ConfigDialog d(f.ws, f.fs, ScreenInfo{}, "/tmp");
-    EXPECT_EQ(d.Field("RadioGroup_date")->text, "2");
-    EXPECT_EQ(d.Field("RadioGroup_punktkomma")->text, "1");
+    EXPECT_EQ(d.Field("RadioGroup_date")->index, 2);
+    EXPECT_EQ(d.Field("RadioGroup_punktkomma")->index, 1);
     EXPECT_EQ(d.Field("Edit_zoomFactor")->text, "1.02");  // "." although the output uses ","
     EXPECT_EQ(d.Field("Edit_layerName2")->text, "MITTE");
-    EXPECT_EQ(d.Field("CheckBox_archive")->text, "1");
-    EXPECT_EQ(d.TabOf("Edit_colour31"), "CAD");
-    EXPECT_EQ(d.TabOf("Edit_tempFolder"), "Directories");
+    EXPECT_TRUE(d.Field("CheckBox_archive")->checked);
+    EXPECT_EQ(d.Field("Edit_colour31")->group, "CAD");
+    EXPECT_EQ(d.Field("Edit_tempFolder")->group, "Directories");
+}
+
+// Each radio group shows the stored value as one of its items, and OK on an untouched dialog
+// gives back the same configuration file, byte for byte.
+TEST(config_dialog_test, every_radio_group_has_its_items_and_ok_untouched_changes_nothing) {
+    Fixture f;
+    f.ws.config.output.cadTextType = 3;  // the third item: "Ä->Ae, ß->ss..."
+    f.ws.config.pageOrientation = 2;     // Landscape
+    f.ws.config.helpLevel = 2;           // extended help, the third item
+    f.ws.config.textDevice = 8;          // OUTDOS.TXT, the last item
+    ConfigDialog d(f.ws, f.fs, ScreenInfo{}, "/tmp");
+    int radios = 0;
+    for (const FormField& field : d.fields) {
+        if (field.kind != FieldKind::kRadioGroup) continue;
+        ++radios;
+        EXPECT_GE(field.items.size(), 2u) << field.name;
+        EXPECT_TRUE(field.index >= 0 && field.index < static_cast<int>(field.items.size()))
+            << field.name << " shows " << field.index;
+        EXPECT_FALSE(field.group.empty()) << field.name;
+    }
+    EXPECT_EQ(radios, 14);
+    EXPECT_EQ(d.Field("RadioGroup_cadTextType")->items[d.Field("RadioGroup_cadTextType")->index],
+              "Ä->Ae, ß->ss..."_oem);
+    EXPECT_EQ(d.Field("RadioGroup_orientation")->index, 1);
+    EXPECT_EQ(d.Field("RadioGroup_helpLevel")->index, 2);
+
+    const Configuration before = f.ws.config;
+    ASSERT_TRUE(WriteConfiguration(before, f.fs));
+    const std::string written = f.fs.files.begin()->second;
+    ASSERT_TRUE(d.Press("Button_ok"));
+    ASSERT_TRUE(WriteConfiguration(f.ws.config, f.fs));
+    EXPECT_EQ(f.fs.files.begin()->second, written);
 }
 
 TEST(config_dialog_test, ok_stores_typed_values_and_cancel_keeps_the_old_ones) {
     Fixture f;
     f.ui.Push([](FormModel& form) {
-        form.Field("RadioGroup_date")->text = "0";
+        form.Field("RadioGroup_date")->index = 0;
         form.Field("Edit_panFactor")->text = "0,05";
-        form.Field("CheckBox_archive")->text = "1";
+        form.Field("CheckBox_archive")->checked = true;
         form.Field("Edit_cadTextStyle")->text = std::string(40, 'S');
         form.Field("Edit_colour20")->text = "5";
         form.Press("Button_zoomReset");
@@ -77,7 +109,7 @@ TEST(config_dialog_test, save_writes_the_file_and_import_shows_another_one) {
     f.ui.Push([](FormModel& form) {
         form.Press("Button_import");
         EXPECT_EQ(form.Field("Edit_printFont")->text, "DejaVu Sans Mono");
-        EXPECT_EQ(form.Field("RadioGroup_unit")->text, "1");
+        EXPECT_EQ(form.Field("RadioGroup_unit")->index, 1);
         form.Field("Edit_linesPerPage")->text = "60";
         form.Press("Button_save");
     });

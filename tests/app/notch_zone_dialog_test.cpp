@@ -89,7 +89,7 @@ TEST(NotchZoneDialog, ShowsTheZoneWithCaptionMethodAndButtons) {
     EXPECT_EQ(d.Field("Edit_betakt")->text, "2.3");
     EXPECT_EQ(d.Field("Edit_x1")->text, "200");
     EXPECT_EQ(d.Field("Edit_x2")->text, "300");
-    EXPECT_EQ(d.Field("Label_x1Unit")->text, "mm");
+    EXPECT_EQ(d.Field("Edit_x1")->unit, "mm");
     EXPECT_EQ(d.Field("Edit_label")->text, "Nut");
     EXPECT_EQ(d.Field("Edit_betakb")->label, "Kerbfaktor Biegung ßkb"_oem);
     EXPECT_EQ(d.Field("Label_method")->text, "Kerbfaktoren nach Zammert");
@@ -196,7 +196,7 @@ TEST(NotchZoneDialog, LengthsInInchesAndTheUnitSwitchKeepsTypedValues) {
     // 254 mm = 10 in; 300 mm = 11.81102 in, four decimals.
     EXPECT_EQ(d.Field("Edit_x1")->text, "10.0000");
     EXPECT_EQ(d.Field("Edit_x2")->text, "11.8110");
-    EXPECT_EQ(d.Field("Label_x2Unit")->text, "in");
+    EXPECT_EQ(d.Field("Edit_x2")->unit, "in");
     d.Field("Edit_x1")->text = "1";
     EXPECT_TRUE(d.Press("Button_ok"));
     EXPECT_NEAR(double(ws->model.notchZones[2].x1), 25.4, 1e-12);

@@ -384,3 +384,34 @@ TEST(SystemLauncher, FindsProgramsOnThePathAndStartsWithoutWaiting) {
 
 }  // namespace
 }  // namespace bxr
+
+namespace bxr {
+namespace {
+
+// The report command, the batch report and the table window all build their channel from
+// this one mapping, so an out-of-range setting is limited the same way everywhere.
+TEST(ChannelSettingsFrom, LimitsOutOfRangeSettingsToWhatTheChannelKnows) {
+    struct Case {
+        int textDevice, separator, linesPerPage;
+        int destination, lineStyle, lines;
+    };
+    const Case cases[] = {
+        {8, 4, 80, kDosFile, 4, 80},  // the largest legal values pass
+        {1, 1, 5, kScreen, 1, 5},     // so do the smallest
+        {9, 5, 0, kScreen, 2, 66},    // the batch-only table and unknown values do not
+        {0, 0, -3, kScreen, 2, 66},
+    };
+    for (const Case& c : cases) {
+        Configuration config;
+        config.textDevice = c.textDevice;
+        config.textSeparatorMode = c.separator;
+        config.linesPerPage = c.linesPerPage;
+        const ChannelSettings s = ChannelSettingsFrom(config);
+        EXPECT_EQ(s.defaultDestination, c.destination) << c.textDevice;
+        EXPECT_EQ(s.lineStyle, c.lineStyle) << c.separator;
+        EXPECT_EQ(s.linesPerPage, c.lines) << c.linesPerPage;
+    }
+}
+
+}  // namespace
+}  // namespace bxr
