@@ -184,6 +184,7 @@ int RunCommandLine(const std::vector<std::string>& params, BatchContext& context
             [[fallthrough]];
         case CommandLine::Form::Edit:
         case CommandLine::Form::Window:
+            if (context.startWindow) return context.startWindow(cl);
             context.err << "wbxr: das Programmfenster ist in dieser Version noch nicht verfügbar; "
                            "ohne Fenster läuft der Bericht: wbxr Projekt.bxr /I /NOGUI\n";
             return kExitNoWindow;

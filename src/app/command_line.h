@@ -3,6 +3,7 @@
 // without a display; they end with an exit code and say on standard error what went wrong.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -43,6 +44,8 @@ struct BatchContext {
     std::string workingFolder;    // where the report file goes; empty: the current folder
     std::string programFolder;    // folder of the executable, to find the data files
     FileSystem* files = nullptr;  // null: the disk
+    // Starts the program window for the forms that need it; null where there is none.
+    std::function<int(const CommandLine&)> startWindow;
 };
 
 // Runs the command line and gives the exit code.

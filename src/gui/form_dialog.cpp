@@ -1,0 +1,486 @@
+#include "gui/form_dialog.h"
+
+#include <QAbstractTableModel>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/table_window.h"
+#include "gui/qt_text.h"
+
+namespace bxr::gui {
+
+namespace {
+
+using Press = std::function<void(const std::string&)>;
+
+class TextWrapper : public FieldWrapper {
+  public:
+    QWidget* Create(const FormField& f, const Press&) override {
+        edit_ = new QLineEdit;
+        if (f.maxLength > 0) edit_->setMaxLength(static_cast<int>(f.maxLength));
+        const int chars = f.maxLength > 0 ? std::min<int>(static_cast<int>(f.maxLength), 40) : 24;
+        edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance('0') * std::max(chars, 8) + 12);
+        return edit_;
+    }
+    void SetFrom(const FormField& f) override {
+        const QString t = FromOem(f.text);
+        if (edit_->text() != t) edit_->setText(t);
+    }
+    void ReadInto(FormField& f) const override { f.text = ToOem(edit_->text()); }
+
+  private:
+    QLineEdit* edit_ = nullptr;
+};
+
+class MultiLineWrapper : public FieldWrapper {
+  public:
+    QWidget* Create(const FormField&, const Press&) override {
+        edit_ = new QPlainTextEdit;
+        edit_->setMinimumSize(360, 90);
+        return edit_;
+    }
+    void SetFrom(const FormField& f) override {
+        const QString t = FromOem(f.text);
+        if (edit_->toPlainText() != t) edit_->setPlainText(t);
+    }
+    void ReadInto(FormField& f) const override { f.text = ToOem(edit_->toPlainText()); }
+
+  private:
+    QPlainTextEdit* edit_ = nullptr;
+};
+
+class CheckWrapper : public FieldWrapper {
+  public:
+    QWidget* Create(const FormField& f, const Press&) override {
+        box_ = new QCheckBox(FromOem(f.label));
+        return box_;
+    }
+    void SetFrom(const FormField& f) override { box_->setChecked(f.checked); }
+    void ReadInto(FormField& f) const override { f.checked = box_->isChecked(); }
+    bool OwnLabel() const override { return true; }
+
+  private:
+    QCheckBox* box_ = nullptr;
+};
+
+// Up to seven items as buttons in a group box, more as a list.
+class RadioWrapper : public FieldWrapper {
+  public:
+    QWidget* Create(const FormField& f, const Press&) override {
+        auto* box = new QGroupBox(FromOem(f.label));
+        auto* layout = new QVBoxLayout(box);
+        if (f.items.size() > 7) {
+            list_ = new QListWidget;
+            for (const auto& item : f.items) list_->addItem(FromOem(item));
+            list_->setMinimumHeight(120);
+            layout->addWidget(list_);
+            return box;
+        }
+        group_ = new QButtonGroup(box);
+        for (std::size_t i = 0; i < f.items.size(); ++i) {
+            auto* b = new QRadioButton(FromOem(f.items[i]));
+            group_->addButton(b, static_cast<int>(i));
+            layout->addWidget(b);
+        }
+        return box;
+    }
+    void SetFrom(const FormField& f) override {
+        if (list_ != nullptr) {
+            list_->setCurrentRow(f.index);
+        } else if (auto* b = group_->button(f.index)) {
+            b->setChecked(true);
+        }
+    }
+    void ReadInto(FormField& f) const override {
+        const int i = list_ != nullptr ? list_->currentRow() : group_->checkedId();
+        if (i >= 0) f.index = i;
+    }
+    bool OwnLabel() const override { return true; }
+
+  private:
+    QButtonGroup* group_ = nullptr;
+    QListWidget* list_ = nullptr;
+};
+
+class ChoiceWrapper : public FieldWrapper {
+  public:
+    QWidget* Create(const FormField& f, const Press&) override {
+        combo_ = new QComboBox;
+        for (const auto& item : f.items) combo_->addItem(FromOem(item));
+        return combo_;
+    }
+    void SetFrom(const FormField& f) override {
+        if (combo_->count() != static_cast<int>(f.items.size())) {
+            combo_->clear();
+            for (const auto& item : f.items) combo_->addItem(FromOem(item));
+        }
+        combo_->setCurrentIndex(f.index);
+    }
+    void ReadInto(FormField& f) const override {
+        if (combo_->currentIndex() >= 0) f.index = combo_->currentIndex();
+    }
+
+  private:
+    QComboBox* combo_ = nullptr;
+};
+
+class LabelWrapper : public FieldWrapper {
+  public:
+    QWidget* Create(const FormField&, const Press&) override {
+        label_ = new QLabel;
+        label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label_->setWordWrap(true);
+        return label_;
+    }
+    void SetFrom(const FormField& f) override {
+        label_->setText(FromOem(f.text.empty() ? f.label : f.text));
+    }
+    void ReadInto(FormField&) const override {}
+    bool OwnLabel() const override { return true; }
+
+  private:
+    QLabel* label_ = nullptr;
+};
+
+class ListWrapper : public FieldWrapper {
+  public:
+    QWidget* Create(const FormField& f, const Press& press) override {
+        list_ = new QListWidget;
+        list_->setMinimumSize(320, 160);
+        const std::string activate = f.activate;
+        if (!activate.empty()) {
+            QObject::connect(list_, &QListWidget::itemDoubleClicked, list_,
+                             [press, activate](QListWidgetItem*) { press(activate); });
+            QObject::connect(list_, &QListWidget::itemActivated, list_,
+                             [press, activate](QListWidgetItem*) { press(activate); });
+        }
+        return list_;
+    }
+    void SetFrom(const FormField& f) override {
+        bool same = list_->count() == static_cast<int>(f.items.size());
+        for (int i = 0; same && i < list_->count(); ++i)
+            same = list_->item(i)->text() == FromOem(f.items[static_cast<std::size_t>(i)]);
+        if (!same) {
+            list_->clear();
+            for (const auto& item : f.items) list_->addItem(FromOem(item));
+        }
+        list_->setCurrentRow(f.index);
+    }
+    void ReadInto(FormField& f) const override { f.index = list_->currentRow(); }
+
+  private:
+    QListWidget* list_ = nullptr;
+};
+
+// A table form's rows: over FormGrid, or over the table window's own accessors.
+class GridModel : public QAbstractTableModel {
+  public:
+    GridModel(FormModel& form, QObject* parent) : QAbstractTableModel(parent), form_(form) {}
+    int rowCount(const QModelIndex& = {}) const override {
+        if (auto* g = form_.Grid()) return g->RowCount();
+        if (auto* t = dynamic_cast<TableWindow*>(&form_)) return t->RowCount();
+        return 0;
+    }
+    int columnCount(const QModelIndex& = {}) const override {
+        if (auto* g = form_.Grid()) return static_cast<int>(g->ColumnCaptions().size());
+        if (auto* t = dynamic_cast<TableWindow*>(&form_)) return t->ColumnCount();
+        return 0;
+    }
+    QVariant data(const QModelIndex& i, int role) const override {
+        if (role != Qt::DisplayRole) return {};
+        if (auto* g = form_.Grid()) return FromOem(g->Cell(i.row(), i.column()));
+        if (auto* t = dynamic_cast<TableWindow*>(&form_))
+            return FromOem(t->Cell(i.row() + 1, i.column() + 1));
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation o, int role) const override {
+        if (role != Qt::DisplayRole || o != Qt::Horizontal) return QAbstractTableModel::headerData(section, o, role);
+        if (auto* g = form_.Grid()) {
+            const auto c = g->ColumnCaptions();
+            return section < static_cast<int>(c.size()) ? FromOem(c[static_cast<std::size_t>(section)]) : QVariant();
+        }
+        if (auto* t = dynamic_cast<TableWindow*>(&form_)) return FromOem(t->ColumnTitle(section + 1));
+        return {};
+    }
+    bool setData(const QModelIndex& i, const QVariant& v, int role) override {
+        auto* t = dynamic_cast<TableWindow*>(&form_);
+        if (t == nullptr || role != Qt::EditRole) return false;
+        const bool ok = t->EditCell(i.row() + 1, i.column() + 1, ToOem(v.toString()));
+        emit dataChanged(i, i);
+        return ok;
+    }
+    Qt::ItemFlags flags(const QModelIndex& i) const override {
+        Qt::ItemFlags f = QAbstractTableModel::flags(i);
+        auto* t = dynamic_cast<TableWindow*>(&form_);
+        if (t != nullptr && !t->PickMode()) f |= Qt::ItemIsEditable;
+        return f;
+    }
+    void Reset() {
+        beginResetModel();
+        endResetModel();
+    }
+
+  private:
+    FormModel& form_;
+};
+
+bool IsDialogRole(const FormButton& b) {
+    return b.role == ButtonRole::kOk || b.role == ButtonRole::kCancel || b.role == ButtonRole::kHelp;
+}
+
+}  // namespace
+
+std::unique_ptr<FieldWrapper> WrapperRegistry::Make(FieldKind kind) const {
+    auto f = factories_.find(kind);
+    if (f == factories_.end()) return std::make_unique<TextWrapper>();
+    return f->second();
+}
+
+const WrapperRegistry& WrapperRegistry::Standard() {
+    static const WrapperRegistry registry = [] {
+        WrapperRegistry r;
+        r.Register(FieldKind::kText, [] { return std::make_unique<TextWrapper>(); });
+        r.Register(FieldKind::kMultiLine, [] { return std::make_unique<MultiLineWrapper>(); });
+        r.Register(FieldKind::kCheckBox, [] { return std::make_unique<CheckWrapper>(); });
+        r.Register(FieldKind::kRadioGroup, [] { return std::make_unique<RadioWrapper>(); });
+        r.Register(FieldKind::kChoice, [] { return std::make_unique<ChoiceWrapper>(); });
+        r.Register(FieldKind::kLabel, [] { return std::make_unique<LabelWrapper>(); });
+        r.Register(FieldKind::kList, [] { return std::make_unique<ListWrapper>(); });
+        return r;
+    }();
+    return registry;
+}
+
+FormDialog::FormDialog(FormModel& form, QWidget* parent, const WrapperRegistry& registry)
+    : QDialog(parent), form_(form) {
+    setWindowTitle(FromOem(form.caption));
+    auto* outer = new QVBoxLayout(this);
+    const Press press = [this](const std::string& name) { PressButton(name); };
+
+    // Pages: one per group in order of appearance; fields without a group above them.
+    std::vector<std::string> groups;
+    for (const auto& f : form.fields)
+        if (!f.group.empty() && std::find(groups.begin(), groups.end(), f.group) == groups.end())
+            groups.push_back(f.group);
+    auto* top = new QGridLayout;
+    outer->addLayout(top);
+    std::map<std::string, QGridLayout*> pages;
+    if (groups.size() == 1) {
+        auto* box = new QGroupBox(FromOem(groups[0]));
+        pages[groups[0]] = new QGridLayout(box);
+        outer->addWidget(box);
+    } else if (groups.size() > 1) {
+        auto* tabs = new QTabWidget;
+        for (const auto& g : groups) {
+            auto* page = new QWidget;
+            auto* v = new QVBoxLayout(page);
+            auto* grid = new QGridLayout;
+            v->addLayout(grid);
+            v->addStretch(1);
+            pages[g] = grid;
+            tabs->addTab(page, FromOem(g));
+        }
+        outer->addWidget(tabs, 1);
+    }
+
+    for (std::size_t i = 0; i < form.fields.size(); ++i) {
+        const FormField& f = form.fields[i];
+        auto wrapper = registry.Make(f.kind);
+        QWidget* w = wrapper->Create(f, press);
+        w->setObjectName(QString::fromStdString(f.name));
+        QGridLayout* grid = f.group.empty() ? top : pages[f.group];
+        const int row = grid->rowCount();
+        QLabel* label = nullptr;
+        if (!wrapper->OwnLabel() && !f.label.empty()) {
+            label = new QLabel(FromOem(f.label));
+            label->setBuddy(w);
+            grid->addWidget(label, row, 0);
+            grid->addWidget(w, row, 1);
+        } else {
+            grid->addWidget(w, row, 0, 1, 2);
+        }
+        QLabel* unit = nullptr;
+        auto* extras = new QHBoxLayout;
+        if (!f.unit.empty()) {
+            unit = new QLabel(FromOem(f.unit));
+            extras->addWidget(unit);
+        }
+        for (const auto& b : form.buttons) {
+            if (b.target != f.name) continue;
+            if (b.kind != ButtonKind::kProposal && b.kind != ButtonKind::kSpinUp &&
+                b.kind != ButtonKind::kSpinDown)
+                continue;
+            auto* tb = new QToolButton;
+            tb->setText(b.kind == ButtonKind::kSpinUp     ? QString("▲")
+                        : b.kind == ButtonKind::kSpinDown ? QString("▼")
+                                                          : FromOem(b.caption));
+            tb->setObjectName(QString::fromStdString(b.name));
+            const std::string name = b.name;
+            connect(tb, &QToolButton::clicked, this, [this, name] { PressButton(name); });
+            buttons_[b.name] = tb;
+            extras->addWidget(tb);
+        }
+        extras->addStretch(1);
+        grid->addLayout(extras, row, 2);
+        fieldWidgets_.push_back(w);
+        labelWidgets_.push_back(label);
+        unitWidgets_.push_back(unit);
+        wrappers_.push_back(std::move(wrapper));
+    }
+
+    if (form.Grid() != nullptr || dynamic_cast<TableWindow*>(&form) != nullptr) {
+        table_ = new QTableView;
+        table_->setObjectName("grid");
+        auto* model = new GridModel(form, table_);
+        table_->setModel(model);
+        table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table_->horizontalHeader()->setSectionsClickable(true);
+        table_->setMinimumSize(640, 320);
+        connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this](const QModelIndex& i) {
+                    if (auto* g = form_.Grid()) g->SetCurrentRow(i.row());
+                    if (auto* t = dynamic_cast<TableWindow*>(&form_))
+                        t->ClickCell(i.row() + 1, i.column() + 1);
+                });
+        connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, model](int c) {
+            if (auto* t = dynamic_cast<TableWindow*>(&form_)) {
+                t->ClickColumnTitle(c + 1);
+                model->Reset();
+            }
+        });
+        outer->addWidget(table_, 1);
+    }
+
+    // Navigator, push and spin buttons without a field, then the dialog's own buttons.
+    auto* nav = new QHBoxLayout;
+    auto* row = new QHBoxLayout;
+    auto* roles = new QHBoxLayout;
+    roles->addStretch(1);
+    for (const auto& b : form.buttons) {
+        if (buttons_.count(b.name) != 0 || b.kind == ButtonKind::kMenuItem) continue;
+        auto* pb = new QPushButton(b.kind == ButtonKind::kSpinUp     ? QString("▲")
+                                   : b.kind == ButtonKind::kSpinDown ? QString("▼")
+                                                                     : FromOem(b.caption));
+        pb->setObjectName(QString::fromStdString(b.name));
+        pb->setAutoDefault(false);
+        const std::string name = b.name;
+        connect(pb, &QPushButton::clicked, this, [this, name] { PressButton(name); });
+        buttons_[b.name] = pb;
+        if (b.kind == ButtonKind::kNavigator)
+            nav->addWidget(pb);
+        else if (IsDialogRole(b))
+            roles->addWidget(pb);
+        else
+            row->addWidget(pb);
+        if (b.role == ButtonRole::kOk) pb->setDefault(true);
+    }
+    nav->addStretch(1);
+    row->addStretch(1);
+    outer->addLayout(nav);
+    outer->addLayout(row);
+    outer->addLayout(roles);
+    BuildMenus();
+    SyncAll();
+}
+
+void FormDialog::BuildMenus() {
+    QMenuBar* bar = nullptr;
+    std::map<std::string, QMenu*> menus;
+    for (const auto& b : form_.buttons) {
+        if (b.kind != ButtonKind::kMenuItem) continue;
+        if (bar == nullptr) {
+            bar = new QMenuBar(this);
+            layout()->setMenuBar(bar);
+        }
+        QMenu*& m = menus[b.menu];
+        if (m == nullptr) m = bar->addMenu(FromOem(b.menu));
+        QAction* a = m->addAction(FromOem(b.caption));
+        a->setObjectName(QString::fromStdString(b.name));
+        const std::string name = b.name;
+        connect(a, &QAction::triggered, this, [this, name] { PressButton(name); });
+    }
+}
+
+void FormDialog::ReadAll() {
+    for (std::size_t i = 0; i < wrappers_.size(); ++i) wrappers_[i]->ReadInto(form_.fields[i]);
+}
+
+void FormDialog::SyncAll() {
+    for (std::size_t i = 0; i < wrappers_.size(); ++i) {
+        const FormField& f = form_.fields[i];
+        wrappers_[i]->SetFrom(f);
+        fieldWidgets_[i]->setEnabled(f.enabled);
+        fieldWidgets_[i]->setVisible(f.visible);
+        if (labelWidgets_[i]) labelWidgets_[i]->setVisible(f.visible);
+        if (unitWidgets_[i]) unitWidgets_[i]->setVisible(f.visible);
+    }
+    for (const auto& b : form_.buttons) {
+        auto it = buttons_.find(b.name);
+        if (it == buttons_.end()) continue;
+        it->second->setEnabled(b.enabled);
+        it->second->setVisible(b.visible);
+    }
+    if (table_ != nullptr) {
+        static_cast<GridModel*>(table_->model())->Reset();
+        int current = -1;
+        if (auto* g = form_.Grid()) current = g->CurrentRow();
+        if (auto* t = dynamic_cast<TableWindow*>(&form_)) current = t->CurrentRow() - 1;
+        if (current >= 0) table_->selectRow(current);
+    }
+}
+
+void FormDialog::PressButton(const std::string& name) {
+    if (closing_) return;
+    ReadAll();
+    const bool closes = form_.Press(name);
+    if (!form_.message.empty()) {
+        QMessageBox::warning(this, windowTitle(), FromOem(form_.message));
+        form_.message.clear();
+    }
+    if (closes || form_.Closed()) {
+        closing_ = true;
+        done(form_.Accepted() ? QDialog::Accepted : QDialog::Rejected);
+        return;
+    }
+    SyncAll();
+}
+
+void FormDialog::reject() {
+    if (closing_) {
+        QDialog::reject();
+        return;
+    }
+    closing_ = true;
+    form_.Reject();
+    QDialog::reject();
+}
+
+QWidget* FormDialog::FieldWidget(const std::string& name) const {
+    for (std::size_t i = 0; i < form_.fields.size(); ++i)
+        if (form_.fields[i].name == name) return fieldWidgets_[i];
+    return nullptr;
+}
+
+QAbstractButton* FormDialog::ButtonWidget(const std::string& name) const {
+    auto it = buttons_.find(name);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+}  // namespace bxr::gui

@@ -1,0 +1,295 @@
+#include "gui/graphics_widget.h"
+
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSvgGenerator>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "graphics/pen_style.h"
+#include "gui/qt_text.h"
+
+namespace bxr::gui {
+
+namespace {
+
+QColor Rgb(unsigned rgb) { return QColor((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff); }
+
+Qt::PenStyle StyleOf(int style) {
+    switch (style) {
+        case 1:
+            return Qt::DotLine;
+        case 2:
+            return Qt::DashDotLine;
+        case 3:
+            return Qt::DashLine;
+        default:
+            return Qt::SolidLine;
+    }
+}
+
+double AngleOf(double cx, double cy, int x, int y) {
+    // Screen y grows downwards; Qt's angles count counter-clockwise on the screen.
+    return std::atan2(-(y - cy), x - cx) * 180.0 / M_PI;
+}
+
+}  // namespace
+
+void QtReplayPainter::SetPen(const ReplayPen& pen) {
+    QPen qp(Rgb(pen.rgb));
+    qp.setStyle(StyleOf(pen.style));
+    qp.setWidth(std::max(1, pen.width));
+    p_.setPen(qp);
+}
+
+void QtReplayPainter::Line(const ReplayPen& pen, int x1, int y1, int x2, int y2) {
+    SetPen(pen);
+    p_.drawLine(x1, y1, x2, y2);
+}
+
+void QtReplayPainter::Ellipse(const ReplayPen& pen, int left, int top, int right, int bottom) {
+    SetPen(pen);
+    p_.setBrush(Qt::NoBrush);
+    p_.drawEllipse(QRect(QPoint(left, top), QPoint(right, bottom)).normalized());
+}
+
+void QtReplayPainter::Arc(const ReplayPen& pen, int left, int top, int right, int bottom, int xs,
+                          int ys, int xe, int ye) {
+    SetPen(pen);
+    const QRect r = QRect(QPoint(left, top), QPoint(right, bottom)).normalized();
+    const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
+    const double a0 = AngleOf(cx, cy, xs, ys);
+    double span = AngleOf(cx, cy, xe, ye) - a0;
+    while (span <= 0) span += 360;
+    p_.drawArc(r, static_cast<int>(std::lround(a0 * 16)), static_cast<int>(std::lround(span * 16)));
+}
+
+void QtReplayPainter::Polygon(unsigned rgb, const int (&x)[4], const int (&y)[4]) {
+    const QColor c = Rgb(rgb);
+    p_.setPen(c);
+    p_.setBrush(c);
+    const QPoint pts[4] = {{x[0], y[0]}, {x[1], y[1]}, {x[2], y[2]}, {x[3], y[3]}};
+    p_.drawPolygon(pts, 4);
+    p_.setBrush(Qt::NoBrush);
+}
+
+void QtReplayPainter::Text(const ReplayFont& font, int x, int y, const std::string& oemText) {
+    QFont f(family_);
+    f.setPixelSize(std::max(1, font.heightPx));
+    p_.save();
+    p_.setFont(f);
+    p_.setPen(Rgb(font.rgb));
+    p_.translate(x, y);
+    if (font.escapement != 0) p_.rotate(-font.escapement / 10.0);
+    p_.drawText(0, QFontMetrics(f).ascent(), FromOem(oemText));
+    p_.restore();
+}
+
+QColor BackgroundColour(const Configuration& c) {
+    // The stored default 1 and 0 mean the plain white sheet; the others are palette colours.
+    if (c.backgroundColour <= 1 || c.backgroundColour > 15) return Qt::white;
+    return Rgb(PaletteRgb(c.backgroundColour, 0));
+}
+
+ReplayOptions ScreenReplayOptions(const Configuration& c) {
+    ReplayOptions o;
+    const QColor bg = BackgroundColour(c);
+    o.foregroundRgb = bg.lightness() < 128 ? 0xffffffu : 0u;
+    o.colourDisplay = c.colourGraphics;
+    return o;
+}
+
+GraphicsWidget::GraphicsWidget(DisplayList& list, const Configuration& config, QWidget* parent)
+    : QWidget(parent), list_(list), config_(config) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(false);
+    setMinimumSize(200, 150);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GraphicsWidget::PaintOn(QPainter& p) const {
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.fillRect(QRect(0, 0, list_.clientWidth(), list_.clientHeight()), BackgroundColour(config_));
+    QtReplayPainter painter(p, FromOem(config_.graphicsFont));
+    ReplayDisplayList(list_, painter, ScreenReplayOptions(config_));
+}
+
+QImage GraphicsWidget::Render() const {
+    QImage image(list_.clientWidth(), list_.clientHeight(), QImage::Format_RGB32);
+    QPainter p(&image);
+    PaintOn(p);
+    return image;
+}
+
+double GraphicsWidget::Fit() const {
+    if (list_.clientWidth() <= 0 || list_.clientHeight() <= 0) return 1;
+    return std::min(double(width()) / list_.clientWidth(), double(height()) / list_.clientHeight());
+}
+
+QPoint GraphicsWidget::ListPoint(const QPointF& widgetPoint) const {
+    const double f = Fit();
+    return QPoint(static_cast<int>(std::lround(widgetPoint.x() / f)),
+                  static_cast<int>(std::lround(widgetPoint.y() / f)));
+}
+
+void GraphicsWidget::PrepareForDrawing() { list_.SetClientSize(width(), height()); }
+
+void GraphicsWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), BackgroundColour(config_));
+    // A drawing made for another size of the window is scaled to fit until it is drawn again.
+    const double f = Fit();
+    p.scale(f, f);
+    PaintOn(p);
+    if (list_.rubberBandActive()) {
+        const PixelRect r = list_.rubberBand();
+        p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)).normalized());
+    }
+}
+
+void GraphicsWidget::resizeEvent(QResizeEvent*) {
+    if (list_.records().empty()) PrepareForDrawing();
+    update();
+}
+
+void GraphicsWidget::keyPressEvent(QKeyEvent* e) {
+    const bool keypad = e->modifiers() & Qt::KeypadModifier;
+    std::optional<ViewKey> key;
+    switch (e->key()) {
+        case Qt::Key_Escape:
+            key = ViewKey::Escape;
+            break;
+        case Qt::Key_F5:
+            key = ViewKey::F5;
+            break;
+        case Qt::Key_Left:
+            key = ViewKey::Left;
+            break;
+        case Qt::Key_Right:
+            key = ViewKey::Right;
+            break;
+        case Qt::Key_Up:
+            key = ViewKey::Up;
+            break;
+        case Qt::Key_Down:
+            key = ViewKey::Down;
+            break;
+        case Qt::Key_PageUp:
+            key = ViewKey::PageUp;
+            break;
+        case Qt::Key_PageDown:
+            key = ViewKey::PageDown;
+            break;
+        case Qt::Key_Plus:
+            if (keypad) key = ViewKey::Plus;
+            break;
+        case Qt::Key_Minus:
+            if (keypad) key = ViewKey::Minus;
+            break;
+        default:
+            break;
+    }
+    if (!key) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    list_.ProcessKey(*key);
+    update();
+}
+
+void GraphicsWidget::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    const QPoint q = ListPoint(e->position());
+    list_.MouseDown(q.x(), q.y());
+    update();
+}
+
+void GraphicsWidget::mouseMoveEvent(QMouseEvent* e) {
+    if (!list_.rubberBandActive()) return;
+    const QPoint q = ListPoint(e->position());
+    list_.MouseMove(q.x(), q.y());
+    update();
+}
+
+void GraphicsWidget::mouseReleaseEvent(QMouseEvent* e) {
+    if (!list_.rubberBandActive()) return;
+    const QPoint q = ListPoint(e->position());
+    list_.MouseUp(q.x(), q.y());
+    update();
+}
+
+void GraphicsWidget::wheelEvent(QWheelEvent* e) {
+    const int steps = e->angleDelta().y() / 120;
+    if (steps == 0) return;
+    // The point under the cursor stays where it is.
+    const PixelRect v = list_.viewport();
+    const double f = std::pow(1.2, steps);
+    const QPoint q = ListPoint(e->position());
+    const double cx = q.x(), cy = q.y();
+    const int a = static_cast<int>(std::lround(cx - (cx - v.left) / f));
+    const int c = static_cast<int>(std::lround(cx + (v.right - cx) / f));
+    const int b = static_cast<int>(std::lround(cy - (cy - v.top) / f));
+    const int d = static_cast<int>(std::lround(cy + (v.bottom - cy) / f));
+    list_.SetScale(a, b, c, d);
+    update();
+}
+
+void GraphicsWidget::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(config_.pageOrientation == 1 ? QPageLayout::Portrait
+                                                            : QPageLayout::Landscape);
+    if (config_.printerDialog) {
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+    }
+    QPainter p(&printer);
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    ReplayOptions o = ScreenReplayOptions(config_);
+    o.printing = true;
+    o.monochromePrint = config_.windowsPrintMode != 2;
+    o.pageWidth = page.width();
+    o.pageHeight = page.height();
+    o.marginMm = config_.printOriginX;
+    o.scale = config_.printScale > 0 ? config_.printScale : 1;
+    QtReplayPainter painter(p, FromOem(config_.graphicsFont));
+    ReplayDisplayList(list_, painter, o);
+}
+
+bool GraphicsWidget::Export(const QString& path) {
+    const QString ext = QFileInfo(path).suffix().toLower();
+    if (ext == "png") return Render().save(path, "PNG");
+    if (ext == "svg") {
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(QSize(list_.clientWidth(), list_.clientHeight()));
+        svg.setViewBox(QRect(0, 0, list_.clientWidth(), list_.clientHeight()));
+        svg.setTitle("BXR");
+        QPainter p;
+        if (!p.begin(&svg)) return false;
+        PaintOn(p);
+        return p.end();
+    }
+    if (ext == "pdf") {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        QPainter p;
+        if (!p.begin(&printer)) return false;
+        const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+        const double s = std::min(double(page.width()) / list_.clientWidth(),
+                                  double(page.height()) / list_.clientHeight());
+        p.scale(s, s);
+        PaintOn(p);
+        return p.end();
+    }
+    return false;
+}
+
+}  // namespace bxr::gui

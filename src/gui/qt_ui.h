@@ -1,0 +1,48 @@
+// The Ui of the program window: choice lists, prompts, questions, file dialogs, message boxes
+// and every form model as a real dialog.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "platform/ui.h"
+
+class QWidget;
+
+namespace bxr::gui {
+
+class QtUi : public Ui {
+  public:
+    explicit QtUi(QWidget* parent) : parent_(parent) {}
+
+    std::optional<int> Choose(const std::string& title, const std::vector<std::string>& items,
+                              int preselected) override;
+    std::optional<std::string> AskText(const std::string& prompt,
+                                       const std::string& current) override;
+    std::optional<bool> AskYesNo(const std::string& question) override;
+    std::optional<std::string> ChooseFileToOpen(const std::string& filter,
+                                                const std::string& folder) override;
+    std::optional<std::string> ChooseFileToSave(const std::string& filter,
+                                                const std::string& folder,
+                                                const std::string& proposedName) override;
+    void ShowMessage(const std::string& text) override;
+    void Beep() override;
+    void RedrawCurrentView() override {
+        if (redraw) redraw();
+    }
+    bool ShowProgress(const std::string& status) override {
+        return progress ? progress(status) : false;
+    }
+    void RunForm(FormModel& form) override;
+
+    std::function<void()> redraw;
+    std::function<bool(const std::string&)> progress;
+
+  private:
+    QWidget* parent_;
+};
+
+// "*.bxr|*.bxr" or "Projekte|*.bxr|Alle|*.*" as a Qt name filter.
+QString QtFileFilter(const std::string& filter);
+
+}  // namespace bxr::gui

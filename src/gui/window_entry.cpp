@@ -1,0 +1,45 @@
+#include "gui/window_entry.h"
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "gui/main_window.h"
+
+namespace bxr::gui {
+
+namespace {
+bool Set(const char* name) {
+    const char* v = std::getenv(name);
+    return v != nullptr && *v != '\0';
+}
+}  // namespace
+
+bool DisplayAvailable() {
+    return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
+}
+
+std::string NoDisplayMessage() {
+    return "wbxr: kein Bildschirm gefunden (DISPLAY ist nicht gesetzt), das Programmfenster "
+           "kann nicht starten; ohne Fenster läuft der Bericht: wbxr Projekt.bxr /I /NOGUI";
+}
+
+int RunWindow(int argc, char** argv, const CommandLine& cl, const std::string& workingFolder,
+              const std::string& programFolder) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("BXR");
+    MainWindow window;
+    const StartupResult start = StartSession(window.session(), cl, workingFolder, programFolder);
+    if (!start.run) return start.exitCode;
+    window.show();
+    QApplication::processEvents();
+    if (!window.session().ws.currentName.empty() || !window.session().ws.model.modified) {
+        window.graphics()->PrepareForDrawing();
+        if (cl.form == CommandLine::Form::Plain) RedrawCurrentView(window.session());
+        window.graphics()->update();
+    }
+    const int code = QApplication::exec();
+    EndSession(window.session());
+    return code;
+}
+
+}  // namespace bxr::gui
