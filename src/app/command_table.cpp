@@ -377,6 +377,10 @@ const CommandItem kTable[] = {
 
 }  // namespace
 
+bool IsSeparator(const CommandItem& item) {
+    return item.fixed != nullptr && std::strcmp(item.fixed, "-") == 0;
+}
+
 std::span<const CommandItem> CommandTable() {
     return kTable;
 }

@@ -44,6 +44,9 @@ struct CommandItem {
     int arg = 0;
 };
 
+// A separator line of its menu.
+bool IsSeparator(const CommandItem& item);
+
 // The whole table in menu order: each menu before its items.
 std::span<const CommandItem> CommandTable();
 const CommandItem* FindCommand(const std::string& name);

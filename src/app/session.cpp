@@ -105,7 +105,9 @@ StartupResult StartSession(Session& s, const CommandLine& cl, const std::string&
             ws.ui = &quiet;  // messageBoxesOn is clear while the project is read
             if (ReadProjectFile(ws, fs, cl.file)) {
                 ws.currentName = StripExtension(cl.file);
-                AddRecentFile(ws.recentFiles, cl.file);
+                const bool absolute = !cl.file.empty() && cl.file[0] == '/';
+                AddRecentFile(ws.recentFiles,
+                              absolute ? cl.file : JoinPath(workingFolder, cl.file));
             } else {
                 ws.currentName.clear();
             }

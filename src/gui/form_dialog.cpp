@@ -36,7 +36,8 @@ class TextWrapper : public FieldWrapper {
         edit_ = new QLineEdit;
         if (f.maxLength > 0) edit_->setMaxLength(static_cast<int>(f.maxLength));
         const int chars = f.maxLength > 0 ? std::min<int>(static_cast<int>(f.maxLength), 40) : 24;
-        edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance('0') * std::max(chars, 8) + 12);
+        edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance('0') * std::max(chars, 8) +
+                               12);
         return edit_;
     }
     void SetFrom(const FormField& f) override {
@@ -211,12 +212,16 @@ class GridModel : public QAbstractTableModel {
         return {};
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override {
-        if (role != Qt::DisplayRole || o != Qt::Horizontal) return QAbstractTableModel::headerData(section, o, role);
+        if (role != Qt::DisplayRole || o != Qt::Horizontal)
+            return QAbstractTableModel::headerData(section, o, role);
         if (auto* g = form_.Grid()) {
             const auto c = g->ColumnCaptions();
-            return section < static_cast<int>(c.size()) ? FromOem(c[static_cast<std::size_t>(section)]) : QVariant();
+            return section < static_cast<int>(c.size())
+                       ? FromOem(c[static_cast<std::size_t>(section)])
+                       : QVariant();
         }
-        if (auto* t = dynamic_cast<TableWindow*>(&form_)) return FromOem(t->ColumnTitle(section + 1));
+        if (auto* t = dynamic_cast<TableWindow*>(&form_))
+            return FromOem(t->ColumnTitle(section + 1));
         return {};
     }
     bool setData(const QModelIndex& i, const QVariant& v, int role) override {
@@ -242,7 +247,8 @@ class GridModel : public QAbstractTableModel {
 };
 
 bool IsDialogRole(const FormButton& b) {
-    return b.role == ButtonRole::kOk || b.role == ButtonRole::kCancel || b.role == ButtonRole::kHelp;
+    return b.role == ButtonRole::kOk || b.role == ButtonRole::kCancel ||
+           b.role == ButtonRole::kHelp;
 }
 
 }  // namespace
@@ -359,12 +365,13 @@ FormDialog::FormDialog(FormModel& form, QWidget* parent, const WrapperRegistry& 
                     if (auto* t = dynamic_cast<TableWindow*>(&form_))
                         t->ClickCell(i.row() + 1, i.column() + 1);
                 });
-        connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, model](int c) {
-            if (auto* t = dynamic_cast<TableWindow*>(&form_)) {
-                t->ClickColumnTitle(c + 1);
-                model->Reset();
-            }
-        });
+        connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                [this, model](int c) {
+                    if (auto* t = dynamic_cast<TableWindow*>(&form_)) {
+                        t->ClickColumnTitle(c + 1);
+                        model->Reset();
+                    }
+                });
         outer->addWidget(table_, 1);
     }
 
@@ -451,7 +458,10 @@ void FormDialog::PressButton(const std::string& name) {
     ReadAll();
     const bool closes = form_.Press(name);
     if (!form_.message.empty()) {
-        QMessageBox::warning(this, windowTitle(), FromOem(form_.message));
+        if (showMessage)
+            showMessage(FromOem(form_.message));
+        else
+            QMessageBox::warning(this, windowTitle(), FromOem(form_.message));
         form_.message.clear();
     }
     if (closes || form_.Closed()) {

@@ -23,7 +23,8 @@ class FieldWrapper {
   public:
     virtual ~FieldWrapper() = default;
     // press: what a widget calls to press a button of the form (a list's double click).
-    virtual QWidget* Create(const FormField& field, const std::function<void(const std::string&)>& press) = 0;
+    virtual QWidget* Create(const FormField& field,
+                            const std::function<void(const std::string&)>& press) = 0;
     virtual void SetFrom(const FormField& field) = 0;
     virtual void ReadInto(FormField& field) const = 0;
     // Whether the dialog shows the field's label in front of the widget (a check box and a
@@ -57,6 +58,9 @@ class FormDialog : public QDialog {
     QTableView* Table() const { return table_; }
 
     void reject() override;
+
+    // How a validation message is shown; a message box unless replaced (tests record it).
+    std::function<void(const QString&)> showMessage;
 
   private:
     void ReadAll();

@@ -17,7 +17,9 @@ namespace bxr::gui {
 
 namespace {
 
-QColor Rgb(unsigned rgb) { return QColor((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff); }
+QColor Rgb(unsigned rgb) {
+    return QColor((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff);
+}
 
 Qt::PenStyle StyleOf(int style) {
     switch (style) {
@@ -39,8 +41,13 @@ double AngleOf(double cx, double cy, int x, int y) {
 
 }  // namespace
 
+unsigned QtReplayPainter::Visible(unsigned rgb) const {
+    // A colour that would vanish in the background shows in the foreground colour.
+    return rgb == background_ ? foreground_ : rgb;
+}
+
 void QtReplayPainter::SetPen(const ReplayPen& pen) {
-    QPen qp(Rgb(pen.rgb));
+    QPen qp(Rgb(Visible(pen.rgb)));
     qp.setStyle(StyleOf(pen.style));
     qp.setWidth(std::max(1, pen.width));
     p_.setPen(qp);
@@ -69,7 +76,7 @@ void QtReplayPainter::Arc(const ReplayPen& pen, int left, int top, int right, in
 }
 
 void QtReplayPainter::Polygon(unsigned rgb, const int (&x)[4], const int (&y)[4]) {
-    const QColor c = Rgb(rgb);
+    const QColor c = Rgb(Visible(rgb));
     p_.setPen(c);
     p_.setBrush(c);
     const QPoint pts[4] = {{x[0], y[0]}, {x[1], y[1]}, {x[2], y[2]}, {x[3], y[3]}};
@@ -82,7 +89,7 @@ void QtReplayPainter::Text(const ReplayFont& font, int x, int y, const std::stri
     f.setPixelSize(std::max(1, font.heightPx));
     p_.save();
     p_.setFont(f);
-    p_.setPen(Rgb(font.rgb));
+    p_.setPen(Rgb(Visible(font.rgb)));
     p_.translate(x, y);
     if (font.escapement != 0) p_.rotate(-font.escapement / 10.0);
     p_.drawText(0, QFontMetrics(f).ascent(), FromOem(oemText));
@@ -107,15 +114,22 @@ GraphicsWidget::GraphicsWidget(DisplayList& list, const Configuration& config, Q
     : QWidget(parent), list_(list), config_(config) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(false);
-    setMinimumSize(200, 150);
+    setMinimumSize(80, 60);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void GraphicsWidget::PaintOn(QPainter& p) const {
-    p.setRenderHint(QPainter::Antialiasing, true);
+    // Lines as the window always drew them: one pixel, not blended into two rows.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
     p.fillRect(QRect(0, 0, list_.clientWidth(), list_.clientHeight()), BackgroundColour(config_));
+    const PixelRect v = list_.viewport();
+    p.setClipRect(QRect(QPoint(v.left, v.top), QPoint(v.right, v.bottom)).normalized());
     QtReplayPainter painter(p, FromOem(config_.graphicsFont));
-    ReplayDisplayList(list_, painter, ScreenReplayOptions(config_));
+    const ReplayOptions o = ScreenReplayOptions(config_);
+    painter.SetBackground(BackgroundColour(config_).rgb() & 0xffffffu, o.foregroundRgb);
+    ReplayDisplayList(list_, painter, o);
+    p.setClipping(false);
 }
 
 QImage GraphicsWidget::Render() const {
@@ -136,7 +150,9 @@ QPoint GraphicsWidget::ListPoint(const QPointF& widgetPoint) const {
                   static_cast<int>(std::lround(widgetPoint.y() / f)));
 }
 
-void GraphicsWidget::PrepareForDrawing() { list_.SetClientSize(width(), height()); }
+void GraphicsWidget::PrepareForDrawing() {
+    list_.SetClientSize(width(), height());
+}
 
 void GraphicsWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);

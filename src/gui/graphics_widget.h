@@ -22,9 +22,15 @@ class QtReplayPainter : public ReplayPainter {
              int ye) override;
     void Polygon(unsigned rgb, const int (&x)[4], const int (&y)[4]) override;
     void Text(const ReplayFont& font, int x, int y, const std::string& oemText) override;
+    void SetBackground(unsigned background, unsigned foreground) {
+        background_ = background;
+        foreground_ = foreground;
+    }
 
   private:
     void SetPen(const ReplayPen& pen);
+    unsigned Visible(unsigned rgb) const;
+    unsigned background_ = 0xffffff, foreground_ = 0;
     QPainter& p_;
     QString family_;
 };

@@ -39,7 +39,9 @@ MainWindow::MainWindow(QWidget* parent)
     resize(1024, 720);
 }
 
-MainWindow::~MainWindow() { session_.ws.ui = &NullUi::Shared(); }
+MainWindow::~MainWindow() {
+    session_.ws.ui = &NullUi::Shared();
+}
 
 void MainWindow::BuildMenus() {
     for (const CommandItem& item : CommandTable()) {
@@ -51,7 +53,7 @@ void MainWindow::BuildMenus() {
             continue;
         }
         QMenu* parent = menus_.at(item.parent);
-        if (item.fixed != nullptr && std::strcmp(item.fixed, "-") == 0) {
+        if (IsSeparator(item)) {
             QAction* sep = parent->addSeparator();
             sep->setObjectName(QString::fromStdString(name));
             actions_[name] = sep;
@@ -177,7 +179,8 @@ void MainWindow::CalculateResponsively(Workspace& ws) {
 void MainWindow::ExportDrawing() {
     QString selected;
     const QString path = QFileDialog::getSaveFileName(
-        this, "Zeichnung als Bild", FromOem(session_.ws.currentName.empty() ? "zeichnung" : session_.ws.currentName) + ".png",
+        this, "Zeichnung als Bild",
+        FromOem(session_.ws.currentName.empty() ? "zeichnung" : session_.ws.currentName) + ".png",
         "PNG (*.png);;SVG (*.svg);;PDF (*.pdf)", &selected);
     if (path.isEmpty()) return;
     if (!graphics_->Export(path))

@@ -13,10 +13,15 @@ namespace bxr::gui {
 inline QString FromOem(const std::string& oem) {
     std::string utf8;
     const OutputSettings plain;
-    for (std::size_t i = 0; i < oem.size(); i += 200) utf8 += OemToDisplay(plain, oem.substr(i, 200));
+    for (std::size_t i = 0; i < oem.size(); i += 200)
+        utf8 += OemToDisplay(plain, oem.substr(i, 200));
     return QString::fromStdString(utf8);
 }
-inline QString FromUtf8(const std::string& utf8) { return QString::fromStdString(utf8); }
-inline std::string ToOem(const QString& text) { return Utf8ToOem(text.toStdString()); }
+inline QString FromUtf8(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+inline std::string ToOem(const QString& text) {
+    return Utf8ToOem(text.toStdString());
+}
 
 }  // namespace bxr::gui

@@ -1,13 +1,13 @@
 #include "gui/qt_ui.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "gui/form_dialog.h"
@@ -49,7 +49,8 @@ std::optional<int> QtUi::Choose(const std::string& title, const std::vector<std:
     if (preselected >= 1 && preselected <= static_cast<int>(items.size()))
         list->setCurrentRow(preselected - 1);
     list->setMinimumWidth(std::min(900, list->sizeHintForColumn(0) + 40));
-    list->setMinimumHeight(std::min(480, list->sizeHintForRow(0) * (static_cast<int>(items.size()) + 1) + 8));
+    list->setMinimumHeight(
+        std::min(480, list->sizeHintForRow(0) * (static_cast<int>(items.size()) + 1) + 8));
     layout->addWidget(list, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Cancel)->setText("Abbrechen");
@@ -83,8 +84,8 @@ std::optional<bool> QtUi::AskYesNo(const std::string& question) {
 
 std::optional<std::string> QtUi::ChooseFileToOpen(const std::string& filter,
                                                   const std::string& folder) {
-    const QString path = QFileDialog::getOpenFileName(parent_, "Öffnen", FromOem(folder),
-                                                      QtFileFilter(filter));
+    const QString path =
+        QFileDialog::getOpenFileName(parent_, "Öffnen", FromOem(folder), QtFileFilter(filter));
     if (path.isEmpty()) return std::nullopt;
     return ToOem(path);
 }
@@ -93,11 +94,12 @@ std::optional<std::string> QtUi::ChooseFileToSave(const std::string& filter,
                                                   const std::string& folder,
                                                   const std::string& proposedName) {
     QString start = FromOem(folder);
-    if (!proposedName.empty()) start = start.isEmpty() ? FromOem(proposedName) : start + "/" + FromOem(proposedName);
+    if (!proposedName.empty())
+        start = start.isEmpty() ? FromOem(proposedName) : start + "/" + FromOem(proposedName);
     // The program asks about overwriting itself.
-    const QString path = QFileDialog::getSaveFileName(parent_, "Speichern unter", start,
-                                                      QtFileFilter(filter), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+    const QString path =
+        QFileDialog::getSaveFileName(parent_, "Speichern unter", start, QtFileFilter(filter),
+                                     nullptr, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) return std::nullopt;
     return ToOem(path);
 }
@@ -106,7 +108,9 @@ void QtUi::ShowMessage(const std::string& text) {
     QMessageBox::information(parent_, "BXR", FromOem(text));
 }
 
-void QtUi::Beep() { QApplication::beep(); }
+void QtUi::Beep() {
+    QApplication::beep();
+}
 
 void QtUi::RunForm(FormModel& form) {
     FormDialog dialog(form, parent_);

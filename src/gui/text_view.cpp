@@ -63,7 +63,9 @@ void TextView::SetText(const QString& title, const QString& text) {
     edit_->setPlainText(text);
 }
 
-QString TextView::Text() const { return edit_->toPlainText(); }
+QString TextView::Text() const {
+    return edit_->toPlainText();
+}
 
 bool TextView::FindNext(const QString& what) {
     if (what.isEmpty()) return false;
