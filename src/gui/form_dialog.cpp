@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -286,7 +287,20 @@ FormDialog::FormDialog(FormModel& form, QWidget* parent, const WrapperRegistry& 
         if (!f.group.empty() && std::find(groups.begin(), groups.end(), f.group) == groups.end())
             groups.push_back(f.group);
     auto* top = new QGridLayout;
-    outer->addLayout(top);
+    // A long form without pages scrolls instead of growing past the screen.
+    std::size_t ungrouped = 0;
+    for (const auto& f : form.fields) ungrouped += f.group.empty() ? 1 : 0;
+    if (ungrouped > 16) {
+        auto* scroll = new QScrollArea;
+        auto* inner = new QWidget;
+        inner->setLayout(top);
+        scroll->setWidget(inner);
+        scroll->setWidgetResizable(true);
+        scroll->setMinimumSize(560, 420);
+        outer->addWidget(scroll, 1);
+    } else {
+        outer->addLayout(top);
+    }
     std::map<std::string, QGridLayout*> pages;
     if (groups.size() == 1) {
         auto* box = new QGroupBox(FromOem(groups[0]));

@@ -31,6 +31,7 @@ MainWindow::MainWindow(QWidget* parent)
         RedrawCurrentView(session_);
         graphics_->update();
     };
+    ui_.beforePrompt = [this] { graphics_->repaint(); };
     ui_.progress = [this](const std::string& status) { return Progress(status); };
     graphics_ = new GraphicsWidget(session_.window, session_.ws.config, this);
     setCentralWidget(graphics_);

@@ -30,6 +30,7 @@ QString QtFileFilter(const std::string& filter) {
 
 std::optional<int> QtUi::Choose(const std::string& title, const std::vector<std::string>& items,
                                 int preselected) {
+    Prompting();
     QDialog d(parent_);
     d.setWindowTitle("BXR");
     auto* layout = new QVBoxLayout(&d);
@@ -49,7 +50,7 @@ std::optional<int> QtUi::Choose(const std::string& title, const std::vector<std:
     if (preselected >= 1 && preselected <= static_cast<int>(items.size()))
         list->setCurrentRow(preselected - 1);
     list->setMinimumWidth(std::min(900, list->sizeHintForColumn(0) + 40));
-    list->setMinimumHeight(
+    list->setFixedHeight(
         std::min(480, list->sizeHintForRow(0) * (static_cast<int>(items.size()) + 1) + 8));
     layout->addWidget(list, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -63,6 +64,7 @@ std::optional<int> QtUi::Choose(const std::string& title, const std::vector<std:
 }
 
 std::optional<std::string> QtUi::AskText(const std::string& prompt, const std::string& current) {
+    Prompting();
     bool ok = false;
     const QString t = QInputDialog::getText(parent_, "BXR", FromOem(prompt), QLineEdit::Normal,
                                             FromOem(current), &ok);
@@ -71,6 +73,7 @@ std::optional<std::string> QtUi::AskText(const std::string& prompt, const std::s
 }
 
 std::optional<bool> QtUi::AskYesNo(const std::string& question) {
+    Prompting();
     QMessageBox box(QMessageBox::Question, "BXR", FromOem(question),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
     box.button(QMessageBox::Yes)->setText("&Ja");
@@ -105,6 +108,7 @@ std::optional<std::string> QtUi::ChooseFileToSave(const std::string& filter,
 }
 
 void QtUi::ShowMessage(const std::string& text) {
+    Prompting();
     QMessageBox::information(parent_, "BXR", FromOem(text));
 }
 
@@ -113,6 +117,7 @@ void QtUi::Beep() {
 }
 
 void QtUi::RunForm(FormModel& form) {
+    Prompting();
     FormDialog dialog(form, parent_);
     dialog.exec();
     if (!form.Closed()) form.Reject();

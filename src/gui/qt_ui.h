@@ -36,9 +36,14 @@ class QtUi : public Ui {
     void RunForm(FormModel& form) override;
 
     std::function<void()> redraw;
+    // Before a question or dialog opens: lets the window show what the command drew so far.
+    std::function<void()> beforePrompt;
     std::function<bool(const std::string&)> progress;
 
   private:
+    void Prompting() {
+        if (beforePrompt) beforePrompt();
+    }
     QWidget* parent_;
 };
 
