@@ -468,9 +468,11 @@ void FormDialog::SyncAll() {
 }
 
 void FormDialog::PressButton(const std::string& name) {
-    if (closing_) return;
+    if (closing_ || pressing_) return;  // a press that calculates lets events through
     ReadAll();
+    pressing_ = true;
     const bool closes = form_.Press(name);
+    pressing_ = false;
     if (!form_.message.empty()) {
         if (showMessage)
             showMessage(FromOem(form_.message));

@@ -73,6 +73,7 @@ class FormDialog : public QDialog {
     std::map<std::string, QAbstractButton*> buttons_;
     QTableView* table_ = nullptr;
     bool closing_ = false;
+    bool pressing_ = false;
 };
 
 }  // namespace bxr::gui

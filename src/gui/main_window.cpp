@@ -134,7 +134,7 @@ bool MainWindow::Progress(const std::string& status) {
     return false;
 }
 
-void MainWindow::CalculateResponsively(Workspace& ws) {
+void MainWindow::CalculateResponsively(Workspace& ws, const AnalysisRunner& run) {
     // The calculation may tell the user about its input: on the worker those messages are
     // collected and shown afterwards, as no window can be opened from that thread.
     std::vector<std::string> told;
@@ -143,7 +143,10 @@ void MainWindow::CalculateResponsively(Workspace& ws) {
     ws.ui = &collecting;
     std::atomic<bool> done{false};
     std::thread worker([&] {
-        RunAnalysis(ws);
+        if (run)
+            run(ws);
+        else
+            RunAnalysis(ws);
         done.store(true);
     });
     QElapsedTimer clock;
@@ -153,7 +156,10 @@ void MainWindow::CalculateResponsively(Workspace& ws) {
     busy_ = true;
     calculating_ = true;
     while (!done.load()) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        // Until the status text shows, the window paints but takes no input; afterwards the
+        // status dialog is modal, so no second command can start on the same workspace.
+        QApplication::processEvents(
+            dialog == nullptr ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents, 20);
         if (dialog == nullptr && clock.elapsed() > 100) {
             statusBar()->showMessage("Berechnung läuft ...");
             dialog = new QProgressDialog("Berechnung läuft ...", "Abbrechen", 0, 0, this);
@@ -163,6 +169,8 @@ void MainWindow::CalculateResponsively(Workspace& ws) {
                     [&ws] { std::atomic_ref<bool>(ws.abortFlag).store(true); });
             dialog->show();
         }
+        if (dialog != nullptr && dialog->wasCanceled())
+            std::atomic_ref<bool>(ws.abortFlag).store(true);
         if (!done.load()) QThread::msleep(5);
     }
     worker.join();

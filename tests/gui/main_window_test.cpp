@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
+#include <QTimer>
+#include <atomic>
+#include <thread>
 
 #include "app/command_table.h"
 #include "support/memory_file_system.h"
@@ -240,6 +245,40 @@ TEST(main_window, items_that_come_later_say_so_in_one_message) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("chsten Version"), std::string::npos);
     w.session().ws.ui = &NullUi::Shared();
+}
+
+}  // namespace
+}  // namespace bxr::gui
+
+namespace bxr::gui {
+namespace {
+
+TEST(main_window, a_long_calculation_keeps_the_window_painting_and_can_be_cancelled) {
+    MainWindow w;
+    w.show();
+    bool painted = false;
+    QTimer::singleShot(30, &w, [&] { painted = true; });
+    // After the status text appeared, its cancel button is pressed.
+    QTimer::singleShot(250, &w, [&] {
+        if (auto* p = w.findChild<QProgressDialog*>()) p->cancel();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    bool sawAbort = false;
+    w.CalculateResponsively(w.session().ws, [&](Workspace& ws) {
+        // A calculation of up to 5 s that looks at the abort flag as the core does.
+        for (int i = 0; i < 500; ++i) {
+            if (std::atomic_ref<bool>(ws.abortFlag).load()) {
+                sawAbort = true;
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    EXPECT_TRUE(painted);
+    EXPECT_TRUE(sawAbort);
+    EXPECT_LT(clock.elapsed(), 4000);
+    EXPECT_FALSE(w.busy());
 }
 
 }  // namespace
