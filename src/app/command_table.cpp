@@ -78,6 +78,9 @@ void ExportSectionDxf(Session& s, int) {
 void Print(Session& s, int) {
     if (s.shell) s.shell->PrintDrawing();
 }
+void Picture(Session& s, int) {
+    if (s.shell) s.shell->ExportDrawing();
+}
 void Config(Session& s, int) {
     ConfigurationCommand(s.ws, s.fs(), s.screen);
     s.RefreshShell();
@@ -250,6 +253,7 @@ const CommandItem kTable[] = {
     {.name = "mi_fileexportdxf", .parent = kFile, .word = "export", .tail = " DXF", .run = ExportSectionDxf},
     {.name = "sep_file2", .parent = kFile, .fixed = "-"},
     {.name = "mi_fileprint", .parent = kFile, .word = "print", .shortcut = "Ctrl+P", .run = Print},
+    {.name = "mi_fileExportPicture", .parent = kFile, .word = "picture", .run = Picture},
     {.name = "mi_fileConfig", .parent = kFile, .word = "settings", .run = Config},
     {.name = "sep_recent", .parent = kFile, .fixed = "-", .show = ShowRule::kRecentFileSeparator},
     {.name = "mi_file1", .parent = kFile, .shortcut = "Shift+F1", .show = ShowRule::kRecentFile, .run = Recent, .arg = 1},

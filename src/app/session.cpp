@@ -1,6 +1,7 @@
 #include "app/session.h"
 
 #include <ctime>
+#include <filesystem>
 
 #include "app/calc_message_display.h"
 #include "app/config_commands.h"
@@ -98,16 +99,19 @@ StartupResult StartSession(Session& s, const CommandLine& cl, const std::string&
     if (fromCommandLine) {
         // A project that cannot be read leaves the model empty under that name; nothing is
         // written over the file.
-        ws.currentName = StripExtension(cl.file);
-        if (fs.IsFile(cl.file)) {
+        // The name is taken as a path from the working folder.
+        const bool absolute = !cl.file.empty() && cl.file[0] == '/';
+        const std::string path =
+            std::filesystem::path(absolute ? cl.file : JoinPath(workingFolder, cl.file))
+                .lexically_normal();
+        ws.currentName = StripExtension(path);
+        if (fs.IsFile(path)) {
             NullUi quiet;
             Ui* shown = ws.ui;
             ws.ui = &quiet;  // messageBoxesOn is clear while the project is read
-            if (ReadProjectFile(ws, fs, cl.file)) {
-                ws.currentName = StripExtension(cl.file);
-                const bool absolute = !cl.file.empty() && cl.file[0] == '/';
-                AddRecentFile(ws.recentFiles,
-                              absolute ? cl.file : JoinPath(workingFolder, cl.file));
+            if (ReadProjectFile(ws, fs, path)) {
+                ws.currentName = StripExtension(path);
+                AddRecentFile(ws.recentFiles, path);
             } else {
                 ws.currentName.clear();
             }

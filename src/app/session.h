@@ -39,6 +39,8 @@ class Shell {
     virtual void CloseWindow() = 0;
     // The current drawing to a printer or a PDF file.
     virtual void PrintDrawing() = 0;
+    // The current drawing as a PNG, SVG or PDF picture.
+    virtual void ExportDrawing() = 0;
 };
 
 struct Session {

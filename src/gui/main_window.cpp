@@ -72,12 +72,6 @@ void MainWindow::BuildMenus() {
         connect(a, &QAction::triggered, this, [this, name] { Run(name); });
         actions_[name] = a;
     }
-    // Beyond the described menu: the drawing as a picture.
-    QAction* pic = new QAction(this);
-    pic->setObjectName("mi_fileExportPicture");
-    menus_.at("mi_file")->insertAction(actions_.at("mi_fileConfig"), pic);
-    connect(pic, &QAction::triggered, this, &MainWindow::ExportDrawing);
-    actions_["mi_fileExportPicture"] = pic;
     Refresh();
 }
 
@@ -104,11 +98,6 @@ void MainWindow::Refresh() {
         a->setEnabled(ItemEnabled(item, session_));
         a->setVisible(ItemVisible(item, session_));
     }
-    if (QAction* pic = Action("mi_fileExportPicture"))
-        pic->setText(session_.vocabulary.language() == kLanguageGerman ||
-                             session_.vocabulary.language() == 0
-                         ? "&Zeichnung als Bild..."
-                         : "Drawing as &picture...");
     setWindowTitle(FromUtf8(WindowTitle(session_.ws)));
     QPalette pal = graphics_->palette();
     pal.setColor(QPalette::Window, BackgroundColour(session_.ws.config));

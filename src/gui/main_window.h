@@ -40,7 +40,7 @@ class MainWindow : public QMainWindow, public Shell {
     void CalculateResponsively(Workspace& ws, const AnalysisRunner& run = nullptr);
     bool busy() const { return busy_; }
 
-    void ExportDrawing();
+    void ExportDrawing() override;
 
   protected:
     void closeEvent(QCloseEvent* e) override;
