@@ -3,23 +3,16 @@
 // offscreen platform.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <cstdlib>
-
 #include "analysis/run_analysis.h"
 #include "gui/main_window.h"
+#include "gui/window_entry.h"
 
 namespace {
 
 using namespace bxr;
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "bxr_bench";
-    static char* argv[] = {name, nullptr};
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QApplication app(argc, argv);
-    return app;
+void App() {
+    gui::EnsureOffscreenApplication();
 }
 
 const std::string kExample = std::string(BXR_SOURCE_DATA_DIR) + "/getriebewelle.bxr";

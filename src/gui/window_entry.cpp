@@ -23,6 +23,14 @@ std::string NoDisplayMessage() {
            "kann nicht starten; ohne Fenster läuft der Bericht: wbxr Projekt.bxr /I /NOGUI";
 }
 
+void EnsureOffscreenApplication() {
+    static int argc = 1;
+    static char name[] = "bxr";
+    static char* argv[] = {name, nullptr};
+    if (!Set("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QApplication app(argc, argv);
+}
+
 int RunWindow(int argc, char** argv, const CommandLine& cl, const std::string& workingFolder,
               const std::string& programFolder) {
     QApplication app(argc, argv);
