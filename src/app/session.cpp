@@ -55,6 +55,12 @@ StartupResult StartSession(Session& s, const CommandLine& cl, const std::string&
     FileSystem& fs = s.fs();
     s.noGui = cl.noGui;
     LoadStartupConfiguration(ws, fs, s.screen, workingFolder, programFolder);
+    // A fresh build keeps its catalogue tables in data/ beside the program; they serve as long
+    // as the configured table folder has none.
+    const std::string beside = JoinPath(programFolder, "data");
+    if (!fs.IsFile(JoinPath(ws.config.dbfFolder, "wqzwst.dbf")) &&
+        fs.IsFile(JoinPath(beside, "wqzwst.dbf")))
+        ws.config.dbfFolder = beside;
     ws.abortFlag = false;
     const bool fromCommandLine = cl.form == CommandLine::Form::Plain;
     if (fromCommandLine) {

@@ -247,6 +247,22 @@ class GridModel : public QAbstractTableModel {
     FormModel& form_;
 };
 
+// A button without a caption: the navigator's symbols, else the end of its name.
+QString CaptionOf(const FormButton& b) {
+    if (!b.caption.empty()) return FromOem(b.caption);
+    static const std::map<std::string, QString> symbols = {
+        {"nav_first", "|◀"}, {"nav_prior", "◀"},  {"nav_next", "▶"}, {"nav_last", "▶|"},
+        {"nav_insert", "+"}, {"nav_delete", "−"}, {"nav_edit", "✎"}, {"nav_post", "✓"},
+        {"nav_cancel", "✗"}, {"nav_refresh", "⟳"}};
+    if (auto it = symbols.find(b.name); it != symbols.end()) return it->second;
+    const auto cut = b.name.rfind('_');
+    return QString::fromStdString(cut == std::string::npos ? b.name : b.name.substr(cut + 1));
+}
+
+bool IsNavigator(const FormButton& b) {
+    return b.kind == ButtonKind::kNavigator || b.name.rfind("nav_", 0) == 0;
+}
+
 bool IsDialogRole(const FormButton& b) {
     return b.role == ButtonRole::kOk || b.role == ButtonRole::kCancel ||
            b.role == ButtonRole::kHelp;
@@ -373,6 +389,8 @@ FormDialog::FormDialog(FormModel& form, QWidget* parent, const WrapperRegistry& 
         table_->setSelectionBehavior(QAbstractItemView::SelectRows);
         table_->horizontalHeader()->setSectionsClickable(true);
         table_->setMinimumSize(640, 320);
+        table_->setWordWrap(false);
+        table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
         connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this](const QModelIndex& i) {
                     if (auto* g = form_.Grid()) g->SetCurrentRow(i.row());
@@ -391,29 +409,32 @@ FormDialog::FormDialog(FormModel& form, QWidget* parent, const WrapperRegistry& 
 
     // Navigator, push and spin buttons without a field, then the dialog's own buttons.
     auto* nav = new QHBoxLayout;
-    auto* row = new QHBoxLayout;
+    // Many plain buttons wrap into rows of eight.
+    auto* row = new QGridLayout;
+    int plain = 0;
     auto* roles = new QHBoxLayout;
     roles->addStretch(1);
     for (const auto& b : form.buttons) {
         if (buttons_.count(b.name) != 0 || b.kind == ButtonKind::kMenuItem) continue;
         auto* pb = new QPushButton(b.kind == ButtonKind::kSpinUp     ? QString("▲")
                                    : b.kind == ButtonKind::kSpinDown ? QString("▼")
-                                                                     : FromOem(b.caption));
+                                                                     : CaptionOf(b));
         pb->setObjectName(QString::fromStdString(b.name));
         pb->setAutoDefault(false);
         const std::string name = b.name;
         connect(pb, &QPushButton::clicked, this, [this, name] { PressButton(name); });
         buttons_[b.name] = pb;
-        if (b.kind == ButtonKind::kNavigator)
+        if (IsNavigator(b))
             nav->addWidget(pb);
         else if (IsDialogRole(b))
             roles->addWidget(pb);
-        else
-            row->addWidget(pb);
+        else {
+            row->addWidget(pb, plain / 8, plain % 8);
+            ++plain;
+        }
         if (b.role == ButtonRole::kOk) pb->setDefault(true);
     }
     nav->addStretch(1);
-    row->addStretch(1);
     outer->addLayout(nav);
     outer->addLayout(row);
     outer->addLayout(roles);
