@@ -77,3 +77,47 @@ TEST(session, the_redraw_after_a_change_draws_the_current_view_and_the_sketch_on
 
 }  // namespace
 }  // namespace bxr
+
+namespace bxr {
+namespace {
+
+using namespace bxr::test;
+
+TEST(session, the_password_names_the_users_folder_and_a_bad_one_ends_the_program) {
+    struct Case {
+        Answer answer;
+        bool run;
+        std::string dataFolder;  // when it runs
+        std::string told;        // the message, when one is shown
+    };
+    const Case cases[] = {
+        {std::string("anna"), true, "/daten/anna", ""},
+        {Cancel{}, false, "", ""},
+        {std::string(".."), false, "", "Ung\x81ltiges Passwort .. !"},
+        {std::string("c:x"), false, "", "Ung\x81ltiges Passwort c:x !"},
+        {std::string("bert"), false, "", "Ung\x81ltiges Passwort bert !"},  // no such folder
+        {std::string(""), false, "", "Ung\x81ltiges Passwort  !"},
+    };
+    for (const Case& c : cases) {
+        MemoryFileSystem fs;
+        fs.emptyFolders["/daten/"] = true;
+        fs.emptyFolders["/daten/anna/"] = true;
+        ScriptedUi ui({c.answer});
+        Session s;
+        s.files = &fs;
+        s.ws.ui = &ui;
+        s.ws.config.askUserName = true;
+        s.ws.config.defaultDataFolder = "/daten";
+        CommandLine cl;  // the normal start
+        const StartupResult r = StartSession(s, cl, "/work", "/prog");
+        EXPECT_EQ(r.run, c.run) << c.told;
+        if (c.run) EXPECT_EQ(s.ws.dataFolder, c.dataFolder);
+        if (!c.told.empty()) {
+            ASSERT_FALSE(ui.messages.empty());
+            EXPECT_EQ(ui.messages.back(), c.told);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace bxr
