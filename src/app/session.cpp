@@ -148,6 +148,10 @@ void RedrawCurrentView(Session& s) {
     NullUi quiet;
     Ui* shown = ws.ui;
     ws.ui = &quiet;
+    const bool needsResults = s.currentView != kViewProductionDrawing &&
+                              s.currentView != kViewSection &&
+                              (s.currentView != kViewSketch || ws.config.helpLevel != 0);
+    if (needsResults && !ws.model.auxLoadsAppended && s.calculate) s.calculate(ws);
     switch (s.currentView) {
         case kViewSchema:
             RunDrawing(ws, 3, window, d);
