@@ -191,51 +191,40 @@ class ListWrapper : public FieldWrapper {
     QListWidget* list_ = nullptr;
 };
 
-// A table form's rows: over FormGrid, or over the table window's own accessors.
+// A table form's rows over its grid (rows and columns from 1 there, from 0 here).
 class GridModel : public QAbstractTableModel {
   public:
     GridModel(FormModel& form, QObject* parent) : QAbstractTableModel(parent), form_(form) {}
     int rowCount(const QModelIndex& = {}) const override {
-        if (auto* g = form_.Grid()) return g->RowCount();
-        if (auto* t = dynamic_cast<TableWindow*>(&form_)) return t->RowCount();
-        return 0;
+        return form_.Grid() ? form_.Grid()->RowCount() : 0;
     }
     int columnCount(const QModelIndex& = {}) const override {
-        if (auto* g = form_.Grid()) return static_cast<int>(g->ColumnCaptions().size());
-        if (auto* t = dynamic_cast<TableWindow*>(&form_)) return t->ColumnCount();
-        return 0;
+        return form_.Grid() ? form_.Grid()->ColumnCount() : 0;
     }
     QVariant data(const QModelIndex& i, int role) const override {
-        if (role != Qt::DisplayRole) return {};
-        if (auto* g = form_.Grid()) return FromOem(g->Cell(i.row(), i.column()));
-        if (auto* t = dynamic_cast<TableWindow*>(&form_))
-            return FromOem(t->Cell(i.row() + 1, i.column() + 1));
+        FormGrid* g = form_.Grid();
+        if (g == nullptr) return {};
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            return FromOem(g->Cell(i.row() + 1, i.column() + 1));
+        if (role == Qt::ForegroundRole && g->RowDeleted(i.row() + 1)) return QColor(Qt::gray);
         return {};
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override {
-        if (role != Qt::DisplayRole || o != Qt::Horizontal)
+        if (role != Qt::DisplayRole || o != Qt::Horizontal || form_.Grid() == nullptr)
             return QAbstractTableModel::headerData(section, o, role);
-        if (auto* g = form_.Grid()) {
-            const auto c = g->ColumnCaptions();
-            return section < static_cast<int>(c.size())
-                       ? FromOem(c[static_cast<std::size_t>(section)])
-                       : QVariant();
-        }
-        if (auto* t = dynamic_cast<TableWindow*>(&form_))
-            return FromOem(t->ColumnTitle(section + 1));
-        return {};
+        return FromOem(form_.Grid()->ColumnTitle(section + 1));
     }
     bool setData(const QModelIndex& i, const QVariant& v, int role) override {
-        auto* t = dynamic_cast<TableWindow*>(&form_);
-        if (t == nullptr || role != Qt::EditRole) return false;
-        const bool ok = t->EditCell(i.row() + 1, i.column() + 1, ToOem(v.toString()));
+        FormGrid* g = form_.Grid();
+        if (g == nullptr || role != Qt::EditRole) return false;
+        const bool ok = g->EditCell(i.row() + 1, i.column() + 1, ToOem(v.toString()));
         emit dataChanged(i, i);
         return ok;
     }
     Qt::ItemFlags flags(const QModelIndex& i) const override {
         Qt::ItemFlags f = QAbstractTableModel::flags(i);
         auto* t = dynamic_cast<TableWindow*>(&form_);
-        if (t != nullptr && !t->PickMode()) f |= Qt::ItemIsEditable;
+        if (t == nullptr || !t->PickMode()) f |= Qt::ItemIsEditable;
         return f;
     }
     void Reset() {
@@ -381,7 +370,7 @@ FormDialog::FormDialog(FormModel& form, QWidget* parent, const WrapperRegistry& 
         wrappers_.push_back(std::move(wrapper));
     }
 
-    if (form.Grid() != nullptr || dynamic_cast<TableWindow*>(&form) != nullptr) {
+    if (form.Grid() != nullptr) {
         table_ = new QTableView;
         table_->setObjectName("grid");
         auto* model = new GridModel(form, table_);
@@ -391,18 +380,20 @@ FormDialog::FormDialog(FormModel& form, QWidget* parent, const WrapperRegistry& 
         table_->setMinimumSize(640, 320);
         table_->setWordWrap(false);
         table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+        const int charWidth = table_->fontMetrics().horizontalAdvance('0');
+        for (int c = 1; c <= form.Grid()->ColumnCount(); ++c)
+            table_->setColumnWidth(c - 1,
+                                   std::clamp(form.Grid()->ColumnWidth(c), 4, 30) * charWidth + 16);
         connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this](const QModelIndex& i) {
-                    if (auto* g = form_.Grid()) g->SetCurrentRow(i.row());
-                    if (auto* t = dynamic_cast<TableWindow*>(&form_))
-                        t->ClickCell(i.row() + 1, i.column() + 1);
+                    if (auto* g = form_.Grid()) g->ClickCell(i.row() + 1, i.column() + 1);
+                    SyncFields();
                 });
         connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this,
                 [this, model](int c) {
-                    if (auto* t = dynamic_cast<TableWindow*>(&form_)) {
-                        t->ClickColumnTitle(c + 1);
-                        model->Reset();
-                    }
+                    if (auto* g = form_.Grid()) g->ClickColumnTitle(c + 1);
+                    model->Reset();
+                    ShowMessageIfAny();
                 });
         outer->addWidget(table_, 1);
     }
@@ -464,7 +455,7 @@ void FormDialog::ReadAll() {
     for (std::size_t i = 0; i < wrappers_.size(); ++i) wrappers_[i]->ReadInto(form_.fields[i]);
 }
 
-void FormDialog::SyncAll() {
+void FormDialog::SyncFields() {
     for (std::size_t i = 0; i < wrappers_.size(); ++i) {
         const FormField& f = form_.fields[i];
         wrappers_[i]->SetFrom(f);
@@ -479,13 +470,24 @@ void FormDialog::SyncAll() {
         it->second->setEnabled(b.enabled);
         it->second->setVisible(b.visible);
     }
+}
+
+void FormDialog::SyncAll() {
+    SyncFields();
     if (table_ != nullptr) {
         static_cast<GridModel*>(table_->model())->Reset();
-        int current = -1;
-        if (auto* g = form_.Grid()) current = g->CurrentRow();
-        if (auto* t = dynamic_cast<TableWindow*>(&form_)) current = t->CurrentRow() - 1;
+        const int current = form_.Grid() ? form_.Grid()->CurrentRow() - 1 : -1;
         if (current >= 0) table_->selectRow(current);
     }
+}
+
+void FormDialog::ShowMessageIfAny() {
+    if (form_.message.empty()) return;
+    if (showMessage)
+        showMessage(FromOem(form_.message));
+    else
+        QMessageBox::warning(this, windowTitle(), FromOem(form_.message));
+    form_.message.clear();
 }
 
 void FormDialog::PressButton(const std::string& name) {
@@ -494,13 +496,7 @@ void FormDialog::PressButton(const std::string& name) {
     pressing_ = true;
     const bool closes = form_.Press(name);
     pressing_ = false;
-    if (!form_.message.empty()) {
-        if (showMessage)
-            showMessage(FromOem(form_.message));
-        else
-            QMessageBox::warning(this, windowTitle(), FromOem(form_.message));
-        form_.message.clear();
-    }
+    ShowMessageIfAny();
     if (closes || form_.Closed()) {
         closing_ = true;
         done(form_.Accepted() ? QDialog::Accepted : QDialog::Rejected);

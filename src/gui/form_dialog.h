@@ -65,6 +65,8 @@ class FormDialog : public QDialog {
   private:
     void ReadAll();
     void SyncAll();
+    void SyncFields();
+    void ShowMessageIfAny();
     void BuildMenus();
 
     FormModel& form_;

@@ -25,7 +25,7 @@ MainWindow::MainWindow(QWidget* parent)
     session_.ws.ui = &ui_;
     session_.textWindow = &text_;
     session_.shell = this;
-    session_.calculate = [this](Workspace& ws) { CalculateResponsively(ws); };
+    session_.calculate = [this](CalcState& cs) { CalculateResponsively(cs); };
     ui_.redraw = [this] {
         graphics_->PrepareForDrawing();
         RedrawCurrentView(session_);
@@ -123,13 +123,8 @@ bool MainWindow::Progress(const std::string& status) {
     return false;
 }
 
-void MainWindow::CalculateResponsively(Workspace& ws, const AnalysisRunner& run) {
-    // The calculation may tell the user about its input: on the worker those messages are
-    // collected and shown afterwards, as no window can be opened from that thread.
-    std::vector<std::string> told;
-    NullUi collecting(&told);
-    Ui* shown = ws.ui;
-    ws.ui = &collecting;
+void MainWindow::CalculateResponsively(CalcState& ws, const AnalysisRunner& run) {
+    // The calculation shows nothing itself, so nothing on the worker touches a widget.
     std::atomic<bool> done{false};
     std::thread worker([&] {
         if (run)
@@ -170,8 +165,6 @@ void MainWindow::CalculateResponsively(Workspace& ws, const AnalysisRunner& run)
         dialog->deleteLater();
         statusBar()->showMessage(ws.abortFlag ? "Berechnung abgebrochen" : "", 3000);
     }
-    ws.ui = shown;
-    for (const auto& m : told) ws.ui->ShowMessage(m);
 }
 
 void MainWindow::ExportDrawing() {

@@ -37,7 +37,7 @@ class MainWindow : public QMainWindow, public Shell {
     void Run(const std::string& name);
     // The calculation on a worker thread; the window keeps painting, and after 100 ms the
     // status text shows with a button that sets the abort flag.
-    void CalculateResponsively(Workspace& ws, const AnalysisRunner& run = nullptr);
+    void CalculateResponsively(CalcState& ws, const AnalysisRunner& run = nullptr);
     bool busy() const { return busy_; }
 
     void ExportDrawing() override;

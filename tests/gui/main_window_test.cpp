@@ -265,7 +265,7 @@ TEST(main_window, a_long_calculation_keeps_the_window_painting_and_can_be_cancel
     QElapsedTimer clock;
     clock.start();
     bool sawAbort = false;
-    w.CalculateResponsively(w.session().ws, [&](Workspace& ws) {
+    w.CalculateResponsively(w.session().ws, [&](CalcState& ws) {
         // A calculation of up to 5 s that looks at the abort flag as the core does.
         for (int i = 0; i < 500; ++i) {
             if (std::atomic_ref<bool>(ws.abortFlag).load()) {
