@@ -314,13 +314,19 @@ FormDialog::FormDialog(FormModel& form, QWidget* parent, const WrapperRegistry& 
     } else if (groups.size() > 1) {
         auto* tabs = new QTabWidget;
         for (const auto& g : groups) {
+            // A long page scrolls, so that the dialog's buttons stay on the screen.
             auto* page = new QWidget;
             auto* v = new QVBoxLayout(page);
             auto* grid = new QGridLayout;
             v->addLayout(grid);
             v->addStretch(1);
             pages[g] = grid;
-            tabs->addTab(page, FromOem(g));
+            auto* scroll = new QScrollArea;
+            scroll->setWidget(page);
+            scroll->setWidgetResizable(true);
+            scroll->setFrameShape(QFrame::NoFrame);
+            scroll->setMinimumSize(620, 440);
+            tabs->addTab(scroll, FromOem(g));
         }
         outer->addWidget(tabs, 1);
     }
