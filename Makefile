@@ -38,6 +38,7 @@ run: build
 bench: build
 	./$(BUILD)/bxr_bench
 	bench/report_batch.sh 1000
+	bench/report_batch.sh 50 bench/allround_shaft.bxr
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,13 +1,19 @@
 // The whole calculation of a loaded shaft: five supports at N = 1500 with every kind of
 // load, buckling and natural frequency on, and a contour that expands to 490 polygon points;
-// a two-support beam at N = 1000; and the literal solver on a small five-support beam for
-// comparison with the fast one.
+// a two-support beam at N = 1000; the literal solver on a small five-support beam for
+// comparison with the fast one; the shaft whose loads point all round the circle; and the
+// family of three- to five-support beams, with its median and worst beam.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <ctime>
 #include <memory>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "analysis/run_analysis.h"
+#include "beam_family.h"
 #include "workspace/workspace.h"
 
 namespace {
@@ -88,5 +94,71 @@ void BM_FiveSupportsN100Literal(benchmark::State& state) {
     Run(state, bxr::kFiveHinges, 100, bxr::SolveMethod::kLiteral);
 }
 BENCHMARK(BM_FiveSupportsN100Literal)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The shaft whose loads point all round the circle.
+void BM_AllRoundShaftN1500(benchmark::State& state) {
+    auto ws = bxr::family::AllRoundShaft();
+    for (auto _ : state) {
+        ws->abortFlag = false;
+        bxr::RunAnalysis(*ws);
+        benchmark::DoNotOptimize(ws->results.reactions.R[0]);
+    }
+    if (ws->abortFlag) state.SkipWithError("the calculation stopped");
+}
+BENCHMARK(BM_AllRoundShaftN1500)->Unit(benchmark::kMillisecond);
+
+// The processor time of this thread: on a machine shared with other work the wall clock
+// counts their time too.
+double ThreadMilliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) * 1e-6;
+}
+
+// Every beam of the family once per round; a beam's time is the least processor time of its
+// rounds, so that the work of other programs on the machine counts as little as it can.
+// Reports the median and the worst beam, and the seed of the worst in the label (rerun it
+// with bxr::family::FamilyBeam).
+void Family(benchmark::State& state, int supportType, int beams) {
+    constexpr int kRounds = 3;
+    std::vector<double> best(static_cast<std::size_t>(beams), 1e300);
+    int stopped = 0;
+    for (auto _ : state) {
+        for (int round = 0; round < kRounds; ++round) {
+            for (int i = 0; i < beams; ++i) {
+                auto ws = bxr::family::FamilyBeam(supportType, bxr::family::SeedOf(supportType, i));
+                const double start = ThreadMilliseconds();
+                bxr::RunAnalysis(*ws);
+                const double t = ThreadMilliseconds() - start;
+                best[static_cast<std::size_t>(i)] = std::min(best[static_cast<std::size_t>(i)], t);
+                if (round == 0 && ws->abortFlag) ++stopped;
+            }
+        }
+    }
+    std::vector<double> sorted = best;
+    std::sort(sorted.begin(), sorted.end());
+    const auto worst = std::max_element(best.begin(), best.end()) - best.begin();
+    state.counters["beams"] = beams;
+    state.counters["median_ms"] = sorted[sorted.size() / 2];
+    state.counters["worst_ms"] = sorted.back();
+    state.SetLabel("worst seed " +
+                   std::to_string(bxr::family::SeedOf(supportType, static_cast<int>(worst))));
+    state.counters["stopped"] = stopped;
+}
+
+void BM_FamilyFiveSupports(benchmark::State& state) {
+    Family(state, bxr::kFiveHinges, 200);
+}
+BENCHMARK(BM_FamilyFiveSupports)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_FamilyFourSupports(benchmark::State& state) {
+    Family(state, bxr::kFourHinges, 100);
+}
+BENCHMARK(BM_FamilyFourSupports)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_FamilyThreeSupports(benchmark::State& state) {
+    Family(state, bxr::kThreeHinges, 100);
+}
+BENCHMARK(BM_FamilyThreeSupports)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

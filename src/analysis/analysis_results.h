@@ -161,11 +161,24 @@ struct SolverScratch {
     OutlineHull outline;  // of the last section the stresses were worked out for
     std::vector<Real> values;
     std::vector<double> approx;  // double copies for the quick scans of the fast solver
+    // The fast solver's answers to a unit force at each extra support are the same in every
+    // solution with the same beam, supports and section (the natural frequency's nine and the
+    // main one): the key they were worked out for, and their sums. Their columns stay in
+    // values and approx. Cleared at the start of every calculation.
+    struct UnitAnswers {
+        bool valid = false;
+        std::array<Real, 24> key{};
+        Real sum[6][2] = {}, largest[6][2] = {}, ry[6][2] = {}, rz[6][2] = {};
+        bool zero[6][2] = {};
+    } unitAnswers;
 };
 
 struct AnalysisResults {
     SolveMethod method = SolveMethod::kFast;
     SolverScratch scratch;
+    // The long loops of the calculation look at the stop flag: from the input check on,
+    // until the calculation ends or a fault of its own sets the flag.
+    bool abortPolled = false;
 
     StationTable stations;
     SupportReactions reactions;

@@ -102,7 +102,8 @@ void SecondOrderDeflection(CalcState& ws) {
             ws, 0,
             PassOptions{stressesEachRound, literal ? PassColumns::kAll : PassColumns::kNoAngles});
         m.pointLoadCount = first;
-    } while (!(std::fabs(t[e.pointW].w - previous) < 0.001L) && rounds < 21);
+    } while (!(std::fabs(t[e.pointW].w - previous) < 0.001L) && rounds < 21 && !AbortPolled(ws));
+    if (AbortPolled(ws)) return;
 
     const SectionProperties& p = ws.section.props;
     if (!stressesEachRound && p.I1 != 0 && p.I2 != 0 && p.A != 0) StressStage(ws);

@@ -1,6 +1,7 @@
 #include "analysis/check_input.h"
 
 #include <algorithm>
+#include <atomic>
 #include <string>
 
 #include "analysis/calc_state.h"
@@ -30,6 +31,31 @@ void ShowCalcBox(CalcState& ws, const std::string& text) {
     shown.push_back(text);
 }
 
+void RequestAbort(CalcState& ws) {
+    SetStopFlag(ws);
+}
+
+void SetStopFlag(CalcState& ws) {
+    std::atomic_ref<bool>(ws.abortFlag).store(true, std::memory_order_relaxed);
+}
+
+void StopForFault(CalcState& ws) {
+    ws.results.abortPolled = false;
+    SetStopFlag(ws);
+}
+
+void PollAbort(CalcState& ws, bool on) {
+    ws.results.abortPolled = on;
+}
+
+bool StopFlagSet(CalcState& ws) {
+    return std::atomic_ref<bool>(ws.abortFlag).load(std::memory_order_relaxed);
+}
+
+bool AbortPolled(CalcState& ws) {
+    return ws.results.abortPolled && StopFlagSet(ws);
+}
+
 void CheckInput(CalcState& ws) {
     BeamModel& m = ws.model;
     const Real length = m.length;
@@ -53,11 +79,11 @@ void CheckInput(CalcState& ws) {
     // 3./4. Geometry and length stop at once.
     if (m.contourCount == 0) {
         AddFatalMessage(ws, "keine Geometrie eingegeben !");
-        ws.abortFlag = true;
+        SetStopFlag(ws);
     }
     if (!(length > 0)) {
         AddFatalMessage(ws, "Gesamtlänge ungültig !"_oem);
-        ws.abortFlag = true;
+        SetStopFlag(ws);
     }
 
     // 5. Supports: only the positions the support type uses.
@@ -115,7 +141,7 @@ void CheckInput(CalcState& ws) {
     if (mat.notchSensitivity == 0) AddFatalMessage(ws, "Fatal  : eta k = 0 !");
     if (mat.surfaceFactor < 1) AddFatalMessage(ws, "Fehler : ok < 1 !");
 
-    if (ws.messages.fatal) ws.abortFlag = true;
+    if (ws.messages.fatal) SetStopFlag(ws);
     // The list as found, one entry a line, for the window to show once after the calculation.
     if (!ws.messages.empty()) {
         std::string text;

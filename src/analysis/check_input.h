@@ -20,4 +20,21 @@ void AddFatalMessage(CalcState& ws, const std::string& text);
 // window shows them when the calculation ends, a batch run reports them.
 void ShowCalcBox(CalcState& ws, const std::string& text);
 
+// The stop flag (ws.abortFlag) while a calculation runs. A window that runs the calculation
+// on another thread cancels it with RequestAbort; the calculation polls the flag in its long
+// loops and ends early with the flag set. Every access during a calculation goes through an
+// atomic view of the flag.
+void RequestAbort(CalcState& ws);
+// Sets the stop flag.
+void SetStopFlag(CalcState& ws);
+// Sets the stop flag for a fault found by the calculation itself. The steps after such a
+// fault still run, so the flag is no longer polled for the rest of the calculation.
+void StopForFault(CalcState& ws);
+// Polling on or off; RunAnalysis turns it on once the input check has passed.
+void PollAbort(CalcState& ws, bool on);
+// True when polling is on and the flag has been set: the calculation ends as soon as it can.
+bool AbortPolled(CalcState& ws);
+// The flag as another thread may be setting it.
+bool StopFlagSet(CalcState& ws);
+
 }  // namespace bxr

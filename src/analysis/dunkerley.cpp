@@ -25,7 +25,8 @@ void DunkerleyFrequency(CalcState& ws) {
                               literal ? PassColumns::kAll : PassColumns::kDeflection};
     const Real force = ws.section.mass / 9 * 9.81L;
     Real sum = 0;
-    for (int i = 1; i <= 9; ++i) {
+    bool cancelled = false;
+    for (int i = 1; i <= 9 && !(cancelled = AbortPolled(ws)); ++i) {
         const Real x = (i - 1) * m.length / 9 + m.length / 18;
         m.pointLoads[1] = PointLoad{force, x, 0, ""};
         m.pointLoadCount = 1;
@@ -43,6 +44,7 @@ void DunkerleyFrequency(CalcState& ws) {
     m.distributedLoadCount = counts[1];
     m.momentLoadCount = counts[2];
     m.axialLoadCount = counts[3];
+    if (cancelled) return;
 
     if (sum != 0) {
         ws.results.frequency = std::sqrt(1 / sum);

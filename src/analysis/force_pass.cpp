@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "analysis/angle_math.h"
 #include "analysis/check_input.h"
@@ -327,8 +328,30 @@ bool SlopeConstant(Real sum, int count, Real& constant) {
     // the bisection of supports C, D and E cannot get below.
     constant = 0;
     if (!std::isfinite(sum) || count < 1 || !(std::fabs(sum / count) < 1e30L)) return false;
-    Real low = -1e30L, high = 1e30L;
-    for (int round = 1; round <= 800; ++round) {
+    constexpr int kRounds = 800;
+    constexpr Real kBracket = 1e30L;
+    // Round 1 tries 0. Then, while the bracket still reaches from 0 to ±1e30·2^-(j-1), round
+    // j + 1 tries ±1e30·2^-j, which the halving gives exactly, and the count times it is
+    // count·1e30 scaled by 2^-j, rounded as the product itself. Those rounds are decided by
+    // comparing |sum| with that scaled product alone, so the first one that turns (the root
+    // lies at or beyond its trial value) is found without going through them.
+    if (sum == 0) return true;
+    const Real magnitude = std::fabs(sum);
+    const Real sign = sum > 0 ? 1 : -1;
+    const Real product = count * kBracket;
+    int j = std::max(1, std::ilogb(product) - std::ilogb(magnitude) - 1);
+    while (j > 1 && std::ldexp(product, -(j - 1)) <= magnitude) --j;
+    while (j < kRounds && std::ldexp(product, -j) > magnitude) ++j;
+    if (j + 1 > kRounds) {
+        constant = sign * std::ldexp(kBracket, -(kRounds - 1));
+        return false;
+    }
+    constant = sign * std::ldexp(kBracket, -j);
+    if (std::ldexp(product, -j) == magnitude) return true;
+    // The root lies between this trial value and the one before.
+    Real low = constant, high = sign * std::ldexp(kBracket, -(j - 1));
+    if (sign < 0) std::swap(low, high);
+    for (int round = j + 2; round <= kRounds; ++round) {
         constant = (low + high) / 2;
         const Real s = sum - count * constant;
         if (s == 0 || constant == low || constant == high) return true;

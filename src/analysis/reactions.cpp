@@ -161,7 +161,7 @@ void AddBearingMoments(CalcState& ws) {
     for (const auto& b : bearings) {
         if (m.momentLoadCount + 1 > kMaxMomentLoads) {
             ShowCalcBox(ws, b.full);
-            ws.abortFlag = true;
+            StopForFault(ws);
             continue;
         }
         MomentLoad mb;
@@ -177,7 +177,7 @@ void AddSelfWeight(CalcState& ws) {
     BeamModel& m = ws.model;
     if (m.distributedLoadCount >= kMaxDistributedLoads) {
         AddMessage(ws, "Fatal  : Fq max !");
-        ws.abortFlag = true;
+        StopForFault(ws);
         return;
     }
     DistributedLoad q;

@@ -41,6 +41,7 @@ void RunAnalysis(CalcState& ws) {
     BeamModel& m = ws.model;
     ws.messages.Clear();
     ws.results.boxMessages.clear();
+    ws.results.scratch.unitAnswers.valid = false;
 
     // The loads the last calculation appended go first, so that the check counts and looks
     // at the user's entries only (a second calculation of a beam with 15 single forces on
@@ -50,7 +51,11 @@ void RunAnalysis(CalcState& ws) {
         m.auxLoadsAppended = false;
     }
     CheckInput(ws);
-    if (ws.abortFlag) return;
+    if (StopFlagSet(ws)) return;
+    // From here on a cancel from another thread ends the calculation at the next step, or
+    // sooner inside the long ones (the bisection rounds of supports C, D and E, the natural
+    // frequency's solutions, the second-order rounds), which poll the flag themselves.
+    PollAbort(ws, true);
     // The station table has room for the dialog's range of segments; a count from elsewhere
     // is brought into it as the dialog would.
     m.segmentCount = std::clamp<std::int32_t>(m.segmentCount, kMinSegments, kMaxSegments);
@@ -62,8 +67,19 @@ void RunAnalysis(CalcState& ws) {
     ComputeSectionProperties(ws);
 
     const Counts user = CountsOf(m);
+    // A cancelled calculation gives the lists back their user's entries and keeps the flag
+    // set, so that nothing takes its results as valid.
+    auto cancelled = [&] {
+        if (!AbortPolled(ws)) return false;
+        m.pointLoadCount = user.points;
+        m.distributedLoadCount = user.distributed;
+        m.momentLoadCount = user.moments;
+        PollAbort(ws, false);
+        return true;
+    };
     if (m.selfWeightAsLoad) AddSelfWeight(ws);
     if (m.dunkerleyOn) DunkerleyFrequency(ws);
+    if (cancelled()) return;
 
     switch (m.supportType) {
         case kThreeHinges:
@@ -86,6 +102,7 @@ void RunAnalysis(CalcState& ws) {
             break;
         }
     }
+    if (cancelled()) return;
     if (m.supportType >= kThreeHinges && m.supportType <= kFiveHinges)
         AddSupportForces(ws, kSupportC);
     if (m.supportType == kFourHinges || m.supportType == kFiveHinges)
@@ -96,6 +113,8 @@ void RunAnalysis(CalcState& ws) {
     ws.results.buckling.eulerLoad =
         EulerLoad(m.supportType, m.length, std::min(p.I1, p.I2), m.material.e);
     SecondOrderDeflection(ws);
+    if (cancelled()) return;
+    PollAbort(ws, false);
 
     // The appended loads are taken away again by count; when a full list refused one of
     // them, that count would cut into the user's own entries, so the lists go back to the

@@ -79,8 +79,13 @@ PassEnd ExtraLiteral(CalcState& ws, Real w0, int level, const PassOptions& optio
 
     int rounds = 0;
     Real ty = 0, tz = 0;
-    // A pass that ended early leaves no deflection to test: the bisection stops with it.
+    // A pass that ended early leaves no deflection to test: the bisection stops with it. A
+    // round is a full pass: a cancel from another thread is seen at each.
     while (end == PassEnd::kComplete) {
+        if (AbortPolled(ws)) {
+            end = PassEnd::kStopped;
+            break;
+        }
         ++rounds;
         ty = (loY + hiY) / 2;
         tz = (loZ + hiZ) / 2;
@@ -132,6 +137,9 @@ PassEnd Literal(CalcState& ws, Real w0, int extra, const PassOptions& options) {
 // the sum by the same bisection as in the pass, and w(k) = D(k) - C·(k - kRef)·dx.
 
 constexpr int kMaxSources = 7;
+// The points 1..n in blocks of this many segments for the scans of Limits.
+constexpr int kBlock = 32;
+constexpr int kMaxBlocks = (kMaxSegments + kBlock - 1) / kBlock;
 
 class LinearBeam {
   public:
@@ -146,6 +154,7 @@ class LinearBeam {
         sp_ = sp;
         count_ = sp.kHigh - sp.kLow + 1;
         sources_ = 1 + 2 * extra_;
+        blocks_ = (n_ - 1 + kBlock - 1) / kBlock;
         auto& values = ws_.results.scratch.values;
         const std::size_t stride = kMaxStations;
         const std::size_t need = (kMaxSources * 2 + 2) * stride;
@@ -156,11 +165,15 @@ class LinearBeam {
             for (int p = 0; p < 2; ++p)
                 d_[s][p] = values.data() + (static_cast<std::size_t>(s) * 2 + p) * stride;
         auto& approx = ws_.results.scratch.approx;
-        if (approx.size() < need) approx.assign(need, 0);
+        const std::size_t needApprox = need + kMaxSources * 2 * kMaxBlocks;
+        if (approx.size() < needApprox) approx.assign(needApprox, 0);
         approxW_ = approx.data() + kMaxSources * 2 * stride;
         for (int s = 0; s < sources_; ++s)
-            for (int p = 0; p < 2; ++p)
-                approxD_[s][p] = approx.data() + (static_cast<std::size_t>(s) * 2 + p) * stride;
+            for (int p = 0; p < 2; ++p) {
+                const std::size_t i = static_cast<std::size_t>(s) * 2 + p;
+                approxD_[s][p] = approx.data() + i * stride;
+                bend_[s][p] = approx.data() + need + i * kMaxBlocks;
+            }
 
         StationTable& t = ws_.results.scratch.table;
         const SectionProperties& props = ws_.section.props;
@@ -170,7 +183,25 @@ class LinearBeam {
             ShearAndMoment(m, LoadRange::All(m), r, w0_, t, nullptr, PassColumns::kDeflection);
             Store(0, r, props, t);
         }
-        // A unit force at each extra support, written to the last slot of the list.
+        // A unit force at each extra support, written to the last slot of the list, unless
+        // the answers are those of the solution before.
+        SolverScratch::UnitAnswers& kept = ws_.results.scratch.unitAnswers;
+        const std::array<Real, 24> key = UnitKey(props);
+        if (kept.valid && kept.key == key) {
+            for (int i = 1; i < sources_; ++i) {
+                for (int p = 0; p < 2; ++p) {
+                    sum_[i][p] = kept.sum[i - 1][p];
+                    largest_[i][p] = kept.largest[i - 1][p];
+                    zero_[i][p] = kept.zero[i - 1][p];
+                }
+                ry_[i][0] = kept.ry[i - 1][0];
+                ry_[i][1] = kept.ry[i - 1][1];
+                rz_[i][0] = kept.rz[i - 1][0];
+                rz_[i][1] = kept.rz[i - 1][1];
+            }
+            return true;
+        }
+        kept.valid = false;
         BeamModel& mm = ws_.model;
         const PointLoad saved = mm.pointLoads[kPointLoadRoom];
         bool ok = true;
@@ -188,17 +219,64 @@ class LinearBeam {
             }
         }
         mm.pointLoads[kPointLoadRoom] = saved;
+        if (ok) {
+            for (int i = 1; i < sources_; ++i) {
+                for (int p = 0; p < 2; ++p) {
+                    kept.sum[i - 1][p] = sum_[i][p];
+                    kept.largest[i - 1][p] = largest_[i][p];
+                    kept.zero[i - 1][p] = zero_[i][p];
+                }
+                kept.ry[i - 1][0] = ry_[i][0];
+                kept.ry[i - 1][1] = ry_[i][1];
+                kept.rz[i - 1][0] = rz_[i][0];
+                kept.rz[i - 1][1] = rz_[i][1];
+            }
+            kept.key = key;
+            kept.valid = true;
+        }
         return ok;
     }
 
-    // The literal rounds replayed. Returns false when a slope constant could not be found.
+    // The literal rounds replayed. Returns false when a slope constant could not be found or
+    // the calculation was cancelled.
     bool Run(std::array<Real, kMaxSources>& trial, LastRounds& last) {
         trial.fill(0);
         trial[0] = 1;
         return Level(extra_ - 1, trial, last, true);
     }
 
+    bool Cancelled() const { return cancelled_; }
+
   private:
+    // Everything the answers to the unit forces depend on.
+    std::array<Real, 24> UnitKey(const SectionProperties& props) const {
+        const BeamModel& m = ws_.model;
+        return {m.length,
+                Real(n_),
+                Real(m.supportType),
+                m.supportX[0],
+                m.supportX[1],
+                m.supportX[2],
+                m.supportX[3],
+                m.supportX[4],
+                m.material.e,
+                props.Izeta,
+                props.Ieta,
+                props.I1,
+                props.I2,
+                props.phi,
+                w0_,
+                Real(sp_.kRef),
+                Real(sp_.kLow),
+                Real(sp_.kHigh),
+                Real(extra_),
+                Real(sources_),
+                Real(blocks_),
+                Real(count_),
+                dx_,
+                0};
+    }
+
     void Store(int source, const SupportReactions& r, const SectionProperties& props,
                const StationTable& t) {
         ry_[source][0] = r.Ry[kSupportA];
@@ -228,6 +306,87 @@ class LinearBeam {
             double* dd = approxD_[source][p];
             for (int k = 0; k <= n_; ++k) dd[k] = static_cast<double>(d[k]);
             zero_[source][p] = largest == 0 && sum == 0;
+            // How far the double deflection strays from the chord of each block, with room
+            // for the rounding of this very reckoning.
+            double* bend = bend_[source][p];
+            for (int b = 0; b < blocks_; ++b) {
+                const int first = BlockEnd(b), last = BlockEnd(b + 1);
+                const Real a = dd[first], z = dd[last];
+                Real most = 0, size = std::max(std::fabs(a), std::fabs(z));
+                for (int k = first + 1; k < last; ++k) {
+                    const Real chord = a + (z - a) * (k - first) / (last - first);
+                    most = std::max(most, std::fabs(dd[k] - chord));
+                    size = std::max(size, std::fabs(Real(dd[k])));
+                }
+                bend[b] = static_cast<double>(most * (1 + 1e-9L) + 1e-15L * size);
+            }
+        }
+    }
+
+    // The points 1..n: block b runs from BlockEnd(b) to BlockEnd(b + 1).
+    int BlockEnd(int b) const { return std::min(n_, 1 + b * kBlock); }
+
+    // A level's sums over the sources: the part of the sources that stay fixed during its
+    // rounds (the loads and the outer levels' forces) is added once.
+    // The tested deflection is linear in the varying sources too: with the slope constant
+    // taken as sum/count it is value + Σ tr_i·slope_i, plus the spring travel of the own
+    // trial force, and the terms it is made of are at most size + Σ |tr_i|·growth_i.
+    struct Fixed {
+        Real sum[2] = {0, 0};
+        Real d[2] = {0, 0};
+        Real scale[2] = {0, 0};
+        int firstVarying = 1;  // sources 1..2·(level + 1) change from round to round
+        int lastVarying = 0;
+        Real value[2] = {0, 0};
+        Real size[2] = {0, 0};
+        Real slope[kMaxSources][2] = {};
+        Real growth[kMaxSources][2] = {};
+        Real sumOf[kMaxSources][2] = {};
+        Real sumLimit = 0;  // a sum below it is finite and its mean well inside the bracket
+    };
+
+    Fixed FixedPart(int level, int k, int support, const std::array<Real, kMaxSources>& tr) const {
+        Fixed f;
+        f.lastVarying = 2 * (level + 1);
+        for (int i = 0; i < sources_; ++i) {
+            if (i >= f.firstVarying && i <= f.lastVarying) continue;
+            for (int p = 0; p < 2; ++p) {
+                if (tr[i] == 0 || zero_[i][p]) continue;
+                f.sum[p] += tr[i] * sum_[i][p];
+                f.d[p] += tr[i] * d_[i][p][k];
+                f.scale[p] += std::fabs(tr[i]) * largest_[i][p];
+            }
+        }
+        f.sumLimit = 1e27L * count_;
+        const Real lever = (k - sp_.kRef) * dx_;
+        const Real span = n_ * dx_;
+        const Real c = ws_.results.supportStiffness[static_cast<std::size_t>(support)];
+        const bool spring = ws_.model.supportStiffnessOn && c != 0;
+        for (int p = 0; p < 2; ++p) {
+            f.value[p] = f.d[p] - f.sum[p] / count_ * lever;
+            f.size[p] = f.scale[p] + std::fabs(f.sum[p]) / count_ * span;
+            for (int i = f.firstVarying; i <= f.lastVarying; ++i) {
+                f.sumOf[i][p] = zero_[i][p] ? 0 : sum_[i][p];
+                f.slope[i][p] = d_[i][p][k] - sum_[i][p] / count_ * lever;
+                f.growth[i][p] = largest_[i][p] + std::fabs(sum_[i][p]) / count_ * span;
+            }
+            if (spring) f.slope[1 + 2 * level + p][p] += 1 / c;
+        }
+        return f;
+    }
+
+    // Sum of the raw slopes and raw deflection at the level's point for plane p, and the
+    // size of the terms that make up the deflection.
+    void Combined(const Fixed& f, int p, int k, const std::array<Real, kMaxSources>& tr, Real& sum,
+                  Real& d, Real& scale) const {
+        sum = f.sum[p];
+        d = f.d[p];
+        scale = f.scale[p];
+        for (int i = f.firstVarying; i <= f.lastVarying; ++i) {
+            if (tr[i] == 0 || zero_[i][p]) continue;
+            sum += tr[i] * sum_[i][p];
+            d += tr[i] * d_[i][p][k];
+            scale += std::fabs(tr[i]) * largest_[i][p];
         }
     }
 
@@ -237,97 +396,322 @@ class LinearBeam {
             if (tr[i] != 0 && !zero_[i][p]) s += tr[i] * sum_[i][p];
         return s;
     }
-    Real D(int p, int k, const std::array<Real, kMaxSources>& tr) const {
-        Real s = 0;
-        for (int i = 0; i < sources_; ++i)
-            if (tr[i] != 0 && !zero_[i][p]) s += tr[i] * d_[i][p][k];
-        return s;
-    }
     bool Constant(Real sum, Real& c) const {
         if (!std::isfinite(sum)) return false;
         return SlopeConstant(sum, count_, c);
     }
 
-    // Deflection of plane p at point k, with the slope constant found by bisection.
-    bool Exact(int p, int k, const std::array<Real, kMaxSources>& tr, Real& w) const {
-        Real c = 0;
-        if (!Constant(Sum(p, tr), c)) return false;
-        w = D(p, k, tr) - c * (k - sp_.kRef) * dx_;
-        return true;
-    }
-
     // The deflection as the bisection round tests it. The slope constant is first taken as
     // sum/count, which the bisection of the pass reaches to within rounding; so the sign and
     // the comparison with the limit are settled unless the value lies within a rounding
-    // bound of 0 or of the limit, and only then is the constant bisected.
-    bool Tested(int p, int k, int support, Real t, Real limit,
+    // bound of 0 or of the limit (of the range limitLow..limitHigh it is known to lie in),
+    // and only then is the constant bisected.
+    bool Tested(const Fixed& f, int p, int k, int support, Real t, Real limitLow, Real limitHigh,
                 const std::array<Real, kMaxSources>& tr, Real& value) const {
-        const Real sum = Sum(p, tr);
+        {
+            // The linear form, and a bound that is never below the one of the sum below.
+            // (A sum that is not finite, or a factor that is, leaves no number that passes.)
+            Real sum = f.sum[p], v = f.value[p], size = f.size[p];
+            for (int i = f.firstVarying; i <= f.lastVarying; ++i) {
+                const Real t = tr[i];
+                sum += t * f.sumOf[i][p];
+                v += t * f.slope[i][p];
+                size += std::fabs(t) * f.growth[i][p];
+            }
+            const Real bound = 1.000001e-12L * size;
+            const Real a = std::fabs(v);
+            if (std::fabs(sum) < f.sumLimit && a > bound &&
+                (a < limitLow - bound || a > limitHigh + bound)) {
+                value = v;
+                return true;
+            }
+        }
+        Real sum = 0, d = 0, scale = 0;
+        Combined(f, p, k, tr, sum, d, scale);
         if (!std::isfinite(sum) || !(std::fabs(sum) / count_ < 1e28L)) return false;
         const Real guess = sum / count_;
         const Real lever = (k - sp_.kRef) * dx_;
-        value = Travel(ws_, support, D(p, k, tr) - guess * lever, t);
-        Real scale = std::fabs(guess) * n_ * dx_;
-        for (int i = 0; i < sources_; ++i) scale += std::fabs(tr[i]) * largest_[i][p];
+        value = Travel(ws_, support, d - guess * lever, t);
+        scale += std::fabs(guess) * n_ * dx_;
         const Real bound = 1e-12L * scale;
         const Real a = std::fabs(value);
-        if (a > bound && std::fabs(a - limit) > bound) return true;
-        Real w = 0;
-        if (!Exact(p, k, tr, w)) return false;
-        value = Travel(ws_, support, w, t);
+        if (a > bound && (a < limitLow - bound || a > limitHigh + bound)) return true;
+        Real c = 0;
+        if (!Constant(sum, c)) return false;
+        value = Travel(ws_, support, d - c * lever, t);
+        return true;
+    }
+
+    // For the innermost level, whose tested deflection is linear in its own two trial forces:
+    // +1 or -1 when the deflection of plane p has that sign and lies beyond the limit all over
+    // the brackets (it does so at their corners, with room for the rounding bound of the
+    // largest terms there), so that every round decides it the same way and never finds it
+    // within the limit; 0 otherwise.
+    int OneSided(const Fixed& f, int p, Real loY, Real hiY, Real loZ, Real hiZ,
+                 Real limitHigh) const {
+        const Real ys[2] = {loY, hiY}, zs[2] = {loZ, hiZ};
+        Real v[4], size = 0;
+        for (int c = 0; c < 4; ++c) {
+            const Real ty = ys[c / 2], tz = zs[c % 2];
+            const Real sum = f.sum[p] + ty * f.sumOf[1][p] + tz * f.sumOf[2][p];
+            if (!(std::fabs(sum) < f.sumLimit)) return 0;
+            v[c] = f.value[p] + ty * f.slope[1][p] + tz * f.slope[2][p];
+            size = std::max(
+                size, f.size[p] + std::fabs(ty) * f.growth[1][p] + std::fabs(tz) * f.growth[2][p]);
+        }
+        const Real beyond = std::max(limitHigh, Real(0)) + 2e-12L * size;
+        if (!std::isfinite(beyond)) return 0;
+        bool above = true, below = true;
+        for (const Real value : v) {
+            above = above && value > beyond;
+            below = below && value < -beyond;
+        }
+        return above ? 1 : below ? -1 : 0;
+    }
+
+    // Largest and smallest deflection of plane p over the points 1..n with the slope constant
+    // c, each worked out in full. The points are first scanned in double precision, and only
+    // those within the error bound of that scan's extremes are then worked out in full. The
+    // scan itself looks at a block's points only when the block could hold one of them: the
+    // deflection of each source strays from the chord of a block by at most its bend, so a
+    // combination stays within the sum of the bends times the factors of the chord between
+    // its ends.
+    void Extremes(int p, const std::array<Real, kMaxSources>& tr, Real c, Real& hi,
+                  Real& lo) const {
+        int active[kMaxSources];
+        int activeCount = 0;
+        Real scale = std::fabs(c) * n_ * dx_;
+        for (int i = 0; i < sources_; ++i) {
+            if (tr[i] == 0 || zero_[i][p]) continue;
+            active[activeCount++] = i;
+            scale += std::fabs(tr[i]) * largest_[i][p];
+        }
+        double factor[kMaxSources];
+        for (int a = 0; a < activeCount; ++a) factor[a] = static_cast<double>(tr[active[a]]);
+        auto exact = [&](int k) {
+            Real w = 0;
+            for (int a = 0; a < activeCount; ++a) w += tr[active[a]] * d_[active[a]][p][k];
+            return w - c * (k - sp_.kRef) * dx_;
+        };
+        const double cd = static_cast<double>(c), dxd = static_cast<double>(dx_);
+        auto approx = [&](int k) {
+            double w = -(cd * (k - sp_.kRef)) * dxd;
+            for (int a = 0; a < activeCount; ++a) w += factor[a] * approxD_[active[a]][p][k];
+            return w;
+        };
+        hi = -1e30L;
+        lo = 1e30L;
+        // Each value of the scan lies within (sources + 3)·2^-53·scale of the full one.
+        const double bound = 2e-14 * static_cast<double>(scale);
+        double* w = approxW_;
+        double top = -HUGE_VAL, bottom = HUGE_VAL;
+        for (int b = 0; b <= blocks_; ++b) {
+            const int k = BlockEnd(b);
+            w[k] = approx(k);
+            top = std::max(top, w[k]);
+            bottom = std::min(bottom, w[k]);
+        }
+        if (!std::isfinite(bound) || !std::isfinite(top) || !std::isfinite(bottom)) {
+            for (int k = 1; k <= n_; ++k) {
+                const Real v = exact(k);
+                hi = std::max(hi, v);
+                lo = std::min(lo, v);
+            }
+            return;
+        }
+        // A block is looked at when a point of it could come within the bound of the extremes
+        // (the scan's own rounding at three points is well inside a second bound).
+        bool forTop[kMaxBlocks], forBottom[kMaxBlocks];
+        for (int b = 0; b < blocks_; ++b) {
+            double stray = 0;
+            for (int a = 0; a < activeCount; ++a)
+                stray += std::fabs(factor[a]) * bend_[active[a]][p][b];
+            const double left = w[BlockEnd(b)], right = w[BlockEnd(b + 1)];
+            forTop[b] = std::max(left, right) + stray + bound >= top - bound;
+            forBottom[b] = std::min(left, right) - stray - bound <= bottom + bound;
+            if (!forTop[b] && !forBottom[b]) continue;
+            // Source by source over the block, each point summed in the same order as approx.
+            const int first = BlockEnd(b) + 1, last = BlockEnd(b + 1);
+            for (int k = first; k < last; ++k) w[k] = -(cd * (k - sp_.kRef)) * dxd;
+            for (int a = 0; a < activeCount; ++a) {
+                const double f = factor[a];
+                const double* dd = approxD_[active[a]][p];
+                for (int k = first; k < last; ++k) w[k] += f * dd[k];
+            }
+            for (int k = first; k < last; ++k) {
+                if (forTop[b]) top = std::max(top, w[k]);
+                if (forBottom[b]) bottom = std::min(bottom, w[k]);
+            }
+        }
+        auto take = [&](int k, bool nearTop, bool nearBottom) {
+            nearTop = nearTop && w[k] >= top - bound;
+            nearBottom = nearBottom && w[k] <= bottom + bound;
+            if (!nearTop && !nearBottom) return;
+            const Real v = exact(k);
+            if (nearTop) hi = std::max(hi, v);
+            if (nearBottom) lo = std::min(lo, v);
+        };
+        for (int b = 0; b <= blocks_; ++b) take(BlockEnd(b), true, true);
+        for (int b = 0; b < blocks_; ++b) {
+            if (!forTop[b] && !forBottom[b]) continue;
+            for (int k = BlockEnd(b) + 1; k < BlockEnd(b + 1); ++k)
+                take(k, forTop[b], forBottom[b]);
+        }
+    }
+
+    // What an inner level's bounds take from the sources while the level above it runs. Its
+    // deflection with the slope constant taken as sum/count is, at each block end, linear in
+    // the two trial forces of the level above (the loads and the levels further out stay
+    // fixed): the fixed part, and the part of each of the two forces, are worked out once for
+    // all the rounds of the level above, and so are the bends of the fixed sources.
+    struct Ends {
+        double fixed[2][kMaxBlocks + 1];
+        double own[2][2][kMaxBlocks + 1];  // [force][plane][block end], per unit force
+        double stray[2][kMaxBlocks];
+        Real sum[2] = {0, 0};   // of the raw slopes of the fixed sources
+        Real size[2] = {0, 0};  // the largest terms of the fixed part
+        Real scale[2] = {0, 0};
+    };
+
+    void PrepareEnds(int level, const std::array<Real, kMaxSources>& tr) {
+        Ends& e = ends_[static_cast<std::size_t>(level - 1)];
+        const Real span = n_ * dx_;
+        const double dxd = static_cast<double>(dx_);
+        for (int p = 0; p < 2; ++p) {
+            int active[kMaxSources];
+            double factor[kMaxSources];
+            int activeCount = 0;
+            e.sum[p] = 0;
+            e.scale[p] = 0;
+            for (int i = 0; i < sources_; ++i) {
+                if ((i >= 1 && i <= 2 * (level + 1)) || tr[i] == 0 || zero_[i][p]) continue;
+                factor[activeCount] = static_cast<double>(tr[i]);
+                active[activeCount++] = i;
+                e.sum[p] += tr[i] * sum_[i][p];
+                e.scale[p] += std::fabs(tr[i]) * largest_[i][p];
+            }
+            e.size[p] = e.scale[p] + std::fabs(e.sum[p]) / count_ * span;
+            const double mean = static_cast<double>(e.sum[p] / count_);
+            double ownMean[2];
+            for (int f = 0; f < 2; ++f) {
+                const int i = 1 + 2 * level + f;
+                ownMean[f] = zero_[i][p] ? 0 : static_cast<double>(sum_[i][p] / count_);
+            }
+            for (int b = 0; b <= blocks_; ++b) {
+                const int k = BlockEnd(b);
+                const double lever = (k - sp_.kRef) * dxd;
+                double w = -(mean * lever);
+                for (int a = 0; a < activeCount; ++a) w += factor[a] * approxD_[active[a]][p][k];
+                e.fixed[p][b] = w;
+                for (int f = 0; f < 2; ++f) {
+                    const int i = 1 + 2 * level + f;
+                    e.own[f][p][b] = zero_[i][p] ? 0 : approxD_[i][p][k] - ownMean[f] * lever;
+                }
+            }
+            for (int b = 0; b < blocks_; ++b) {
+                double stray = 0;
+                for (int a = 0; a < activeCount; ++a)
+                    stray += std::fabs(factor[a]) * bend_[active[a]][p][b];
+                e.stray[p][b] = stray;
+            }
+        }
+    }
+
+    // Bounds on the deflection limits of the first solution of inner level `level` from the
+    // ends of the blocks alone, for the rounds that are settled without the limits themselves.
+    // False when the bounds cannot be trusted or the slope constant might not be found
+    // (Limits then tells).
+    bool LimitBounds(int level, const std::array<Real, kMaxSources>& tr, Real (&low)[2],
+                     Real (&high)[2]) const {
+        const Real eps = ws_.model.iterationEps;
+        const Ends& e = ends_[static_cast<std::size_t>(level)];
+        const int outer = 1 + 2 * (level + 1);  // the sources of the level above
+        const Real span = n_ * dx_;
+        for (int p = 0; p < 2; ++p) {
+            Real sum = e.sum[p], size = e.size[p];
+            double factor[2] = {0, 0};
+            const double* bends[2] = {bend_[outer][p], bend_[outer + 1][p]};
+            for (int f = 0; f < 2; ++f) {
+                const int i = outer + f;
+                if (tr[i] == 0 || zero_[i][p]) continue;
+                sum += tr[i] * sum_[i][p];
+                size += std::fabs(tr[i]) * (largest_[i][p] + std::fabs(sum_[i][p]) / count_ * span);
+                factor[f] = static_cast<double>(tr[i]);
+            }
+            if (!std::isfinite(sum)) return false;
+            const Real guess = sum / count_;
+            // Well inside the roots whose bisection ends within its rounds.
+            if (sum != 0 && !(std::fabs(guess) > 1e-180L && std::fabs(guess) < 1e28L)) return false;
+            const double* fixed = e.fixed[p];
+            const double* ownY = e.own[0][p];
+            const double* ownZ = e.own[1][p];
+            const double* stray = e.stray[p];
+            const double fy = factor[0], fz = factor[1];
+            const double ay = std::fabs(fy), az = std::fabs(fz);
+            double left = fixed[0] + fy * ownY[0] + fz * ownZ[0];
+            double top = left, bottom = left, topBound = left, bottomBound = left;
+            for (int b = 1; b <= blocks_; ++b) {
+                const double w = fixed[b] + fy * ownY[b] + fz * ownZ[b];
+                const double bend = stray[b - 1] + ay * bends[0][b - 1] + az * bends[1][b - 1];
+                top = w > top ? w : top;
+                bottom = w < bottom ? w : bottom;
+                const double high = (left > w ? left : w) + bend;
+                const double low = (left < w ? left : w) - bend;
+                topBound = high > topBound ? high : topBound;
+                bottomBound = low < bottomBound ? low : bottomBound;
+                left = w;
+            }
+            // The full values lie within the rounding of these sums and of the slope constant
+            // (far below 4e-14 of the largest terms) of what the chords bound.
+            const Real margin = 4e-14L * size;
+            const Real hiLow = top - margin, hiHigh = topBound + margin;
+            const Real loLow = bottomBound - margin, loHigh = bottom + margin;
+            if (!std::isfinite(hiHigh) || !std::isfinite(loLow) || !std::isfinite(hiLow) ||
+                !std::isfinite(loHigh) || !std::isfinite(margin))
+                return false;
+            const Real narrow = (RoundToReal48(hiLow) - RoundToReal48(loHigh)) * eps;
+            const Real wide = (RoundToReal48(hiHigh) - RoundToReal48(loLow)) * eps;
+            low[p] = std::min(narrow, wide);
+            high[p] = std::max(narrow, wide);
+            if (!(low[p] <= high[p])) return false;
+        }
         return true;
     }
 
     // The deflection limits of a first solution: (largest - smallest w)·eps, with the
     // extremes held as the trackers hold them. The inner levels ask for them in every round of
-    // the outer ones, so the points are first scanned in double precision; only the points
-    // within the error bound of that scan's extremes are then worked out in full.
+    // the outer ones. The extremes are first worked out with the slope constant taken as
+    // sum/count; they then lie within a rounding bound of those with the bisected constant,
+    // and unless a 48-bit rounding step lies within that bound, they round the same.
     bool Limits(const std::array<Real, kMaxSources>& tr, Real& tolY, Real& tolZ) const {
-        Real* tol[2] = {&tolY, &tolZ};
-        for (int p = 0; p < 2; ++p) {
-            Real c = 0;
-            if (!Constant(Sum(p, tr), c)) return false;
-            int active[kMaxSources];
-            int activeCount = 0;
-            Real scale = std::fabs(c) * n_ * dx_;
-            for (int i = 0; i < sources_; ++i) {
-                if (tr[i] == 0 || zero_[i][p]) continue;
-                active[activeCount++] = i;
-                scale += std::fabs(tr[i]) * largest_[i][p];
-            }
-            auto exact = [&](int k) {
-                Real w = 0;
-                for (int a = 0; a < activeCount; ++a) w += tr[active[a]] * d_[active[a]][p][k];
-                return w - c * (k - sp_.kRef) * dx_;
-            };
+        return Limit(tr, 0, tolY) && Limit(tr, 1, tolZ);
+    }
 
-            double* w = approxW_;
-            const double cd = static_cast<double>(c), dxd = static_cast<double>(dx_);
-            for (int k = 1; k <= n_; ++k) w[k] = -(cd * (k - sp_.kRef)) * dxd;
-            for (int a = 0; a < activeCount; ++a) {
-                const double t = static_cast<double>(tr[active[a]]);
-                const double* dd = approxD_[active[a]][p];
-                for (int k = 1; k <= n_; ++k) w[k] += t * dd[k];
+    // The limit of plane p alone.
+    bool Limit(const std::array<Real, kMaxSources>& tr, int p, Real& tol) const {
+        {
+            const Real sum = Sum(p, tr);
+            if (!std::isfinite(sum)) return false;
+            Real hi = 0, lo = 0;
+            if (std::fabs(sum) / count_ < 1e28L) {
+                const Real guess = sum / count_;
+                Extremes(p, tr, guess, hi, lo);
+                Real scale = std::fabs(guess) * n_ * dx_;
+                for (int i = 0; i < sources_; ++i)
+                    if (tr[i] != 0 && !zero_[i][p]) scale += std::fabs(tr[i]) * largest_[i][p];
+                const Real bound = 1e-16L * scale;
+                const Real rhi = RoundToReal48(hi), rlo = RoundToReal48(lo);
+                if (std::isfinite(bound) && RoundToReal48(hi - bound) == rhi &&
+                    RoundToReal48(hi + bound) == rhi && RoundToReal48(lo - bound) == rlo &&
+                    RoundToReal48(lo + bound) == rlo) {
+                    tol = (rhi - rlo) * ws_.model.iterationEps;
+                    return true;
+                }
             }
-            double top = -HUGE_VAL, bottom = HUGE_VAL;
-            for (int k = 1; k <= n_; ++k) {
-                top = std::max(top, w[k]);
-                bottom = std::min(bottom, w[k]);
-            }
-            // Each value of the scan lies within (sources + 3)·2^-53·scale of the full one.
-            const double bound = 2e-14 * static_cast<double>(scale);
-            const bool trusted =
-                std::isfinite(bound) && std::isfinite(top) && std::isfinite(bottom);
-            Real hi = -1e30L, lo = 1e30L;
-            for (int k = 1; k <= n_; ++k) {
-                const bool nearTop = !trusted || w[k] >= top - bound;
-                const bool nearBottom = !trusted || w[k] <= bottom + bound;
-                if (!nearTop && !nearBottom) continue;
-                const Real v = exact(k);
-                if (nearTop) hi = std::max(hi, v);
-                if (nearBottom) lo = std::min(lo, v);
-            }
-            *tol[p] = (RoundToReal48(hi) - RoundToReal48(lo)) * ws_.model.iterationEps;
+            Real c = 0;
+            if (!Constant(sum, c)) return false;
+            Extremes(p, tr, c, hi, lo);
+            tol = (RoundToReal48(hi) - RoundToReal48(lo)) * ws_.model.iterationEps;
         }
         return true;
     }
@@ -338,15 +722,44 @@ class LinearBeam {
         const int k = PointIndex(m, m.supportX[static_cast<std::size_t>(support)]);
         for (int inner = 0; inner <= level; ++inner) tr[1 + 2 * inner] = tr[2 + 2 * inner] = 0;
 
-        Real tolY = 0, tolZ = 0;
+        // The limits of the deflection at the support. An inner level is called in every round
+        // of the outer ones, and most of its rounds are settled by bounds on its limits: the
+        // limits themselves are worked out only for a round that lies within the bounds.
+        // A plane's limit lies in tolLow..tolHigh; the two are the same once it is known.
+        Real tol[2] = {0, 0}, tolLow[2] = {0, 0}, tolHigh[2] = {0, 0};
+        bool exact[2] = {true, true};
+        const std::array<Real, kMaxSources> entry = tr;
         if (outermost) {
             // The first solution is the real pass that has just run.
             const ExtremeValues& e = ws_.results.extremes;
-            tolY = (e.w_xy.max - e.w_xy.min) * m.iterationEps;
-            tolZ = (e.w_xz.max - e.w_xz.min) * m.iterationEps;
-        } else if (!Limits(tr, tolY, tolZ)) {
+            tol[0] = (e.w_xy.max - e.w_xy.min) * m.iterationEps;
+            tol[1] = (e.w_xz.max - e.w_xz.min) * m.iterationEps;
+        } else if (LimitBounds(level, tr, tolLow, tolHigh)) {
+            exact[0] = exact[1] = false;
+        } else if (!Limits(tr, tol[0], tol[1])) {
             return false;
         }
+        for (int p = 0; p < 2; ++p)
+            if (exact[p]) tolLow[p] = tolHigh[p] = tol[p];
+        // Whether |d| is within the limit of plane p; false when the limit cannot be found.
+        auto within = [&](int p, Real d, bool& in) {
+            const Real a = std::fabs(d);
+            if (!exact[p]) {
+                if (a <= tolLow[p]) {
+                    in = true;
+                    return true;
+                }
+                if (a > tolHigh[p]) {
+                    in = false;
+                    return true;
+                }
+                if (!Limit(entry, p, tol[p])) return false;
+                exact[p] = true;
+                tolLow[p] = tolHigh[p] = tol[p];
+            }
+            in = a <= tol[p];
+            return true;
+        };
         Real ray = 0, rby = 0, raz = 0, rbz = 0;
         for (int i = 0; i < sources_; ++i) {
             if (tr[i] == 0) continue;
@@ -362,20 +775,72 @@ class LinearBeam {
             raz = r.Rz[kSupportA];
             rbz = r.Rz[kSupportB];
         }
+        const Fixed fixed = FixedPart(level, k, support, tr);
+        if (level > 0) PrepareEnds(level, tr);
         const Real by = std::max(std::fabs(ray), std::fabs(rby));
         const Real bz = std::max(std::fabs(raz), std::fabs(rbz));
         Real loY = -5 * by, hiY = 5 * by, loZ = -5 * bz, hiZ = 5 * bz;
+        // An innermost level called while an outer trial force is far off often has its
+        // answer outside its bracket in a plane: then that plane needs no testing.
+        int sign[2] = {0, 0};
+        if (level == 0) {
+            sign[0] = OneSided(fixed, 0, loY, hiY, loZ, hiZ, tolHigh[0]);
+            sign[1] = OneSided(fixed, 1, loY, hiY, loZ, hiZ, tolHigh[1]);
+        }
+        // The innermost level's rounds are most of the work: its linear form in straight code,
+        // with the rounding bound of its largest terms anywhere in the brackets (at a corner)
+        // and its sum checked there once.
+        struct Quick {
+            Real v, vY, vZ, bound;
+            bool sumInside;
+        } quick[2] = {};
+        if (level == 0) {
+            for (int p = 0; p < 2; ++p) {
+                Quick& q = quick[p];
+                q = {fixed.value[p], fixed.slope[1][p], fixed.slope[2][p], 0, true};
+                for (const Real ty : {loY, hiY}) {
+                    for (const Real tz : {loZ, hiZ}) {
+                        const Real sum =
+                            fixed.sum[p] + ty * fixed.sumOf[1][p] + tz * fixed.sumOf[2][p];
+                        q.sumInside = q.sumInside && std::fabs(sum) < fixed.sumLimit;
+                        const Real size = fixed.size[p] + std::fabs(ty) * fixed.growth[1][p] +
+                                          std::fabs(tz) * fixed.growth[2][p];
+                        q.bound = std::max(q.bound, 1.000001e-12L * size);
+                    }
+                }
+                q.sumInside = q.sumInside && std::isfinite(q.bound);
+            }
+        }
+        // As the first part of Tested: true when the linear form settles the round.
+        auto settled = [&](int p, Real ty, Real tz, Real& value) {
+            const Quick& q = quick[p];
+            if (!q.sumInside) return false;
+            const Real v = q.v + ty * q.vY + tz * q.vZ;
+            const Real a = std::fabs(v), bound = q.bound;
+            if (!(a > bound && (a < tolLow[p] - bound || a > tolHigh[p] + bound))) return false;
+            value = v;
+            return true;
+        };
         int rounds = 0;
         while (true) {
+            // A level above the innermost runs for a while: a cancel from another thread is
+            // seen at each of its rounds.
+            if (level > 0 && AbortPolled(ws_)) {
+                cancelled_ = true;
+                return false;
+            }
             ++rounds;
             const Real ty = (loY + hiY) / 2;
             const Real tz = (loZ + hiZ) / 2;
             tr[1 + 2 * level] = ty;
             tr[2 + 2 * level] = tz;
             if (level > 0 && !Level(level - 1, tr, last, false)) return false;
-            Real dy = 0, dz = 0;
-            if (!Tested(0, k, support, ty, tolY, tr, dy)) return false;
-            if (!Tested(1, k, support, tz, tolZ, tr, dz)) return false;
+            Real dy = sign[0], dz = sign[1];
+            if ((sign[0] == 0 && !(level == 0 && settled(0, ty, tz, dy)) &&
+                 !Tested(fixed, 0, k, support, ty, tolLow[0], tolHigh[0], tr, dy)) ||
+                (sign[1] == 0 && !(level == 0 && settled(1, ty, tz, dz)) &&
+                 !Tested(fixed, 1, k, support, tz, tolLow[1], tolHigh[1], tr, dz)))
+                return false;
             if (dy > 0)
                 hiY = ty;
             else
@@ -384,7 +849,11 @@ class LinearBeam {
                 hiZ = tz;
             else
                 loZ = tz;
-            if ((std::fabs(dy) <= tolY && std::fabs(dz) <= tolZ) || rounds == kMaxRounds) break;
+            if (rounds == kMaxRounds) break;
+            if (sign[0] != 0 || sign[1] != 0) continue;  // never within the limit
+            bool inY = false, inZ = false;
+            if (!within(0, dy, inY) || (inY && !within(1, dz, inZ))) return false;
+            if (inY && inZ) break;
         }
         last[static_cast<std::size_t>(level)] = rounds;
         return true;
@@ -398,13 +867,17 @@ class LinearBeam {
     SupportPoints sp_;
     int count_ = 1;
     int sources_ = 1;
+    int blocks_ = 0;
+    bool cancelled_ = false;
     Real* raw_[2] = {nullptr, nullptr};
     Real* d_[kMaxSources][2] = {};
     Real sum_[kMaxSources][2] = {};
     Real largest_[kMaxSources][2] = {};
     bool zero_[kMaxSources][2] = {};
     double* approxD_[kMaxSources][2] = {};  // the raw deflections in double
+    double* bend_[kMaxSources][2] = {};     // their largest distance from each block's chord
     double* approxW_ = nullptr;             // the scan of Limits
+    std::array<Ends, 2> ends_;              // for the inner levels 0 and 1
     Real ry_[kMaxSources][2] = {};
     Real rz_[kMaxSources][2] = {};
 };
@@ -422,7 +895,9 @@ PassEnd ExtraFast(CalcState& ws, Real w0, int extra, const PassOptions& options)
     LinearBeam beam(ws, w0, extra);
     std::array<Real, kMaxSources> trial{};
     LastRounds last{};
-    if (!beam.Build(sp) || !beam.Run(trial, last)) return Literal(ws, w0, extra, options);
+    if (!beam.Build(sp)) return Literal(ws, w0, extra, options);
+    if (!beam.Run(trial, last))
+        return beam.Cancelled() ? PassEnd::kStopped : Literal(ws, w0, extra, options);
 
     // The last round of the literal method: every level's temporary forces at their last
     // trial values, outermost first.
