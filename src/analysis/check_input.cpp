@@ -135,9 +135,13 @@ void CheckInput(CalcState& ws) {
 
     // 9. Material.
     const MaterialRecord& mat = m.material;
+    // A negative modulus gives a negative buckling load, a negative density a negative mass.
     if (mat.e == 0) AddFatalMessage(ws, "Fatal  : E-Modul = 0 !");
+    if (mat.e < 0) AddFatalMessage(ws, "Fatal  : E-Modul < 0 !");
     if (mat.g == 0) AddFatalMessage(ws, "Fatal  : G-Modul = 0 !");
+    if (mat.g < 0) AddFatalMessage(ws, "Fatal  : G-Modul < 0 !");
     if (mat.density == 0) AddFatalMessage(ws, "Fatal  : Dichte = 0 !");
+    if (mat.density < 0) AddFatalMessage(ws, "Fatal  : Dichte < 0 !");
     if (mat.notchSensitivity == 0) AddFatalMessage(ws, "Fatal  : eta k = 0 !");
     if (mat.surfaceFactor < 1) AddFatalMessage(ws, "Fehler : ok < 1 !");
 

@@ -176,7 +176,7 @@ void AddBearingMoments(CalcState& ws) {
 void AddSelfWeight(CalcState& ws) {
     BeamModel& m = ws.model;
     if (m.distributedLoadCount >= kMaxDistributedLoads) {
-        AddMessage(ws, "Fatal  : Fq max !");
+        AddFatalMessage(ws, "Fatal  : Fq max !");
         StopForFault(ws);
         return;
     }

@@ -64,7 +64,14 @@ void RunAnalysis(CalcState& ws) {
 
     ws.section.massLength = m.length;
     ws.section.density = m.material.density;
+    // The section values start their own message list; the warnings of the input check (a
+    // load outside the beam) belong to this calculation too and stay in front.
+    const CalcMessages checked = ws.messages;
     ComputeSectionProperties(ws);
+    CalcMessages merged = checked;
+    for (const auto& e : ws.messages.entries) merged.Add(e);
+    merged.fatal = checked.fatal || ws.messages.fatal;
+    ws.messages = std::move(merged);
 
     const Counts user = CountsOf(m);
     // A cancelled calculation gives the lists back their user's entries and keeps the flag

@@ -29,15 +29,33 @@ bool EnsureResults(Workspace& ws, std::string& message) {
     ws.abortFlag = false;
     if (!ws.model.auxLoadsAppended) RunAnalysis(ws);
     if (ws.messages.fatal || ws.abortFlag) {
-        message.clear();
-        for (const auto& m : ws.messages.entries) message += (message.empty() ? "" : "; ") + m;
+        message = CalculationStopCause(ws);
         if (message.empty()) message = "Berechnung abgebrochen";
         return false;
     }
     return true;
 }
 
+bool StartsWith(const std::string& text, const std::string& head) {
+    return text.compare(0, head.size(), head) == 0;
+}
+
 }  // namespace
+
+std::string CalculationStopCause(const Workspace& ws) {
+    std::string message;
+    for (const auto& m : ws.messages.entries) message += (message.empty() ? "" : "; ") + m;
+    for (const auto& m : ws.results.boxMessages) message += (message.empty() ? "" : "; ") + m;
+    return message;
+}
+
+bool IsElementTextLine(const std::string& line) {
+    return StartsWith(line, "MINMAX\t") || line == "SECTION BLOCKS" || line == "SECTION ENTITIES";
+}
+
+bool IsReportLine(const std::string& line) {
+    return line == OemToDisplay(OutputSettings{}, "BXR  -  Trägerberechnung"_oem);
+}
 
 bool IsDrawingJob(int job) {
     if (job >= 1 && job <= 6) return true;
@@ -76,8 +94,7 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
     if (job == 4) {
         const ExtremesDisplay shown = PrepareExtremes(ws);
         if (shown.outcome != ExtremesOutcome::Page) {
-            message.clear();
-            for (const auto& m : ws.messages.entries) message += (message.empty() ? "" : "; ") + m;
+            message = CalculationStopCause(ws);
             if (message.empty()) message = "Berechnung abgebrochen";
             return false;
         }
@@ -118,14 +135,16 @@ int CadBatchKind(int cadType) {
 }
 
 int RunCadBatch(Workspace& ws, const std::string& projectPath, int cadType, int cadIndex,
-                FileSystem& fs, std::ostream& err) {
+                FileSystem& fs, std::ostream& err, const std::string& word) {
+    const std::string typed =
+        word.empty() ? "/CAD" + std::to_string(cadType) + ":" + std::to_string(cadIndex) : word;
     const int kind = CadBatchKind(cadType);
     if (kind == 0) {
-        err << "wbxr: /CAD" << cadType << ": unbekannte Ausgabeart (1=DXF, 2=IGS, 5=TXT, 6=SVG)\n";
+        err << "wbxr: " << typed << ": unbekannte Ausgabeart (1=DXF, 2=IGS, 5=TXT, 6=SVG)\n";
         return 1;
     }
     if (!IsDrawingJob(cadIndex)) {
-        err << "wbxr: /CAD" << cadType << ":" << cadIndex << ": unbekannte Zeichnung\n";
+        err << "wbxr: " << typed << ": unbekannte Zeichnung\n";
         return 1;
     }
     const std::time_t now = std::time(nullptr);
@@ -136,6 +155,23 @@ int RunCadBatch(Workspace& ws, const std::string& projectPath, int cadType, int 
     DrawingTarget target;
     target.kind = static_cast<CadOutput>(kind);
     target.path = StripExtension(projectPath) + "." + OutputExtension(target.kind);
+    if (fs.SameFile(target.path, projectPath)) {
+        err << "wbxr: die Zeichnung " << target.path << " würde die Projektdatei überschreiben; "
+            << "nichts geschrieben.\n";
+        return 1;
+    }
+    if (target.kind == CadOutput::ElementText && fs.IsFile(target.path)) {
+        auto bytes = fs.Read(target.path, 4096);
+        if (bytes && IsReportLine(bytes->substr(0, bytes->find_first_of("\r\n")))) {
+            err << "wbxr: " << target.path << " enthält den Bericht (/I) und wird nicht durch "
+                << "die Zeichnung ersetzt; nichts geschrieben.\n";
+            return 1;
+        }
+    }
+    if (fs.IsReadOnly(target.path)) {
+        err << "wbxr: " << target.path << " ist schreibgeschützt und bleibt unverändert.\n";
+        return 1;
+    }
     target.fs = &fs;
     target.iges.year = frame.year;
     target.iges.month = frame.month;

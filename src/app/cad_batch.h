@@ -36,8 +36,17 @@ int CadBatchKind(int cadType);
 
 // Writes drawing j of the project (already read into ws from projectPath) as kind i to the
 // project's folder and name with the kind's extension. Returns the exit code: 0 when the file
-// was written, 1 otherwise, with one line on err saying why.
+// was written, 1 otherwise, with one line on err saying why (naming the mode word as typed;
+// empty: "/CADi:j" from the numbers). The drawing never replaces the project itself, nor a
+// results report of "/I" under the same name.
 int RunCadBatch(Workspace& ws, const std::string& projectPath, int cadType, int cadIndex,
-                FileSystem& fs, std::ostream& err);
+                FileSystem& fs, std::ostream& err, const std::string& word = {});
+
+// The first line of an element text file ("MINMAX", "SECTION BLOCKS", "SECTION ENTITIES").
+bool IsElementTextLine(const std::string& line);
+// The first line of the results report that "/I" delivers (UTF-8).
+bool IsReportLine(const std::string& line);
+// What stopped the calculation: its messages and its message boxes, "; " between them.
+std::string CalculationStopCause(const Workspace& ws);
 
 }  // namespace bxr

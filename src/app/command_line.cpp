@@ -37,9 +37,24 @@ bool HasExtension(const std::string& file) {
 
 // Reads the project into the workspace; false with a one-line message when it cannot.
 bool ReadProject(const std::string& file, Workspace& ws, FileSystem& files, std::ostream& err) {
-    if (!files.IsFile(file)) {
-        err << "wbxr: Projektdatei " << file << " nicht gefunden.\n";
-        return false;
+    switch (files.KindOf(file)) {
+        case PathKind::File:
+            break;
+        case PathKind::Missing:
+            err << "wbxr: Projektdatei " << file << " nicht gefunden.\n";
+            return false;
+        case PathKind::Folder:
+            err << "wbxr: " << file << " ist ein Ordner, keine Projektdatei.\n";
+            return false;
+        case PathKind::Fifo:
+            err << "wbxr: " << file << " ist eine Pipe (FIFO), keine Projektdatei.\n";
+            return false;
+        case PathKind::Device:
+            err << "wbxr: " << file << " ist eine Gerätedatei, keine Projektdatei.\n";
+            return false;
+        case PathKind::Other:
+            err << "wbxr: " << file << " ist keine gewöhnliche Datei, keine Projektdatei.\n";
+            return false;
     }
     auto bytes = files.Read(file, kMaxProjectBytes);
     if (!bytes) {
@@ -49,23 +64,59 @@ bool ReadProject(const std::string& file, Workspace& ws, FileSystem& files, std:
     ReadReport report = ReadProjectText(*bytes, ws.model, ws.documentation);
     if (!report.Ok()) {
         err << "wbxr: Projektdatei " << file << " ist beschädigt oder unvollständig (Zeile "
-            << report.linesRead << ").\n";
+            << report.line << "); nichts wurde geladen.\n";
         return false;
     }
     ws.currentName = StripExtension(FileNameOf(file));
     return true;
 }
 
-int RunReport(const CommandLine& cl, BatchContext& context, FileSystem& files) {
-    Workspace ws;
-    // The settings of the configuration in the working folder (or the fallback folder) shape
-    // the report: units, decimals, line style, lines per page. Without one the defaults hold.
+// The settings of the configuration in the working folder (or the fallback folder) shape
+// every batch output: units, decimals, line style, lines per page, the axis angles of the
+// 3-D view, the DXF decimals. Without one the defaults hold.
+void ReadBatchConfiguration(Workspace& ws, const BatchContext& context, FileSystem& files) {
     ws.config.programFolder = context.programFolder;
     ws.config.workingFolder =
         context.workingFolder.empty() ? CurrentFolder() : context.workingFolder;
     ws.config.configFolder = ws.config.workingFolder;
     ReadConfiguration(ws.config, files, ScreenInfo{});
+}
+
+// What the calculation named when it stopped: its messages and its message boxes.
+std::string StopCause(const Workspace& ws) {
+    std::string joined;
+    for (const auto& m : ws.messages.entries) joined += (joined.empty() ? "" : " | ") + m;
+    for (const auto& m : ws.results.boxMessages) joined += (joined.empty() ? "" : " | ") + m;
+    return joined;
+}
+
+std::string FirstLine(FileSystem& files, const std::string& path) {
+    auto bytes = files.Read(path, 4096);
+    if (!bytes) return {};
+    return bytes->substr(0, bytes->find_first_of("\r\n"));
+}
+
+int RunReport(const CommandLine& cl, BatchContext& context, FileSystem& files) {
+    Workspace ws;
+    ReadBatchConfiguration(ws, context, files);
     if (!ReadProject(cl.file, ws, files, context.err)) return kExitFailed;
+
+    // The report never replaces the project it was made from (a project named "p.txt"), nor
+    // the element text that "/CAD5:j" wrote under the same name.
+    const std::string target =
+        JoinPath(context.workingFolder.empty() ? CurrentFolder() : context.workingFolder,
+                 ws.currentName + ".txt");
+    if (files.SameFile(target, cl.file)) {
+        context.err << "wbxr: der Bericht " << target << " würde die Projektdatei " << cl.file
+                    << " überschreiben; nichts geschrieben.\n";
+        return kExitFailed;
+    }
+    if (files.IsFile(target) && IsElementTextLine(FirstLine(files, target))) {
+        context.err << "wbxr: " << target
+                    << " enthält eine Zeichnung (/CAD5) und wird nicht durch den Bericht "
+                       "ersetzt; nichts geschrieben.\n";
+        return kExitFailed;
+    }
 
     ChannelEnvironment env;
     env.abortFlag = &ws.abortFlag;
@@ -90,9 +141,14 @@ int RunReport(const CommandLine& cl, BatchContext& context, FileSystem& files) {
     ReportOutcome outcome = WriteResultsReport(ws, out, kAskOrDefault, sources);
     if (outcome == ReportOutcome::FatalMessages) {
         // The calculation found the model unusable: there is no report to hand over.
-        std::string joined;
-        for (const auto& m : ws.messages.entries) joined += (joined.empty() ? "" : " | ") + m;
-        context.err << "wbxr: " << cl.file << ": Berechnung nicht möglich: " << Display(joined)
+        context.err << "wbxr: " << cl.file
+                    << ": Berechnung nicht möglich: " << Display(StopCause(ws)) << "\n";
+        return kExitFailed;
+    }
+    if (outcome == ReportOutcome::Aborted && !out.IsOpen() && out.notices().empty() &&
+        !StopCause(ws).empty()) {
+        // The calculation stopped before the output began: name what stopped it.
+        context.err << "wbxr: " << cl.file << ": Berechnung abgebrochen: " << Display(StopCause(ws))
                     << "\n";
         return kExitFailed;
     }
@@ -126,8 +182,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& params) {
         cl.form = CommandLine::Form::Report;
     } else if (UpperText(mode.substr(0, 4)) == "/CAD") {
         cl.form = CommandLine::Form::Cad;
-        cl.cadType = mode.size() > 4 ? mode[4] - '0' : 0;
-        cl.cadIndex = mode.size() > 6 ? static_cast<int>(ParseInt(mode.substr(6))) : 0;
+        cl.cadWord = mode;
+        // "/CAD", the output kind as one digit, ":", the drawing number; nothing else.
+        auto digits = [](std::string_view t) {
+            return !t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos;
+        };
+        const std::string_view w(mode);
+        if (w.size() >= 7 && digits(w.substr(4, 1)) && w[5] == ':' && digits(w.substr(6)) &&
+            w.size() - 6 <= 9) {
+            cl.cadWordOk = true;
+            cl.cadType = mode[4] - '0';
+            cl.cadIndex = std::stoi(mode.substr(6));
+        }
     } else if (mode == "/E" || mode == "/e" || mode == "/G") {
         cl.form = CommandLine::Form::Edit;
     }
@@ -171,9 +237,21 @@ int RunCommandLine(const std::vector<std::string>& params, BatchContext& context
         case CommandLine::Form::Report:
             return RunReport(cl, context, files);
         case CommandLine::Form::Cad: {
+            if (!cl.cadWordOk) {
+                context.err << "wbxr: " << cl.cadWord
+                            << ": erwartet /CADi:j (i: 1=DXF, 2=IGS, 5=TXT, 6=SVG; j: "
+                               "Nummer der Zeichnung)\n";
+                return kExitFailed;
+            }
             Workspace ws;
+            ReadBatchConfiguration(ws, context, files);
             if (!ReadProject(cl.file, ws, files, context.err)) return kExitFailed;
-            return RunCadBatch(ws, cl.file, cl.cadType, cl.cadIndex, files, context.err);
+            const int code =
+                RunCadBatch(ws, cl.file, cl.cadType, cl.cadIndex, files, context.err, cl.cadWord);
+            if (code == kExitOk && !cl.noGui)
+                for (const auto& m : ws.messages.entries)
+                    context.err << "wbxr: " << Display(m) << "\n";
+            return code;
         }
         case CommandLine::Form::Plain:
             if (!HasExtension(cl.file)) {

@@ -23,9 +23,11 @@ struct CommandLine {
     };
     Form form = Form::Window;
     std::string file;
-    bool noGui = false;  // "/NOGUI" among the parameters: no message display
-    int cadType = 0;     // i of "/CADi:j": 1 DXF, 2 IGES, 5 text
-    int cadIndex = 0;    // j of "/CADi:j"
+    bool noGui = false;      // "/NOGUI" among the parameters: no message display
+    int cadType = 0;         // i of "/CADi:j": 1 DXF, 2 IGES, 5 text
+    int cadIndex = 0;        // j of "/CADi:j"
+    std::string cadWord;     // the word as typed, for the messages
+    bool cadWordOk = false;  // "/CAD", one digit, ":", up to nine digits and nothing else
 };
 
 inline constexpr int kExitOk = 0;

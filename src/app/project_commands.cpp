@@ -33,9 +33,10 @@ void Tell(Workspace& ws, const std::string& text) {
     ws.ui->ShowMessage(text);
 }
 
-std::string DamagedMessage(const std::string& path) {
-    return "Datei \""_oem + path +
-           "\" ist unvollständig oder beschädigt; gelesen wurde, was lesbar war."_oem;
+std::string DamagedMessage(const std::string& path, const ReadReport& report, bool tooLarge) {
+    if (tooLarge) return "Datei \""_oem + path + "\" ist zu groß und wurde nicht geladen."_oem;
+    return "Datei \""_oem + path + "\" ist beschädigt oder unvollständig (Zeile "_oem +
+           std::to_string(report.line) + "); nichts wurde geladen."_oem;
 }
 
 // The file's bytes, or nothing with a message and the abort flag. `tooLarge` tells that only
@@ -115,10 +116,10 @@ std::optional<std::string> ResolveSaveName(Workspace& ws, FileSystem& fs, const 
     }
     // Can the file be created? An existing file is never truncated for this test (the write
     // that follows may still fail); a probe beside it shows that the folder takes new files.
-    const std::string probe =
-        exists ? JoinPath(FolderOf(path), "." + FileNameOf(path) + ".probe") : path;
-    bool creatable = false;
-    if (auto h = fs.Create(probe)) creatable = h->Close();
+    std::string probe = path;
+    auto h =
+        exists ? CreateTempFile(fs, FolderOf(path), ".bxr", ".probe", probe) : fs.CreateNew(path);
+    bool creatable = h && h->Close();
     if (creatable) fs.Remove(probe);
     if (!creatable) {
         Tell(ws, "Ungültiger Dateiname "_oem + "\"" + path + "\"" + " !");
@@ -157,17 +158,17 @@ bool ReadProjectFile(Workspace& ws, FileSystem& fs, const std::string& name) {
     bool tooLarge = false;
     const auto data = ReadWhole(ws, fs, *path, tooLarge);
     if (!data) return false;
-    const ReadReport report = ReadProjectText(*data, ws.model, ws.documentation);
+    // A damaged file loads nothing: the project in memory stays as it was, with its name.
+    const ReadReport report =
+        tooLarge ? ReadReport{} : ReadProjectText(*data, ws.model, ws.documentation);
+    if (!report.Ok() || tooLarge) {
+        ws.abortFlag = true;
+        Tell(ws, DamagedMessage(*path, report, tooLarge));
+        return false;
+    }
     if (fromDialog) {
         ws.dataFolder = FolderOf(*path);
         ws.currentName = StripExtension(FileNameOf(*path));
-    }
-    if (!report.Ok() || tooLarge) {
-        ws.abortFlag = true;
-        ws.currentName.clear();
-        ws.model.modified = true;  // what is in memory matches no file
-        Tell(ws, DamagedMessage(*path));
-        return false;
     }
     return true;
 }
@@ -297,10 +298,11 @@ bool ImportKorm(Workspace& ws, FileSystem& fs) {
     bool tooLarge = false;
     const auto data = ReadWhole(ws, fs, *path, tooLarge);
     if (!data) return false;
-    const ReadReport report = ReadKormText(*data, ws.model, ws.documentation, ws.section);
+    const ReadReport report =
+        tooLarge ? ReadReport{} : ReadKormText(*data, ws.model, ws.documentation, ws.section);
     if (!report.Ok() || tooLarge) {
         ws.abortFlag = true;
-        Tell(ws, DamagedMessage(*path));
+        Tell(ws, DamagedMessage(*path, report, tooLarge));
         return false;
     }
     ws.model.modified = false;
@@ -326,7 +328,8 @@ std::vector<ProjectTableRow> ScanProjectFolder(Workspace& ws, FileSystem& fs) {
         const std::string path = JoinPath(ws.dataFolder, name);
         const auto data = fs.Read(path, kMaxProjectFileBytes);
         if (!data) continue;
-        ReadProjectText(*data, ws.model, ws.documentation);  // damage is ignored in the scan
+        // A damaged file loads nothing and cannot be opened from the table: it has no row.
+        if (!ReadProjectText(*data, ws.model, ws.documentation).Ok()) continue;
         const BeamModel& m = ws.model;
         ProjectTableRow row;
         row.path = path;

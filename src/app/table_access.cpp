@@ -23,6 +23,9 @@ std::string WithTrailingSlash(std::string folder) {
 bool CopyFile(FileSystem& fs, const std::string& from, const std::string& to) {
     auto in = fs.OpenRandom(from, OpenMode::Read);
     if (!in) return false;
+    // The copy goes to the shared temporary folder: whatever stands under its name (an older
+    // copy, or a link planted there) goes first, so that the copy never writes through it.
+    fs.Remove(to);
     auto out = fs.OpenRandom(to, OpenMode::Create);
     if (!out) return false;
     std::vector<char> buffer(1 << 16);
@@ -89,8 +92,8 @@ bool TableAccess::OpenCatalogue(const std::string& name) {
 
     // Write check: a table that cannot be changed in place is worked on as a copy.
     bool useCopy = false;
-    const std::string probe = TableFolder() + "TEST.$$$";
-    auto handle = fs_.Create(probe);
+    std::string probe;
+    auto handle = CreateTempFile(fs_, TableFolder(), "TEST", ".$$$", probe);
     if (!handle || !handle->Write("DBF Write Check") || !handle->Close()) {
         useCopy = true;
         if (handle) fs_.Remove(probe);

@@ -57,11 +57,9 @@ bool IsWindowsPath(const std::string& p) {
 // one line at a time, so that a long table never sits in memory.
 class LineFile {
   public:
-    LineFile(FileSystem& fs, std::string path)
-        : fs_(fs),
-          path_(std::move(path)),
-          temp_(JoinPath(FolderOf(path_), "." + FileNameOf(path_) + ".tmp")) {
-        handle_ = fs_.Create(temp_);
+    LineFile(FileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {
+        if (!fs_.IsReadOnly(path_))
+            handle_ = CreateTempFile(fs_, FolderOf(path_), ".bxr", ".tmp", temp_);
     }
     bool Write(const std::string& line) {
         return handle_ && handle_->Write(line) && handle_->Write(kCrLf);
@@ -70,7 +68,7 @@ class LineFile {
         ok = handle_ && handle_->Close() && ok;
         handle_.reset();
         if (ok) ok = fs_.Rename(temp_, path_);
-        if (!ok) fs_.Remove(temp_);
+        if (!ok && !temp_.empty()) fs_.Remove(temp_);
         return ok;
     }
 

@@ -490,8 +490,8 @@ bool WriteStateFile(const Configuration& c, FileSystem& fs) {
 }
 
 bool FolderTakesFiles(FileSystem& fs, const std::string& folder) {
-    const std::string probe = JoinPath(folder.empty() ? "." : folder, "x.$$$");
-    auto h = fs.Create(probe);
+    std::string probe;
+    auto h = CreateTempFile(fs, folder.empty() ? "." : folder, "x", ".$$$", probe);
     if (!h) return false;
     const bool ok = h->Close();
     return fs.Remove(probe) && ok;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -42,10 +43,22 @@ struct Ctx {
     bool damaged = false;
 };
 
+// A line the writer fills with a run of hyphens; blanks after it do not count.
+bool IsRule(const std::string& text) {
+    const auto end = text.find_last_not_of(' ');
+    return end != std::string::npos && text.find_first_not_of('-') > end;
+}
+
+std::string WithoutTrailingBlanks(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
 // One line of the file, or a repeated group of lines.
 struct Row {
     std::function<std::string(Ctx&)> write;
-    std::function<void(Ctx&, const std::string&)> read;  // empty: the line is skipped
+    // False when the line cannot be what the writer put there; empty: the line is skipped.
+    std::function<bool(Ctx&, const std::string&)> read;
 
     // A group: entries 1..count, each the lines of `group`.
     std::vector<Row> group;
@@ -67,6 +80,12 @@ std::string SafeLine(std::string text) {
 Row Lit(std::string text) {
     Row r;
     r.write = [text](Ctx&) { return text; };
+    // Captions may come in another language; the rule lines stand in every file at their
+    // places, so a lost or doubled line shows there.
+    if (IsRule(text))
+        r.read = [rule = WithoutTrailingBlanks(text)](Ctx&, const std::string& line) {
+            return WithoutTrailingBlanks(line) == rule;
+        };
     return r;
 }
 
@@ -82,17 +101,26 @@ Row Int(F ref) {
     r.write = [ref](Ctx& c) { return std::to_string(static_cast<long long>(ref(c))); };
     r.read = [ref](Ctx& c, const std::string& line) {
         using T = std::remove_reference_t<decltype(ref(c))>;
-        ref(c) = static_cast<T>(
-            ParseIntegerLine(line, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
+        const auto v =
+            ReadIntegerField(line, std::numeric_limits<T>::min(), std::numeric_limits<T>::max());
+        if (!v) return false;
+        ref(c) = static_cast<T>(*v);
+        return true;
     };
     return r;
+}
+
+bool Store(Real& to, const std::string& line) {
+    const auto v = ReadRealField(line);
+    if (v) to = *v;
+    return v.has_value();
 }
 
 template <class F>
 Row RealRow(F ref) {
     Row r;
     r.write = [ref](Ctx& c) { return WriteReal(*c.s, ref(c)); };
-    r.read = [ref](Ctx& c, const std::string& line) { ref(c) = ParseRealLine(line); };
+    r.read = [ref](Ctx& c, const std::string& line) { return Store(ref(c), line); };
     return r;
 }
 
@@ -100,7 +128,7 @@ template <class F>
 Row ContourRow(F ref) {
     Row r;
     r.write = [ref](Ctx& c) { return WriteContourReal(*c.s, ref(c)); };
-    r.read = [ref](Ctx& c, const std::string& line) { ref(c) = ParseRealLine(line); };
+    r.read = [ref](Ctx& c, const std::string& line) { return Store(ref(c), line); };
     return r;
 }
 
@@ -108,7 +136,11 @@ template <class F>
 Row Bool(F ref) {
     Row r;
     r.write = [ref](Ctx& c) { return std::string(BooleanText(ref(c))); };
-    r.read = [ref](Ctx& c, const std::string& line) { ref(c) = ParseBooleanLine(line); };
+    r.read = [ref](Ctx& c, const std::string& line) {
+        const auto v = ReadBooleanField(line);
+        if (v) ref(c) = *v;
+        return v.has_value();
+    };
     return r;
 }
 
@@ -118,6 +150,7 @@ Row Text(F ref, std::size_t maxLength) {
     r.write = [ref, maxLength](Ctx& c) { return SafeLine(CutText(ref(c), maxLength)); };
     r.read = [ref, maxLength](Ctx& c, const std::string& line) {
         ref(c) = CutText(line, maxLength);
+        return true;
     };
     return r;
 }
@@ -180,6 +213,10 @@ std::vector<std::string> SplitFields(const std::string& line, std::size_t fields
     return out;
 }
 
+bool EndsWithBars(const std::string& line) {
+    return line.size() >= 2 && line.compare(line.size() - 2, 2, "||") == 0;
+}
+
 Row SignOffLine() {
     Row r;
     r.write = [](Ctx& c) {
@@ -193,19 +230,22 @@ Row SignOffLine() {
         return line + std::to_string(n) + "|" + "|";
     };
     r.read = [](Ctx& c, const std::string& line) {
+        // "date|name|" three times, the free-text count, "|" and the empty last field.
+        if (!EndsWithBars(line) || std::count(line.begin(), line.end(), '|') < 8) return false;
+        const std::string body = line.substr(0, line.size() - 2);
+        const auto bar = body.rfind('|');
+        const auto n = ReadIntegerField(body.substr(bar + 1), 0, kMaxFreeTexts);
+        if (!n) return false;
         DrawingData& dd = c.d->drawing;
-        const auto f = SplitFields(line, 7);
+        const auto f = SplitFields(body.substr(0, bar), 6);
         int k = 0;
         for (SignOff* so : {&dd.checked, &dd.standardsCheck, &dd.release}) {
             so->date = CutText(f[k++], kSignOffLength);
             so->name = CutText(f[k++], kSignOffLength);
         }
-        // The last field keeps the trailing "|" of the count and the empty field.
-        const std::string countText = f[6].substr(0, f[6].find('|'));
-        const long long n = ParseIntegerLine(countText, INT_MIN, INT_MAX);
-        if (n < 0 || n > kMaxFreeTexts) c.damaged = true;
-        c.fileFreeTexts = static_cast<int>(n);
-        dd.freeTextCount = static_cast<std::uint16_t>(std::clamp<long long>(n, 0, kMaxFreeTexts));
+        c.fileFreeTexts = static_cast<int>(*n);
+        dd.freeTextCount = static_cast<std::uint16_t>(*n);
+        return true;
     };
     return r;
 }
@@ -219,17 +259,17 @@ Row FreeTextLine() {
                "|" + "|";
     };
     r.read = [](Ctx& c, const std::string& line) {
+        if (!EndsWithBars(line) || std::count(line.begin(), line.end(), '|') < 6) return false;
         FreeText& t = c.d->drawing.freeTexts[c.i];
         auto f = SplitFields(line, 5);
-        t.x = ParseRealLine(f[0]);
-        t.y = ParseRealLine(f[1]);
-        t.h = ParseRealLine(f[2]);
-        t.phi = ParseRealLine(f[3]);
+        Real* const values[] = {&t.x, &t.y, &t.h, &t.phi};
+        for (std::size_t k = 0; k < 4; ++k)
+            if (!Store(*values[k], f[k])) return false;
         // The text may hold "|" itself: only the closing "||" is the line's own.
         std::string text = f[4];
-        if (text.size() >= 2 && text.compare(text.size() - 2, 2, "||") == 0)
-            text.resize(text.size() - 2);
+        text.resize(text.size() - 2);
         t.text = CutText(text, kFreeTextLength);
+        return true;
     };
     return r;
 }
@@ -249,6 +289,7 @@ Row DescriptionLine() {
         for (auto& ch : text)
             if (ch == '|') ch = '\r';
         c.d->changes[c.i].description = std::move(text);
+        return true;
     };
     return r;
 }
@@ -416,31 +457,34 @@ void WriteRows(const std::vector<Row>& rows, Ctx& c, std::string& out) {
     }
 }
 
-// False when the file ended before the sequence did.
-bool ReadRows(const std::vector<Row>& rows, Ctx& c, LineReader& in, bool store) {
+// False when the file ended before the sequence did or a line is not what the writer puts
+// there (then c.damaged is set); the reader stops at the first such line.
+bool ReadRows(const std::vector<Row>& rows, Ctx& c, LineReader& in) {
+    auto damaged = [&c] { return !(c.damaged = true); };
     for (const Row& r : rows) {
         if (!r.IsGroup()) {
             auto line = in.Next();
             if (!line) return false;
-            if (store && r.read) r.read(c, *line);
+            if (r.read && !r.read(c, *line)) return damaged();
             continue;
         }
-        long long inFile = 0;
+        int inFile = c.fileFreeTexts;
         if (r.countLine) {
             auto line = in.Next();
             if (!line) return false;
-            inFile = ParseIntegerLine(*line, LLONG_MIN, LLONG_MAX);
-        } else {
-            inFile = c.fileFreeTexts;
+            const auto n = ReadIntegerField(*line, 0, r.capacity);
+            if (!n) return damaged();
+            inFile = static_cast<int>(*n);
         }
-        if (inFile < 0 || inFile > r.capacity) c.damaged = true;
-        if (store) r.setCount(c, static_cast<int>(std::clamp<long long>(inFile, 0, r.capacity)));
-        if (!r.afterCount.empty() && !in.Next()) return false;
-        // Entries beyond the capacity are read past, so that the rest of the file still
-        // lines up; a wild count simply runs into the end of the file.
-        for (long long i = 1; i <= inFile; ++i) {
-            c.i = static_cast<int>(std::min<long long>(i, r.capacity));
-            if (!ReadRows(r.group, c, in, store && i <= r.capacity)) return false;
+        r.setCount(c, inFile);
+        if (!r.afterCount.empty()) {
+            auto line = in.Next();
+            if (!line) return false;
+            if (WithoutTrailingBlanks(*line) != r.afterCount) return damaged();
+        }
+        for (int i = 1; i <= inFile; ++i) {
+            c.i = i;
+            if (!ReadRows(r.group, c, in)) return false;
         }
     }
     return true;
@@ -449,9 +493,17 @@ bool ReadRows(const std::vector<Row>& rows, Ctx& c, LineReader& in, bool store) 
 ReadReport ReadWith(const std::vector<Row>& table, Ctx& c, std::string_view data) {
     LineReader in(data);
     ReadReport report;
-    report.complete = ReadRows(table, c, in, true);
+    const bool read = ReadRows(table, c, in);
     report.damaged = c.damaged;
+    report.complete = read || c.damaged;
     report.linesRead = in.LinesRead();
+    // Only an optional Ctrl-Z may follow the last line (the reader stops at it).
+    if (read && !in.AtEnd()) {
+        report.damaged = true;
+        report.linesRead = in.LinesRead() + 1;
+    }
+    // The line named in a message: the one that does not fit, or the one that is missing.
+    report.line = report.damaged ? report.linesRead : report.linesRead + 1;
     return report;
 }
 
@@ -469,10 +521,16 @@ std::string ProjectFileText(const BeamModel& model, const ProjectDocumentation& 
 }
 
 ReadReport ReadProjectText(std::string_view data, BeamModel& model, ProjectDocumentation& doc) {
+    // Read into copies: a damaged file leaves the model as it was.
+    auto readModel = std::make_unique<BeamModel>(model);
+    auto readDoc = std::make_unique<ProjectDocumentation>(doc);
     Ctx c;
-    c.m = &model;
-    c.d = &doc;
+    c.m = readModel.get();
+    c.d = readDoc.get();
     ReadReport report = ReadWith(ProjectTable(), c, data);
+    if (!report.Ok()) return report;
+    model = *readModel;
+    doc = *readDoc;
     model.auxLoadsAppended = false;
     model.material.code.clear();
     return report;
@@ -492,11 +550,19 @@ std::string KormFileText(const BeamModel& model, const ProjectDocumentation& doc
 
 ReadReport ReadKormText(std::string_view data, BeamModel& model, ProjectDocumentation& doc,
                         SectionState& section) {
+    auto readModel = std::make_unique<BeamModel>(model);
+    auto readDoc = std::make_unique<ProjectDocumentation>(doc);
+    SectionState readSection = section;
     Ctx c;
-    c.m = &model;
-    c.d = &doc;
-    c.section = &section;
-    return ReadWith(KormTable(), c, data);
+    c.m = readModel.get();
+    c.d = readDoc.get();
+    c.section = &readSection;
+    ReadReport report = ReadWith(KormTable(), c, data);
+    if (!report.Ok()) return report;
+    model = *readModel;
+    doc = *readDoc;
+    section = readSection;
+    return report;
 }
 
 }  // namespace bxr

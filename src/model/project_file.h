@@ -19,8 +19,12 @@ inline constexpr const char* kKormExtension = "GQD";
 // What the reader found besides the values.
 struct ReadReport {
     bool complete = true;  // the file held every line of the sequence
-    bool damaged = false;  // a count was negative or above its list's capacity
+    // A line is not what the writer puts there: a rule line missing, a number field empty or
+    // not a number (or beyond what a calculation can use), a boolean neither TRUE nor FALSE, a
+    // count below zero or above its list's capacity, or lines after the last one.
+    bool damaged = false;
     int linesRead = 0;
+    int line = 0;  // the line that does not fit, or the first missing one (1-based)
     bool Ok() const { return complete && !damaged; }
 };
 
@@ -33,9 +37,9 @@ std::string WriteContourReal(const OutputSettings& s, Real x);
 // The complete file text. The model is written as it is: callers strip appended loads first.
 std::string ProjectFileText(const BeamModel& model, const ProjectDocumentation& doc,
                             const OutputSettings& s);
-// Reads the lines in the written order into model and doc. Never writes past a list: entries
-// beyond a list's capacity are read and dropped, and the report says so. Afterwards the
-// appended-loads flag is clear and the material code is empty.
+// Reads the lines in the written order into model and doc. A file that is damaged or ends
+// early changes nothing, and the report names the line. Afterwards the appended-loads flag is
+// clear and the material code is empty.
 ReadReport ReadProjectText(std::string_view data, BeamModel& model, ProjectDocumentation& doc);
 
 // The KORM geometry file: banner, contour, section density and mass length, arc division,

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 
@@ -108,7 +109,8 @@ class DiskRandomFile : public RandomAccessFile {
 class Disk : public FileSystem {
   public:
     std::optional<std::string> Read(const std::string& path, std::size_t maxBytes) override {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // Without waiting: opening a pipe for reading would block until someone writes to it.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) return std::nullopt;
         struct stat st {};
         if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -136,6 +138,34 @@ class Disk : public FileSystem {
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
         if (fd < 0) return nullptr;
         return std::make_unique<DiskWriteHandle>(fd);
+    }
+    std::unique_ptr<WriteHandle> CreateNew(const std::string& path) override {
+        const int fd =
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd < 0) return nullptr;
+        return std::make_unique<DiskWriteHandle>(fd);
+    }
+    PathKind KindOf(const std::string& path) override {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) return PathKind::Missing;
+        if (S_ISREG(st.st_mode)) return PathKind::File;
+        if (S_ISDIR(st.st_mode)) return PathKind::Folder;
+        if (S_ISFIFO(st.st_mode)) return PathKind::Fifo;
+        if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return PathKind::Device;
+        return PathKind::Other;
+    }
+    bool SameFile(const std::string& a, const std::string& b) override {
+        struct stat sa {}, sb {};
+        if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    }
+    bool IsReadOnly(const std::string& path) override {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) return false;
+        // The superuser may write anything; the file's own permissions still say whether it
+        // is meant to be replaced.
+        if (::geteuid() == 0) return (st.st_mode & 0222) == 0;
+        return ::access(path.c_str(), W_OK) != 0 && errno == EACCES;
     }
     bool Rename(const std::string& from, const std::string& to) override {
         return std::rename(from.c_str(), to.c_str()) == 0;
@@ -200,9 +230,25 @@ FileSystem& DiskFileSystem() {
     return disk;
 }
 
+std::unique_ptr<WriteHandle> CreateTempFile(FileSystem& fs, const std::string& folder,
+                                            const std::string& prefix, const std::string& suffix,
+                                            std::string& path) {
+    static unsigned serial = 0;
+    const std::string unique = std::to_string(static_cast<long>(::getpid()));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = prefix + unique;
+        if (attempt > 0) name += "-" + std::to_string(++serial) + std::to_string(std::rand() % 1000);
+        path = JoinPath(folder, name + suffix);
+        if (auto handle = fs.CreateNew(path)) return handle;
+    }
+    path.clear();
+    return nullptr;
+}
+
 bool WriteFileSafely(FileSystem& fs, const std::string& path, std::string_view content) {
-    const std::string temp = JoinPath(FolderOf(path), "." + FileNameOf(path) + ".tmp");
-    auto handle = fs.Create(temp);
+    if (fs.IsReadOnly(path)) return false;
+    std::string temp;
+    auto handle = CreateTempFile(fs, FolderOf(path), ".bxr", ".tmp", temp);
     if (!handle) return false;
     // Small pieces, so that a disk that fills up part-way is noticed where it happens.
     constexpr std::size_t kPiece = 4096;

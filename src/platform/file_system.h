@@ -55,6 +55,9 @@ class RandomAccessFile {
     virtual void Unlock(LockRange range) = 0;
 };
 
+// What a path names, so that a project given as a folder or a pipe gets its own message.
+enum class PathKind { Missing, File, Folder, Fifo, Device, Other };
+
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
@@ -62,6 +65,23 @@ class FileSystem {
     virtual std::optional<std::string> Read(const std::string& path, std::size_t maxBytes) = 0;
     // Creates or truncates; nothing when the file cannot be created.
     virtual std::unique_ptr<WriteHandle> Create(const std::string& path) = 0;
+    // Creates a file that does not exist yet, never through a symbolic link planted under the
+    // name: temporary files in shared folders. Nothing when the name is taken.
+    virtual std::unique_ptr<WriteHandle> CreateNew(const std::string& path) {
+        if (IsFile(path)) return nullptr;
+        return Create(path);
+    }
+    virtual PathKind KindOf(const std::string& path) {
+        if (IsFile(path)) return PathKind::File;
+        if (IsFolder(path)) return PathKind::Folder;
+        return PathKind::Missing;
+    }
+    // Both names lead to the same file (the same file reached through another path too).
+    virtual bool SameFile(const std::string& a, const std::string& b) {
+        return a == b && IsFile(a);
+    }
+    // The file exists and its permissions forbid writing it: it is not to be replaced.
+    virtual bool IsReadOnly(const std::string& /*path*/) { return false; }
     // Replaces `to` by `from` in one step.
     virtual bool Rename(const std::string& from, const std::string& to) = 0;
     virtual bool Remove(const std::string& path) = 0;
@@ -82,8 +102,15 @@ FileSystem& DiskFileSystem();
 
 // Writes the whole content to a temporary file beside `path` and renames it over `path` only
 // when every byte was written and flushed; on failure the old file stays as it was and the
-// temporary file is removed.
+// temporary file is removed. A read-only `path` is refused and kept.
 bool WriteFileSafely(FileSystem& fs, const std::string& path, std::string_view content);
+
+// Creates a new temporary file in folder named prefix + a number unique to this process +
+// suffix (another number follows when the name is taken); the name goes to `path`. The names
+// stay short, whatever the name of the file they stand in for.
+std::unique_ptr<WriteHandle> CreateTempFile(FileSystem& fs, const std::string& folder,
+                                            const std::string& prefix, const std::string& suffix,
+                                            std::string& path);
 
 // Path helpers for "/"-separated paths.
 std::string FolderOf(const std::string& path);        // with its trailing "/", or ""

@@ -85,6 +85,13 @@ std::string OemToDisplayLong(const OutputSettings& s, const std::string& oem) {
     return out;
 }
 
+std::string TabField(const std::string& text) {
+    std::string out = text;
+    for (auto& c : out)
+        if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
+    return out;
+}
+
 std::string HtmlEscape(const std::string& utf8) {
     std::string out;
     for (char c : utf8) {
@@ -109,6 +116,12 @@ OutputChannel::OutputChannel(ChannelEnvironment env) : env_(std::move(env)) {}
 
 OutputChannel::~OutputChannel() {
     if (file_) file_->Close();
+}
+
+std::unique_ptr<WriteHandle> OutputChannel::OpenNamed(const std::string& path) {
+    // A file the user named is replaced, unless its permissions keep it.
+    if (files().IsReadOnly(path)) return nullptr;
+    return files().Create(path);
 }
 
 FileSystem& OutputChannel::files() const {
@@ -136,6 +149,13 @@ OutputKind OutputChannel::kind() const {
 void OutputChannel::Notice(const std::string& text) {
     notices_.push_back(text);
     if (env_.ui) env_.ui->ShowMessage(text);
+}
+
+void OutputChannel::NoticeNotWritten(const std::string& path) {
+    if (files().IsReadOnly(path))
+        Notice(path + " ist schreibgeschützt und bleibt unverändert."_oem);
+    else
+        Notice(path + " kann nicht geschrieben werden.");
 }
 
 void OutputChannel::Fail() {
@@ -184,16 +204,17 @@ bool OutputChannel::Open(int destination, const std::string& defaultName) {
     destination_ = destination;
     defaultName_ = WithTxt(defaultName.empty() ? std::string("bxr") : defaultName);
 
+    // Files in the temporary folder are made new under a name no one else holds: a name
+    // planted there (a link to another file) is never opened, let alone emptied.
     const std::string temp = TempFolder();
-    const std::string unique = std::to_string(static_cast<long>(::getpid()));
     switch (destination_) {
         case kScreen:
-            path_ = JoinPath(temp, "$SCR" + unique + ".TMP");
+            file_ = CreateTempFile(files(), temp, "$SCR", ".TMP", path_);
             break;
         case kTextPrinter:
             if (Ask("Pause nach jeder Seite ?")) pauseEachPage_ = true;
             if (env_.ui) env_.ui->ShowMessage("Ausdruck erfolgt  -   bitte warten ...");
-            path_ = JoinPath(temp, "$LPT" + unique + ".TMP");
+            file_ = CreateTempFile(files(), temp, "$LPT", ".TMP", path_);
             break;
         case kNamedFile: {
             std::string proposed = JoinPath(env_.outputFolder, defaultName_);
@@ -207,33 +228,40 @@ bool OutputChannel::Open(int destination, const std::string& defaultName) {
                 proposed = *chosen;
             }
             path_ = proposed;
+            file_ = OpenNamed(path_);
             break;
         }
         case kPrinter: {
-            // The first "$OUTn.TMP" that is free; the last name when all are taken.
-            for (int n = 1; n <= 10; ++n) {
+            // The first "$OUTn.TMP" that is free.
+            for (int n = 1; n <= 10 && !file_; ++n) {
                 path_ = JoinPath(temp, "$OUT" + std::to_string(n) + ".TMP");
-                if (!files().IsFile(path_)) break;
+                file_ = files().CreateNew(path_);
             }
+            if (!file_) file_ = CreateTempFile(files(), temp, "$OUT", ".TMP", path_);
             break;
         }
         case kTextProgram:
-            path_ = JoinPath(temp, "$EDT" + unique + ".TMP");
+            file_ = CreateTempFile(files(), temp, "$EDT", ".TMP", path_);
             break;
         case kSpreadsheet:
         case kProjectTable:
-            path_ = JoinPath(temp, "$TAB" + unique + ".TMP");
+            file_ = CreateTempFile(files(), temp, "$TAB", ".TMP", path_);
             break;
         case kHtml:
             path_ = JoinPath(env_.outputFolder, StripExtension(defaultName_) + ".htm");
+            file_ = OpenNamed(path_);
             break;
         case kDosFile:
-            path_ = JoinPath(temp, "OUTDOS.TXT");
+            // Written beside its place and put there at the end.
+            file_ = CreateTempFile(files(), temp, "$DOS", ".TMP", path_);
             break;
     }
-    file_ = files().Create(path_);
     if (!file_) {
-        Notice("Datei " + path_ + " kann nicht angelegt werden.");
+        if (path_.empty()) path_ = JoinPath(temp, "$TMP.TMP");
+        if (files().IsReadOnly(path_))
+            Notice("Datei " + path_ + " ist schreibgeschützt und bleibt unverändert."_oem);
+        else
+            Notice("Datei " + path_ + " kann nicht angelegt werden.");
         Fail();
         return false;
     }
@@ -342,7 +370,7 @@ void OutputChannel::WriteLine(const std::string& text) {
             break;
         case OutputKind::TabSeparated:
             if (text == kCompressedMarker) return;
-            Emit((!text.empty() && text[0] == '\f' ? text.substr(1) : text) + kEol);
+            Emit(TabField(!text.empty() && text[0] == '\f' ? text.substr(1) : text) + kEol);
             break;
         case OutputKind::Html: {
             CloseHtmlTable();
@@ -411,8 +439,8 @@ void OutputChannel::WriteParameterLine(const std::string& description, const std
             break;
         }
         case OutputKind::TabSeparated:
-            Emit(description + "\t" + symbol + "\t" + unit + "\t" +
-                 SpreadsheetNumber(env_.format, TrimBlanks(value)) + kEol);
+            Emit(TabField(description) + "\t" + TabField(symbol) + "\t" + TabField(unit) + "\t" +
+                 TabField(SpreadsheetNumber(env_.format, TrimBlanks(value))) + kEol);
             break;
         case OutputKind::Html: {
             if (!htmlTableOpen_) {
@@ -518,7 +546,7 @@ void OutputChannel::WriteTabHead() {
     Emit(ProgramHeading() + kEol);
     Emit(Today() + "\t" + Now() + kEol);
     Emit((destination_ == kProjectTable ? ProjectTableName() : FileNameOf(path_)) + kEol);
-    for (int i = 2; i <= 4; ++i) Emit(head_[i] + kEol);
+    for (int i = 2; i <= 4; ++i) Emit(TabField(head_[i]) + kEol);
     Emit(std::string(" ") + kEol);
 }
 
@@ -585,7 +613,7 @@ void OutputChannel::WriteMessages(const CalcMessages& messages,
     for (const auto& message : messages.entries) {
         MessageDescription d = descriptions.ForReport(message);
         if (kind() == OutputKind::TabSeparated) {
-            Emit(message + "\t" + d.cause + "\t" + d.remedy + kEol);
+            Emit(TabField(message) + "\t" + TabField(d.cause) + "\t" + TabField(d.remedy) + kEol);
             continue;
         }
         WriteWrapped(message);
@@ -660,7 +688,7 @@ bool OutputChannel::RunClosingAction() {
         case kDosFile:
             resultPath_ = path_;
             if (!CopyConverted(path_, outwin)) {
-                Notice(outwin + " kann nicht geschrieben werden.");
+                NoticeNotWritten(outwin);
                 return false;
             }
             Notice(path_ + " " + "und Windows-Datei" + " outwin.txt " + "wurden angelegt." + ".");
@@ -671,7 +699,7 @@ bool OutputChannel::RunClosingAction() {
         case kTextProgram:
             resultPath_ = outwin;
             if (!CopyConverted(path_, outwin)) {
-                Notice(outwin + " kann nicht geschrieben werden.");
+                NoticeNotWritten(outwin);
                 return false;
             }
             files().Remove(path_);
@@ -686,14 +714,14 @@ bool OutputChannel::RunClosingAction() {
             resultPath_ = target;
             bool ok = CopyConverted(path_, target);
             files().Remove(path_);
-            if (!ok) Notice(target + " kann nicht geschrieben werden.");
+            if (!ok) NoticeNotWritten(target);
             return ok;
         }
         case kProjectTable: {
             resultPath_ = JoinPath(env_.outputFolder, ProjectTableName());
             bool ok = CopyConverted(path_, resultPath_);
             files().Remove(path_);
-            if (!ok) Notice(resultPath_ + " kann nicht geschrieben werden.");
+            if (!ok) NoticeNotWritten(resultPath_);
             return ok;
         }
         case kHtml:
@@ -721,8 +749,20 @@ bool OutputChannel::Close() {
     if (failed_) {
         // What was written stays where it is, but it is not passed on as a finished output.
         Notice("Fehler beim Schreiben von " + path_ + ".");
-        if (path_.rfind(TempFolder(), 0) == 0 && destination_ != kDosFile) files().Remove(path_);
+        if (path_.rfind(TempFolder(), 0) == 0) files().Remove(path_);
         return false;
+    }
+    if (destination_ == kDosFile) {
+        const std::string target = JoinPath(TempFolder(), "OUTDOS.TXT");
+        if (files().IsReadOnly(target) || !files().Rename(path_, target)) {
+            Notice(target + (files().IsReadOnly(target)
+                                 ? " ist schreibgeschützt und bleibt unverändert."_oem
+                                 : " kann nicht geschrieben werden."));
+            files().Remove(path_);
+            Fail();
+            return false;
+        }
+        path_ = target;
     }
     if (!RunClosingAction()) {
         if (destination_ == kProjectTable || destination_ == kSpreadsheet ||

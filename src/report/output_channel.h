@@ -144,6 +144,8 @@ class OutputChannel {
   private:
     void Emit(const std::string& line);
     void Notice(const std::string& text);
+    void NoticeNotWritten(const std::string& path);
+    std::unique_ptr<WriteHandle> OpenNamed(const std::string& path);
     void EmitFormFeed();
     void PlainLine(const std::string& text, bool counted);
     void NewPage();
@@ -198,6 +200,9 @@ std::string InsertAt(std::string line, const std::string& text, int column);
 
 // Code page 850 text to UTF-8 for any length (the converter itself refuses 255 bytes).
 std::string OemToDisplayLong(const OutputSettings& s, const std::string& oem);
+// A field of a tab-separated line: tabs, line ends and other control characters (an escape
+// typed into a label) become blanks, so that they cannot add or break columns.
+std::string TabField(const std::string& text);
 // "&", "<" and ">" as entities, control characters dropped.
 std::string HtmlEscape(const std::string& utf8);
 

@@ -58,7 +58,7 @@ void ResultTable::WriteCells(const std::vector<std::string>& cells, bool header)
         case OutputKind::TabSeparated:
             for (std::size_t i = 0; i < widths_.size(); ++i) {
                 if (i > 0) line += '\t';
-                line += Cell(cells, i);
+                line += TabField(Cell(cells, i));
             }
             out_.WriteRaw(line);
             break;

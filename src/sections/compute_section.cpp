@@ -6,6 +6,8 @@
 #include <numbers>
 
 #include "format/code_page.h"
+#include "format/number_format.h"
+#include "workspace/workspace.h"
 #include "sections/arc_center.h"
 
 namespace bxr {
@@ -14,6 +16,9 @@ namespace {
 
 constexpr Real kPi = std::numbers::pi_v<Real>;
 constexpr Real kTwoPi = 2 * kPi;
+// The contour file keeps arc angles to 3 decimals: a sweep closer than that to a full turn
+// is one.
+constexpr Real kFullTurnTolerance = 1e-3L;
 // Points the contour may yield before the closing copy of point 1.
 constexpr int kMaxContourDerivedPoints = kMaxPolygonPoints - 1;
 // More chords than this always pass the point limit; the cap keeps the count an int.
@@ -97,6 +102,13 @@ bool ExpandArcs(const BeamModel& model, int n, const OutputSettings& settings,
         const ContourPoint& p = model.contour[i];
         const Real sweep = i >= 2 ? model.contour[i - 1].arcAngle : 0;
         ArcCenter arc;
+        if (std::fabs(sweep) > kTwoPi - kFullTurnTolerance) {
+            // A full turn or more between two points has no centre: the sine of the half
+            // sweep is never exactly 0 for a decimal value, and the radius it gives is absurd.
+            messages.AddFatal("Fehler in GetArcCenter (dphi = " + FormatFree(settings, sweep) +
+                              " ! ");
+            return false;
+        }
         if (sweep != 0) {
             const ContourPoint& q = model.contour[i - 1];
             arc = GetArcCenter(q.y, q.z, p.y, p.z, sweep, messages, settings);

@@ -187,6 +187,9 @@ bool WriteDbfFromCsv(FileSystem& fs, const std::string& csvText, const std::stri
                         return error = where + "field " + f.name + " twice", false;
                 fields.push_back(f);
             }
+            // Never through whatever stands under the temporary names.
+            fs.Remove(temp);
+            fs.Remove(DbfMemoPath(temp));
             if (!table.Create(temp, fields, fs)) return error = where + table.Error(), false;
             haveHeader = true;
             continue;

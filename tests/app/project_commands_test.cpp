@@ -222,9 +222,11 @@ TEST(project_commands_test, a_damaged_or_oversized_file_is_reported_by_name) {
     EXPECT_TRUE(f.ws.abortFlag);
     ASSERT_EQ(f.ui.messages.size(), 1u);
     EXPECT_NE(f.ui.messages[0].find("\"/lib/kurz.bxr\""), std::string::npos);
+    EXPECT_NE(f.ui.messages[0].find("(Zeile "), std::string::npos) << f.ui.messages[0];
     EXPECT_EQ(f.ws.currentName, "");  // a later Save cannot overwrite the damaged file
-    EXPECT_TRUE(f.ws.model.modified);
-    EXPECT_EQ(f.ws.model.pointLoadCount, 3);  // what was there is kept
+    // Nothing of the file was loaded: the project in memory is as it was.
+    EXPECT_FALSE(f.ws.model.modified);
+    EXPECT_EQ(f.ws.model.pointLoadCount, 3);
     EXPECT_TRUE(f.ws.recentFiles.empty());
 
     Fixture g;

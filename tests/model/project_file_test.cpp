@@ -296,30 +296,41 @@ TEST(project_file_test, reading_restores_the_values_that_were_written) {
     EXPECT_EQ(d.links[5].program, "");
 }
 
-TEST(project_file_test, reader_takes_commas_garbage_and_any_case_booleans) {
+TEST(project_file_test, reader_takes_commas_blanks_and_any_case_booleans_but_no_garbage) {
     const test::SampleProject p = test::GearShaft();
     auto lines = Lines(ProjectFileText(p.model, p.doc, Neutral()));
     const int fq = Find(lines, "Fq");
-    lines[fq + 3] = "1,5";    // f of force 1
-    lines[fq + 4] = "12abc";  // x
-    lines[fq + 5] = " 30 ";   // angle with blanks
-    const int lag = Find(lines, "Lagerung");
-    lines[lag + 2] = "zwei";  // support type
+    lines[fq + 3] = "1,5";   // f of force 1
+    lines[fq + 5] = " 30 ";  // angle with blanks
     const int docs = Find(lines, "Dokumente");
-    lines[docs + 20] = "true";  // bucklingOn
-    lines[docs + 21] = "yes";   // dunkerleyOn
-    std::string text;
-    for (const auto& l : lines) text += l + "\r\n";
+    lines[docs + 20] = "true";   // bucklingOn
+    lines[docs + 21] = "fAlSe";  // dunkerleyOn
+    auto join = [](const std::vector<std::string>& l) {
+        std::string text;
+        for (const auto& x : l) text += x + "\r\n";
+        return text;
+    };
     BeamModel m;
     ProjectDocumentation d;
-    EXPECT_TRUE(ReadProjectText(text, m, d).Ok());
+    EXPECT_TRUE(ReadProjectText(join(lines), m, d).Ok());
     EXPECT_EQ(m.pointLoads[1].f, 1.5L);
-    EXPECT_EQ(m.pointLoads[1].x, 0);
     EXPECT_EQ(m.pointLoads[1].angle, 30);
-    EXPECT_EQ(m.supportType, 0);
     EXPECT_TRUE(m.bucklingOn);
     EXPECT_FALSE(m.dunkerleyOn);
-    EXPECT_EQ(m.pointLoads[3].label, "F Riemen");  // the rest still lines up
+    EXPECT_EQ(m.pointLoads[3].label, "F Riemen");
+
+    // Garbage in a number or boolean field is a damaged line, not a 0 or a false.
+    const int lag = Find(lines, "Lagerung");
+    for (const auto& [at, text] :
+         {std::pair{fq + 4, "12abc"}, std::pair{lag + 2, "zwei"}, std::pair{docs + 21, "yes"}}) {
+        auto bad = lines;
+        bad[at] = text;
+        BeamModel mb;
+        ProjectDocumentation db;
+        const ReadReport r = ReadProjectText(join(bad), mb, db);
+        EXPECT_TRUE(r.damaged) << text;
+        EXPECT_EQ(r.line, at + 1) << text;
+    }
 }
 
 TEST(project_file_test, ctrl_z_ends_the_file_and_a_lone_line_feed_stays_in_its_line) {
@@ -338,83 +349,76 @@ TEST(project_file_test, ctrl_z_ends_the_file_and_a_lone_line_feed_stays_in_its_l
     EXPECT_EQ(in.Next(), std::nullopt);
 }
 
-// Counts beyond a list's capacity or below zero: nothing is written past the list, the
-// excess entries are skipped, and everything after them is still read in step.
-TEST(project_file_test, counts_above_capacity_or_negative_are_clamped_and_reported) {
+// Counts beyond a list's capacity or below zero make the file damaged at the count line,
+// and nothing of it is loaded.
+TEST(project_file_test, counts_above_capacity_or_negative_are_damaged_and_load_nothing) {
     const test::SampleProject p = test::GearShaft();
-    auto lines = Lines(ProjectFileText(p.model, p.doc, Neutral()));
-    const int fq = Find(lines, "Fq");
-    lines[fq + 1] = "23";
-    std::vector<std::string> extra;
-    for (int i = 4; i <= 23; ++i)
-        for (const char* l : {"--------", "1.0000000", "2.0000000", "3.0000000", "X"})
-            extra.push_back(l);
-    lines.insert(lines.begin() + fq + 2 + 15, extra.begin(), extra.end());
-    const int mb = Find(lines, "Mb");
-    lines[mb + 1] = "-4";
-    std::string text;
-    for (const auto& l : lines) text += l + "\r\n";
-
-    BeamModel m;
-    m.pointLoads[21].label = "untouched";
-    ProjectDocumentation d;
-    const ReadReport r = ReadProjectText(text, m, d);
-    EXPECT_TRUE(r.complete);
-    EXPECT_TRUE(r.damaged);
-    EXPECT_EQ(m.pointLoadCount, 20);
-    EXPECT_EQ(m.pointLoads[3].label, "F Riemen");
-    EXPECT_EQ(m.pointLoads[20].label, "X");
-    EXPECT_EQ(m.pointLoads[21].label, "untouched");
-    EXPECT_EQ(m.momentLoadCount, 0);
-    EXPECT_EQ(m.axialLoadCount, 1);
-    EXPECT_EQ(m.axialLoads[1].fx, -1450);
-    EXPECT_EQ(m.material.name, "42CrMo4");
-    EXPECT_EQ(d.changes[1].text, "Erstausgabe");
-    EXPECT_TRUE(m.principalAxes);
+    const auto original = Lines(ProjectFileText(p.model, p.doc, Neutral()));
+    const int fq = Find(original, "Fq");
+    const int mb = Find(original, "Mb");
+    for (const auto& [at, count] : {std::pair{fq + 1, "21"}, std::pair{mb + 1, "-4"}}) {
+        auto lines = original;
+        lines[at] = count;
+        std::string text;
+        for (const auto& l : lines) text += l + "\r\n";
+        BeamModel m;
+        m.pointLoads[1].label = "untouched";
+        ProjectDocumentation d;
+        const ReadReport r = ReadProjectText(text, m, d);
+        EXPECT_TRUE(r.damaged) << count;
+        EXPECT_EQ(r.line, at + 1) << count;
+        EXPECT_EQ(m.pointLoads[1].label, "untouched");
+        EXPECT_EQ(m.pointLoadCount, BeamModel{}.pointLoadCount);
+    }
 }
 
-TEST(project_file_test, damaged_files_are_read_as_far_as_possible_without_crashing) {
+TEST(project_file_test, damaged_files_load_nothing_and_name_their_line) {
     const test::SampleProject p = test::FullProject();
     const std::string text = ProjectFileText(p.model, p.doc, Neutral());
+    const int total = static_cast<int>(Lines(text).size());
 
-    // Ends early: what came before the cut is there.
+    // Ends early: nothing is loaded and the first missing line is named.
     const std::size_t cut = text.find("Lagerung");
     BeamModel m;
     ProjectDocumentation d;
     ReadReport r = ReadProjectText(text.substr(0, cut), m, d);
     EXPECT_FALSE(r.complete);
-    EXPECT_EQ(m.length, 2345.678L);
-    EXPECT_EQ(m.axialLoadCount, 10);
-    EXPECT_EQ(m.supportType, kFixedClamp);  // not reached: as before
+    EXPECT_EQ(r.line, static_cast<int>(Lines(text.substr(0, cut)).size()) + 1);
+    EXPECT_EQ(m.length, BeamModel{}.length);
 
-    // Every prefix, cut anywhere.
-    for (std::size_t n = 0; n < text.size(); n += 97) {
+    // Every prefix, cut anywhere: refused, however much of it could be read.
+    for (std::size_t n = 0; n + 2 < text.size(); n += 97) {
         BeamModel mm;
         ProjectDocumentation dd;
         r = ReadProjectText(std::string_view(text).substr(0, n), mm, dd);
-        EXPECT_FALSE(r.complete) << n;
-        EXPECT_LE(mm.pointLoadCount, kMaxPointLoads);
+        EXPECT_FALSE(r.Ok()) << n;
+        EXPECT_GE(r.line, 1);
+        EXPECT_LE(r.line, total + 1);
     }
 
-    // Empty; line feeds without CR (one long line); a huge count; binary bytes.
+    // Empty; line feeds alone (read as line ends); a huge count; binary bytes.
     r = ReadProjectText("", m, d);
     EXPECT_FALSE(r.complete);
-    EXPECT_EQ(r.linesRead, 0);
+    EXPECT_EQ(r.line, 1);
     std::string lfOnly = text;
     std::erase(lfOnly, '\r');
-    r = ReadProjectText(lfOnly, m, d);
-    EXPECT_FALSE(r.complete);
-    EXPECT_EQ(r.linesRead, 1);
+    BeamModel ml;
+    ProjectDocumentation dl;
+    r = ReadProjectText(lfOnly, ml, dl);
+    // The change description with its line breaks no longer stands on one line.
+    EXPECT_TRUE(r.damaged);
+    EXPECT_EQ(ml.length, BeamModel{}.length);
 
     auto lines = Lines(text);
-    lines[Find(lines, "Anz. Konturelemente") + 1] = "2147483647";
+    const int count = Find(lines, "Anz. Konturelemente") + 1;
+    lines[count] = "2147483647";
     std::string huge;
     for (const auto& l : lines) huge += l + "\r\n";
     BeamModel mh;
     r = ReadProjectText(huge, mh, d);
-    EXPECT_FALSE(r.complete);
     EXPECT_TRUE(r.damaged);
-    EXPECT_EQ(mh.contourCount, kMaxContourPoints);
+    EXPECT_EQ(r.line, count + 1);
+    EXPECT_EQ(mh.contourCount, BeamModel{}.contourCount);
 
     std::mt19937 rng(4711);
     for (int round = 0; round < 20; ++round) {
@@ -423,9 +427,77 @@ TEST(project_file_test, damaged_files_are_read_as_far_as_possible_without_crashi
         BeamModel mb;
         ProjectDocumentation db;
         r = ReadProjectText(bytes, mb, db);
+        EXPECT_FALSE(r.Ok());
         EXPECT_LE(mb.contourCount, kMaxContourPoints);
         EXPECT_LE(db.changeCount, kMaxChanges);
         EXPECT_LE(db.drawing.freeTextCount, kMaxFreeTexts);
+    }
+}
+
+TEST(project_file_test, korm_files_get_the_same_checks) {
+    const test::SampleProject p = test::GearShaft();
+    SectionState section;
+    section.density = 7.85L;
+    const auto lines = Lines(KormFileText(p.model, p.doc, section, Neutral()));
+    for (int at : {4, Find(lines, "1. KONTUR") + 1, Find(lines, "Anz. Konturelemente") + 1,
+                   Find(lines, "1. Punkt") + 1}) {
+        auto damaged = lines;
+        damaged[at] += "x";
+        std::string text;
+        for (const auto& l : damaged) text += l + "\r\n";
+        BeamModel m;
+        ProjectDocumentation d;
+        SectionState s;
+        const ReadReport r = ReadKormText(text, m, d, s);
+        EXPECT_TRUE(r.damaged) << at;
+        EXPECT_EQ(r.line, at + 1);
+        EXPECT_EQ(m.contourCount, BeamModel{}.contourCount);
+        EXPECT_EQ(s.density, SectionState{}.density);
+    }
+}
+
+// What the writer puts on each kind of line is what the reader accepts there, in any letter
+// case and with either decimal mark; anything else names its line.
+TEST(project_file_test, each_line_kind_accepts_only_what_the_writer_puts_there) {
+    const test::SampleProject p = test::GearShaft();
+    const auto original = Lines(ProjectFileText(p.model, p.doc, Neutral()));
+    const int length = Find(original, "Länge"_oem) + 1;
+    const int type = Find(original, "Lagerung") + 2;
+    const int rule = Find(original, "Lagerung") + 1;
+    const int last = static_cast<int>(original.size()) - 1;
+    struct Case {
+        int at;
+        std::string text;
+        bool ok;
+    };
+    for (const Case& c : std::vector<Case>{{length, "400,0000000", true},
+                                           {length, " 400.5 ", true},
+                                           {length, "4e2", true},
+                                           {length, "400.0000000O", false},
+                                           {length, "", false},
+                                           {length, "inf", false},
+                                           {length, "1e39", false},
+                                           {length, "0x190", false},
+                                           {type, "2", true},
+                                           {type, "2.0", false},
+                                           {type, "70000", false},
+                                           {rule, "-------- ", true},
+                                           {rule, "-------", false},
+                                           {rule, "Lagerung", false},
+                                           {last, "true", true},
+                                           {last, "T", false},
+                                           {last, "1", false}}) {
+        auto lines = original;
+        lines[c.at] = c.text;
+        std::string text;
+        for (const auto& l : lines) text += l + "\r\n";
+        BeamModel m;
+        ProjectDocumentation d;
+        const ReadReport r = ReadProjectText(text, m, d);
+        EXPECT_EQ(r.Ok(), c.ok) << c.at << " '" << c.text << "'";
+        if (!c.ok) {
+            EXPECT_EQ(r.line, c.at + 1) << c.text;
+        }
     }
 }
 

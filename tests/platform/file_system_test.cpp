@@ -1,6 +1,8 @@
 #include "platform/file_system.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -31,6 +33,24 @@ TEST(FileSystem, SafeWriteReplacesTheFileOnlyWhenEverythingWasWritten) {
     EXPECT_EQ(Slurp(path), "new\r\n");
     DiskFileSystem().Remove(path);
     std::filesystem::remove(folder);
+}
+
+TEST(FileSystem, SafeWriteKeepsReadOnlyFilesAndFollowsNoPlantedLink) {
+    const std::string folder = MakeTempFolder();
+    const std::string victim = MakeTempFolder() + "victim";
+    test::WriteFile(victim, "keep");
+    const std::string pid = std::to_string(static_cast<long>(::getpid()));
+    ASSERT_EQ(::symlink(victim.c_str(), (folder + ".bxr" + pid + ".tmp").c_str()), 0);
+    // A name of 251 characters: the temporary name beside it still fits the file system.
+    const std::string path = folder + std::string(247, 'n') + ".bxr";
+    ASSERT_TRUE(WriteFileSafely(DiskFileSystem(), path, "new"));
+    EXPECT_EQ(Slurp(path), "new");
+    EXPECT_EQ(Slurp(victim), "keep");
+
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    EXPECT_TRUE(DiskFileSystem().IsReadOnly(path));
+    EXPECT_FALSE(WriteFileSafely(DiskFileSystem(), path, "newer"));
+    EXPECT_EQ(Slurp(path), "new");
 }
 
 TEST(FileSystem, ReadStopsAtTheLimitAndRefusesFolders) {

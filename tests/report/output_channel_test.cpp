@@ -1,6 +1,7 @@
 #include "report/output_channel.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 
@@ -368,6 +369,45 @@ TEST(OutputChannelMessages, EachMessageComesWithCauseAndRemedyOrTheNoDescription
     EXPECT_EQ(lines[9], Margin("Warnung: ohne Text"));
     EXPECT_EQ(lines[10], Margin("keine Beschreibung dieser Fehlermeldung vorhanden."));
     EXPECT_EQ(lines[11], "");
+}
+
+// Links planted under every name the channel might take in the shared temporary folder
+// point at a file that must survive; the output still arrives.
+TEST(OutputChannelTemporaryFiles, PlantedLinksAreNeverFollowed) {
+    const std::string pid = std::to_string(static_cast<long>(::getpid()));
+    for (int destination : {kScreen, kDosFile, kProjectTable, kSpreadsheet, kPrinter}) {
+        Fixture f;
+        const std::string victim = test::MakeTempFolder() + "victim";
+        test::WriteFile(victim, "keep");
+        for (const std::string& name : std::vector<std::string>{
+                 "$SCR" + pid + ".TMP", "$DOS" + pid + ".TMP", "$TAB" + pid + ".TMP", "$OUT1.TMP",
+                 "OUTDOS.TXT", "outwin.txt", "$$1.txt", ".bxr" + pid + ".tmp"})
+            ASSERT_EQ(::symlink(victim.c_str(), (f.folder + name).c_str()), 0) << name;
+        OutputChannel ch(f.env);
+        ASSERT_TRUE(ch.Open(destination, "b")) << destination;
+        ch.WriteLine("Bericht");
+        ch.Close();
+        EXPECT_EQ(Slurp(victim), "keep") << destination;
+        if (destination != kScreen && destination != kPrinter) {
+            EXPECT_NE(Slurp(ch.resultPath()).find("Bericht"), std::string::npos) << destination;
+        }
+    }
+}
+
+TEST(OutputChannelTabs, TabsAndControlCharactersOfMessageDescriptionsAddNoColumns) {
+    Fixture f;
+    OutputChannel ch(f.env);
+    ASSERT_TRUE(ch.Open(kProjectTable, "welle"));
+    CalcMessages messages;
+    messages.Add("Fatal  : A = 0 !");
+    auto descriptions =
+        ErrorDescriptions::Parse("Fatal  : A = 0 !\r\nUr\tsache\x1b\r\nAb\thilfe\r\n");
+    ch.WriteMessages(messages, descriptions);
+    ch.WriteParameterLine("E\tModul", "E", "MPa", "210000");
+    ASSERT_TRUE(ch.Close());
+    const std::string text = Slurp(ch.resultPath());
+    EXPECT_NE(text.find("Fatal  : A = 0 !\tUr sache \tAb hilfe\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("E Modul\tE\tMPa\t"), std::string::npos) << text;
 }
 
 TEST(SystemLauncher, FindsProgramsOnThePathAndStartsWithoutWaiting) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "section_test_support.h"
 
@@ -403,6 +404,28 @@ TEST(SectionBadInput, ArcWithoutGeometryKeepsTheStraightEdge) {
     EXPECT_EQ(f.messages.entries[0].rfind("Fehler in GetArcCenter (dphi = ", 0), 0u);
     EXPECT_EQ(f.section.polygon.count, 4);
     EXPECT_NEAR(f.p().A, 50, 1e-12);
+}
+
+TEST(SectionBadInput, ArcsOfAFullTurnOrMoreAreFatalAndJustBelowAreArcs) {
+    // Two points 20 mm apart. Sweeps that round to a full turn in the file (3 decimals) or
+    // go beyond it have no centre; a sweep a file step below a full turn is a long arc.
+    for (Real sweep :
+         {6.283L, 6.2831853L, -6.2831853L, 2 * std::numbers::pi_v<Real>, 7.0L, -100.0L}) {
+        Fixture f;
+        SetContour(f.model, {{10, 0}, {-10, 0}, {10, 0}});
+        f.model.contour[1].arcAngle = f.model.contour[2].arcAngle = sweep;
+        f.Compute();
+        EXPECT_TRUE(f.messages.fatal) << static_cast<double>(sweep);
+        ASSERT_FALSE(f.messages.entries.empty());
+        EXPECT_EQ(f.messages.entries[0].rfind("Fehler in GetArcCenter (dphi = ", 0), 0u);
+    }
+    // Half circles: the circle of 20 mm, A = pi r^2 within the chords' shortfall.
+    Fixture f;
+    SetContour(f.model, {{10, 0}, {-10, 0}, {10, 0}});
+    f.model.contour[1].arcAngle = f.model.contour[2].arcAngle = std::numbers::pi_v<Real>;
+    f.Compute();
+    EXPECT_FALSE(f.messages.fatal);
+    EXPECT_NEAR(f.p().A, std::numbers::pi_v<Real> * 100, 1.5);
 }
 
 TEST(SectionMass, BarOfSteelMatchesTheRigidBodyFormulas) {
