@@ -7,7 +7,6 @@
 
 #include "format/code_page.h"
 #include "format/number_format.h"
-#include "workspace/workspace.h"
 #include "sections/arc_center.h"
 
 namespace bxr {
