@@ -63,8 +63,10 @@ DrawingDataDialog::DrawingDataDialog(DrawingData& data, const std::string& relea
                                      const std::string& today, const OutputSettings& settings)
     : data_(data), today_(today) {
     caption = "Zeichnungsinfo";
-    fields = {{"Edit_replacementFor", "Ersatz für"_oem, data.replacementFor},
-              {"Edit_replacedBy", "Ersetzt durch", data.replacedBy}};
+    fields = {TextField("Edit_replacementFor", "Ersatz für"_oem, data.replacementFor)
+                  .Max(kReplacementLength),
+              TextField("Edit_replacedBy", "Ersetzt durch", data.replacedBy)
+                  .Max(kReplacementLength)};
     const std::string rowLabels[] = {"Bearb.", "Gepr.", "Norm", releaseLabel};
     for (int i = 0; i < 4; ++i) {
         const SignOff& s = Row(data, i);

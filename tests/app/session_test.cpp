@@ -111,7 +111,9 @@ TEST(session, the_password_names_the_users_folder_and_a_bad_one_ends_the_program
         CommandLine cl;  // the normal start
         const StartupResult r = StartSession(s, cl, "/work", "/prog");
         EXPECT_EQ(r.run, c.run) << c.told;
-        if (c.run) EXPECT_EQ(s.ws.dataFolder, c.dataFolder);
+        if (c.run) {
+            EXPECT_EQ(s.ws.dataFolder, c.dataFolder);
+        }
         if (!c.told.empty()) {
             ASSERT_FALSE(ui.messages.empty());
             EXPECT_EQ(ui.messages.back(), c.told);
