@@ -7,6 +7,7 @@
 #include "analysis/run_analysis.h"
 #include "app/cad_batch.h"
 #include "app/calc_message_display.h"
+#include "app/select_material.h"
 #include "config/config_file.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
@@ -53,6 +54,7 @@ bool ReadProject(const std::string& file, Workspace& ws, FileSystem& files, std:
         return false;
     }
     ws.currentName = StripExtension(FileNameOf(file));
+    RestoreMaterialStrengths(ws, files);
     return true;
 }
 
@@ -86,6 +88,7 @@ int RunReport(const CommandLine& cl, BatchContext& context, FileSystem& files) {
     ReportSources sources;
     sources.descriptions = &descriptions;
     sources.calculate = &RunAnalysis;
+    sources.strengths = &ws.materials.dynamic;
 
     ReportOutcome outcome = WriteResultsReport(ws, out, kAskOrDefault, sources);
     if (outcome == ReportOutcome::FatalMessages) {
@@ -172,6 +175,7 @@ int RunCommandLine(const std::vector<std::string>& params, BatchContext& context
             return RunReport(cl, context, files);
         case CommandLine::Form::Cad: {
             Workspace ws;
+            ws.config.programFolder = context.programFolder;  // where the catalogue lies
             if (!ReadProject(cl.file, ws, files, context.err)) return kExitFailed;
             return RunCadBatch(ws, cl.file, cl.cadType, cl.cadIndex, files, context.err);
         }

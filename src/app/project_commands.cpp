@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/select_material.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
 #include "format/text_helpers.h"
@@ -158,6 +159,7 @@ bool ReadProjectFile(Workspace& ws, FileSystem& fs, const std::string& name) {
     const auto data = ReadWhole(ws, fs, *path, tooLarge);
     if (!data) return false;
     const ReadReport report = ReadProjectText(*data, ws.model, ws.documentation);
+    RestoreMaterialStrengths(ws, fs);
     if (fromDialog) {
         ws.dataFolder = FolderOf(*path);
         ws.currentName = StripExtension(FileNameOf(*path));

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/project_file.h"
+#include "support/fake_catalog_tables.h"
 #include "support/golden.h"
 #include "support/output_test_support.h"
 #include "support/sample_projects.h"
@@ -107,6 +108,90 @@ TEST(BatchReport, AFolderThatCannotTakeTheReportIsReported) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(LineCount(r.err), 1) << r.err;
     EXPECT_NE(r.err.find("welle.txt"), std::string::npos) << r.err;
+}
+
+// The line of the report that holds this symbol, or empty.
+std::string ReportLine(const std::string& report, const std::string& symbol) {
+    for (std::size_t at = 0; at < report.size();) {
+        const std::size_t end = std::min(report.find('\n', at), report.size());
+        const std::string line = report.substr(at, end - at);
+        if (line.find(" " + symbol + " ") != std::string::npos) return line;
+        at = end + 1;
+    }
+    return {};
+}
+
+// 20 x 40 rectangle, 1000 mm between two hinges, 1000 N at midspan: M = 250000 Nmm,
+// W = 20 * 40² / 6 = 5333.3 mm³, sigma b = 46.875 N/mm².
+test::SampleProject S355Beam(int source, std::uint32_t record, const char* name) {
+    test::SampleProject p = test::CantileverBracket();
+    BeamModel& m = p.model;
+    m.length = 1000;
+    m.contourCount = 4;
+    m.contour[1] = {0, 0, 0};
+    m.contour[2] = {20, 0, 0};
+    m.contour[3] = {20, 40, 0};
+    m.contour[4] = {0, 40, 0};
+    m.supportType = kTwoHinges;
+    m.supportX = {0, 1000, 0, 0, 0};
+    m.pointLoadCount = 1;
+    m.pointLoads[1] = {1000, 500, 90, "F"};
+    m.distributedLoadCount = 0;
+    m.notchMode = 1;
+    m.segmentCount = 1000;
+    m.material.name = name;
+    m.material.tableRecord = static_cast<std::int32_t>(record);
+    m.materialSource = static_cast<std::uint16_t>(source);
+    return p;
+}
+
+TEST(BatchReport, FatigueStrengthsOfACatalogueMaterialAreLookedUpAgainWhenTheProjectIsRead) {
+    // sigma bW of S355J2 is 235 N/mm² in wst1dyn (0.5 Rm) and in mat_743: S bW = 235 / 46.875
+    // = 5.01. The bending limit is 1.2 Re = 426 in wst1dyn (S bF = 9.09) and Re = 355 for
+    // DIN 743 (S bF = 7.57).
+    struct Case {
+        int source;
+        const char* table;
+        const char* sbf;
+    };
+    for (const Case& c : {Case{1, "wqzwst", "9.09"}, Case{3, "wst1base", "9.09"},
+                          Case{4, "mat_743", "7.57"}}) {
+        const std::uint32_t record = test::FindRecord(c.table, 2, "S355J2");
+        ASSERT_GT(record, 0u) << c.table;
+        const std::string work = test::MakeTempFolder();
+        WriteProject(work, "s355.bxr", S355Beam(c.source, record, "S355J2"));
+        RunResult r = RunWbxr(work, {"s355.bxr", "/I"});
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.err, "") << c.table;
+        const std::string report = test::Slurp(work + "s355.txt");
+        EXPECT_NE(report.find("SICHERHEIT"), std::string::npos) << c.table;
+        const std::string sbw = ReportLine(report, "S bW");
+        EXPECT_EQ(sbw.substr(sbw.find_last_not_of(' ') - 3, 4), "5.01") << c.table << ": " << sbw;
+        const std::string sbf = ReportLine(report, "S bF");
+        EXPECT_NE(sbf.find(c.sbf), std::string::npos) << c.table << ": " << sbf;
+        EXPECT_NE(ReportLine(report, "Sig.bW").find("235"), std::string::npos) << c.table;
+    }
+    // The row now holds another material: no strengths, and the calculation says why.
+    const std::uint32_t other = test::FindRecord("wqzwst", 2, "S235JR");
+    const std::string work = test::MakeTempFolder();
+    WriteProject(work, "s355.bxr", S355Beam(1, other, "S355J2"));
+    RunResult r = RunWbxr(work, {"s355.bxr", "/I"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "wbxr: Warnung: Werkstoff fehlt in Tabelle\n");
+    const std::string report = test::Slurp(work + "s355.txt");
+    EXPECT_EQ(report.find("SICHERHEIT"), std::string::npos);
+    EXPECT_NE(report.find("Warnung: Werkstoff fehlt in Tabelle"), std::string::npos);
+}
+
+TEST(BatchReport, TheS355ExampleShowsItsSafetyFactors) {
+    const std::string work = test::MakeTempFolder();
+    test::WriteFile(work + "antriebswelle.bxr",
+                    test::Slurp(std::string(BXR_SOURCE_DATA_DIR) + "/antriebswelle.bxr"));
+    RunResult r = RunWbxr(work, {"antriebswelle.bxr", "/I", "/NOGUI"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    const std::string report = test::Slurp(work + "antriebswelle.txt");
+    EXPECT_NE(report.find("SICHERHEIT"), std::string::npos);
+    EXPECT_NE(ReportLine(report, "S vbw"), "");
 }
 
 // Without a display the window forms cannot start the window: one line names the batch form.
