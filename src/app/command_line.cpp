@@ -7,6 +7,7 @@
 #include "analysis/run_analysis.h"
 #include "app/cad_batch.h"
 #include "app/calc_message_display.h"
+#include "app/dxf_import.h"
 #include "app/select_material.h"
 #include "config/config_file.h"
 #include "format/code_page.h"
@@ -111,6 +112,27 @@ int RunReport(const CommandLine& cl, BatchContext& context, FileSystem& files) {
     return kExitOk;
 }
 
+// The contour of the drawing into the project, which is written back (or made).
+int RunImportDxf(const CommandLine& cl, BatchContext& context, FileSystem& files) {
+    Workspace ws;
+    if (!HasExtension(cl.file)) {
+        context.err << "Erweiterung ." << kProjectExtension << " muß mit angegeben werden\n";
+        return kExitFailed;
+    }
+    if (files.IsFile(cl.file) && !ReadProject(cl.file, ws, files, context.err)) return kExitFailed;
+    std::string message;
+    if (!ImportDxfFile(ws, files, cl.dxfFile, cl.dxfLayer, message)) {
+        context.err << "wbxr: " << cl.dxfFile << ": " << Display(message) << "\n";
+        return kExitFailed;
+    }
+    if (!WriteFileSafely(files, cl.file,
+                         ProjectFileText(ws.model, ws.documentation, ws.output()))) {
+        context.err << "wbxr: Projektdatei " << cl.file << " kann nicht geschrieben werden.\n";
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& params) {
@@ -133,6 +155,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& params) {
         cl.cadIndex = mode.size() > 6 ? static_cast<int>(ParseInt(mode.substr(6))) : 0;
     } else if (mode == "/E" || mode == "/e" || mode == "/G") {
         cl.form = CommandLine::Form::Edit;
+    } else if (UpperText(mode.substr(0, 5)) == "/DXF:") {
+        cl.form = CommandLine::Form::ImportDxf;
+        cl.dxfFile = mode.substr(5);
+        for (const std::string& p : params)
+            if (UpperText(p.substr(0, 7)) == "/LAYER:") cl.dxfLayer = p.substr(7);
     }
     return cl;
 }
@@ -153,11 +180,11 @@ std::vector<std::string> UsageLines() {
             "",
             "/NOGUI   -> No GUI, exit on fatal error",
             "",
-            "",
+            "/DXF:f [/LAYER:l] -> contour of DXF file f into the project",
             "",
             "/?       -> Help",
             "",
-            "",
+            example + project + " /DXF:profil.dxf ->  test.bxr",
             example + project + "             ->  GUI",
             example + project + " /I /NOGUI   ->  test.txt",
             example + project + " /CAD1:1     ->  test.dxf",
@@ -173,6 +200,8 @@ int RunCommandLine(const std::vector<std::string>& params, BatchContext& context
             return kExitOk;
         case CommandLine::Form::Report:
             return RunReport(cl, context, files);
+        case CommandLine::Form::ImportDxf:
+            return RunImportDxf(cl, context, files);
         case CommandLine::Form::Cad: {
             Workspace ws;
             ws.config.programFolder = context.programFolder;  // where the catalogue lies

@@ -253,8 +253,9 @@ TEST(DxfSink, HeaderCodePageMatchesTheBytesOfTheTexts) {
         auto texts = DxfEntities(file, "TEXT");
         ASSERT_EQ(texts.size(), 1u);
         EXPECT_EQ(Group(texts[0], 1), c.text) << c.type;
-        if (c.type != 2)
+        if (c.type != 2) {
             for (unsigned char b : file) ASSERT_LT(b, 0x80) << c.type;
+        }
     }
 }
 

@@ -110,13 +110,21 @@ TEST(BatchReport, AFolderThatCannotTakeTheReportIsReported) {
     EXPECT_NE(r.err.find("welle.txt"), std::string::npos) << r.err;
 }
 
-// The line of the report that holds this symbol, or empty.
-std::string ReportLine(const std::string& report, const std::string& symbol) {
+// The value at the end of the report line of this symbol (its columns apart by tabs or
+// blanks), with a decimal point; empty when there is no such line.
+std::string ReportValue(const std::string& report, const std::string& symbol) {
     for (std::size_t at = 0; at < report.size();) {
         const std::size_t end = std::min(report.find('\n', at), report.size());
-        const std::string line = report.substr(at, end - at);
-        if (line.find(" " + symbol + " ") != std::string::npos) return line;
+        std::string line = report.substr(at, end - at);
         at = end + 1;
+        for (char& c : line)
+            if (c == '\t' || c == '\r') c = ' ';
+        if (line.find(" " + symbol + " ") == std::string::npos) continue;
+        line.erase(line.find_last_not_of(' ') + 1);
+        std::string value = line.substr(line.find_last_of(' ') + 1);
+        for (char& c : value)
+            if (c == ',') c = '.';
+        return value;
     }
     return {};
 }
@@ -165,11 +173,9 @@ TEST(BatchReport, FatigueStrengthsOfACatalogueMaterialAreLookedUpAgainWhenThePro
         EXPECT_EQ(r.err, "") << c.table;
         const std::string report = test::Slurp(work + "s355.txt");
         EXPECT_NE(report.find("SICHERHEIT"), std::string::npos) << c.table;
-        const std::string sbw = ReportLine(report, "S bW");
-        EXPECT_EQ(sbw.substr(sbw.find_last_not_of(' ') - 3, 4), "5.01") << c.table << ": " << sbw;
-        const std::string sbf = ReportLine(report, "S bF");
-        EXPECT_NE(sbf.find(c.sbf), std::string::npos) << c.table << ": " << sbf;
-        EXPECT_NE(ReportLine(report, "Sig.bW").find("235"), std::string::npos) << c.table;
+        EXPECT_EQ(ReportValue(report, "S bW"), "5.01") << c.table;
+        EXPECT_EQ(ReportValue(report, "S bF"), c.sbf) << c.table;
+        EXPECT_EQ(ReportValue(report, "Sig.bW"), "235") << c.table;
     }
     // The row now holds another material: no strengths, and the calculation says why.
     const std::uint32_t other = test::FindRecord("wqzwst", 2, "S235JR");
@@ -191,7 +197,41 @@ TEST(BatchReport, TheS355ExampleShowsItsSafetyFactors) {
     EXPECT_EQ(r.exitCode, 0) << r.err;
     const std::string report = test::Slurp(work + "antriebswelle.txt");
     EXPECT_NE(report.find("SICHERHEIT"), std::string::npos);
-    EXPECT_NE(ReportLine(report, "S vbw"), "");
+    EXPECT_NE(ReportValue(report, "S vbw"), "");
+}
+
+TEST(BatchImportDxf, TheContourOfTheDrawingIsWrittenIntoTheProject) {
+    const std::string work = test::MakeTempFolder();
+    // A closed polyline 30 x 20 on layer KONTUR and a dimension line on layer MASSE.
+    test::WriteFile(work + "profil.dxf",
+                    "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nLWPOLYLINE\r\n  8\r\nKONTUR\r\n"
+                    " 70\r\n1\r\n 10\r\n0\r\n 20\r\n0\r\n 10\r\n30\r\n 20\r\n0\r\n 10\r\n30\r\n"
+                    " 20\r\n20\r\n 10\r\n0\r\n 20\r\n20\r\n  0\r\nLINE\r\n  8\r\nMASSE\r\n"
+                    " 10\r\n0\r\n 20\r\n-5\r\n 11\r\n30\r\n 21\r\n-5\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
+    WriteProject(work, "welle.bxr", test::GearShaft());
+    for (const char* project : {"welle.bxr", "neu.bxr"}) {
+        RunResult r = RunWbxr(work, {project, "/DXF:profil.dxf", "/LAYER:KONTUR"});
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        BeamModel m;
+        ProjectDocumentation d;
+        ASSERT_TRUE(ReadProjectText(test::Slurp(work + project), m, d).Ok()) << project;
+        ASSERT_EQ(m.contourCount, 4) << project;
+        EXPECT_EQ(m.contour[3].y, 30);
+        EXPECT_EQ(m.contour[3].z, 20);
+        if (std::string(project) == "welle.bxr") EXPECT_EQ(m.pointLoadCount, 3);  // the rest stays
+    }
+    // Without the layer the dimension line is an open chain: one line, the project untouched.
+    const std::string before = test::Slurp(work + "welle.bxr");
+    for (const char* dxf : {"/DXF:profil.dxf", "/DXF:fehlt.dxf"}) {
+        RunResult r = RunWbxr(work, {"welle.bxr", dxf});
+        EXPECT_EQ(r.exitCode, 1) << dxf;
+        EXPECT_EQ(LineCount(r.err), 1) << r.err;
+    }
+    EXPECT_NE(RunWbxr(work, {"welle.bxr", "/DXF:profil.dxf"}).err.find("Kontur offen bei y = 30"),
+              std::string::npos);
+    EXPECT_EQ(test::Slurp(work + "welle.bxr"), before);
+    EXPECT_NE(RunWbxr(work, {"/?"}).out.find("/DXF:f [/LAYER:l]"), std::string::npos);
 }
 
 // Without a display the window forms cannot start the window: one line names the batch form.

@@ -19,6 +19,7 @@ struct RecordedText {
     Real x = 0, y = 0;
     std::string oem;
     TextState style;
+    int pen = 0;
 };
 
 struct RecordedPrimitive {
@@ -34,7 +35,7 @@ class RecordingSink : public DrawingSink {
 
     void Sheet(Real xmin, Real ymin, Real xmax, Real ymax) override { sheet = {xmin, ymin, xmax, ymax}; }
     bool Close() override { return true; }
-    void Pen(int) override {}
+    void Pen(int pen) override { pen_ = pen; }
     void Line(Real x1, Real y1, Real x2, Real y2) override {
         Add("line", {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)});
     }
@@ -55,7 +56,7 @@ class RecordingSink : public DrawingSink {
         Add("arc", box);
     }
     void Text(Real x, Real y, const std::string& oemText, const TextState& style) override {
-        texts.push_back({x, y, oemText, style});
+        texts.push_back({x, y, oemText, style, pen_});
         // The nominal box: the character count times height times width factor, one height
         // high, turned about the reference point.
         const Real length = static_cast<Real>(oemText.size()) * style.height * style.widthFactor;
@@ -76,6 +77,7 @@ class RecordingSink : public DrawingSink {
     }
 
   private:
+    int pen_ = 0;
     void Add(const std::string& what, Box box) { primitives.push_back({what, box}); }
 };
 
