@@ -1,5 +1,7 @@
 #include "graphics/display_replay.h"
 
+#include "graphics/text_box.h"
+
 #include <cmath>
 
 #include "analysis/angle_math.h"
@@ -56,7 +58,7 @@ int ReplayDisplayList(const DisplayList& list, ReplayPainter& painter, const Rep
                 font.widthPx = textWidth > 0 ? std::max(1, LenY(textWidth)) : 0;
                 if (textWidth > 0)
                     font.maxWidthPx = std::max(
-                        1, LenY(textWidth * static_cast<Real>(r.text.size())));
+                        1, LenY(kShownWidthShare * textWidth * static_cast<Real>(r.text.size())));
                 font.escapement =
                     static_cast<int>(std::lround(static_cast<double>(textAngle * 10)));
                 font.rgb = (!o.colourDisplay || o.monochromePrint) ? 0 : colour;

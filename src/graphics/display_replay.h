@@ -18,7 +18,8 @@ struct ReplayPen {
 struct ReplayFont {
     int heightPx = 10;
     int widthPx = 0;     // of one character; 0 = the font's own
-    int maxWidthPx = 0;  // the width the whole text may take; 0 = no limit
+    int maxWidthPx = 0;  // the width the whole text may take (kShownWidthShare of its
+                         // characters' widths); 0 = no limit
     int escapement = 0;  // tenths of a degree
     unsigned rgb = 0;
 };

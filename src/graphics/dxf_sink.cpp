@@ -61,12 +61,6 @@ void DxfSink::Sheet(Real xmin, Real ymin, Real xmax, Real ymax) {
     header_.clear();
     Group(0, "SECTION");
     Group(2, "HEADER");
-    // The version says which rules a reader applies; the code page says how it decodes the
-    // texts (a reader ignores the code page of a file without a version).
-    Group(9, "$ACADVER");
-    Group(1, "AC1009");
-    Group(9, "$DWGCODEPAGE");
-    Group(3, DxfCodePage(out_));
     const char* names[4] = {"$EXTMIN", "$EXTMAX", "$LIMMIN", "$LIMMAX"};
     for (int i = 0; i < 4; ++i) {
         bool max = i == 1 || i == 3;
@@ -76,6 +70,12 @@ void DxfSink::Sheet(Real xmin, Real ymin, Real xmax, Real ymax) {
     }
     Group(9, "$LTSCALE");
     Group(40, "15");
+    // The version says which rules a reader applies; the code page says how it decodes the
+    // texts (a reader ignores the code page of a file without a version).
+    Group(9, "$ACADVER");
+    Group(1, "AC1009");
+    Group(9, "$DWGCODEPAGE");
+    Group(3, DxfCodePage(out_));
     Group(0, "ENDSEC");
     current_ = &entities_;
 }

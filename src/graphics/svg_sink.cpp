@@ -171,7 +171,7 @@ void SvgSink::Text(Real x, Real y, const std::string& oemText, const TextState& 
     // The font's natural advance, narrowed to the width the style allows but never widened:
     // a text stretched to its full character count runs into the next column.
     const Real fontSize = style.height * kFontSizePerTextHeight;
-    const Real allowed = NominalTextWidth(oemText, style);
+    const Real allowed = kShownWidthShare * NominalTextWidth(oemText, style);
     std::string t = "<text x=\"" + X(x) + "\" y=\"" + Y(y) + "\" font-size=\"" + Num(fontSize) + "\"";
     if (NaturalTextAdvance(oemText, fontSize) > allowed)
         t += " textLength=\"" + Num(allowed) + "\" lengthAdjust=\"spacingAndGlyphs\"";

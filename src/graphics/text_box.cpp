@@ -120,7 +120,7 @@ Real NominalTextWidth(const std::string& oem, const TextState& style) {
 
 Real ShownTextWidth(const std::string& oem, const TextState& style) {
     return std::min(NaturalTextAdvance(oem, kFontSizePerTextHeight * style.height),
-                    NominalTextWidth(oem, style));
+                    kShownWidthShare * NominalTextWidth(oem, style));
 }
 
 }  // namespace bxr

@@ -29,9 +29,13 @@ inline constexpr Real kFontSizePerTextHeight = 1.4L;
 // The advance of the text (code page 850) in a sans-serif font of this size, from the advance
 // widths of DejaVu Sans, the sans-serif of the Linux desktops.
 Real NaturalTextAdvance(const std::string& oem, Real fontSize);
-// The width the style allows: characters times height times width factor.
+// The width the style gives a text: characters times height times width factor.
 Real NominalTextWidth(const std::string& oem, const TextState& style);
-// The width a text is shown at: its natural advance, narrowed to the nominal width.
+// The share of the nominal width a text may fill at most, so that texts in neighbouring
+// columns of a table keep a visible gap.
+inline constexpr Real kShownWidthShare = 0.95L;
+// The width a text is shown at: its natural advance, narrowed to kShownWidthShare of the
+// nominal width.
 Real ShownTextWidth(const std::string& oem, const TextState& style);
 
 }  // namespace bxr

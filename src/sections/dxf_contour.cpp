@@ -460,7 +460,7 @@ DxfContourResult ReadDxfContour(std::string_view file, const DxfContourOptions& 
     if (r.contour.size() > static_cast<std::size_t>(kMaxContourPoints))
         return Fail("Die Kontur hat " + std::to_string(r.contour.size()) +
                     " Punkte, höchstens "_oem + std::to_string(kMaxContourPoints) +
-                    " sind möglich");
+                    " sind möglich"_oem);
     r.ok = true;
     return r;
 }

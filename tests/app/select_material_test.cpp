@@ -211,7 +211,8 @@ TEST(RestoreMaterialStrengths, LooksTheRowUpAgainAndTakesItOnlyWhenItHoldsTheMat
         RestoreMaterialStrengths(f.ws, f.tables);
         EXPECT_EQ(f.ws.materials.dynamic.sigBW, c.sigBW) << c.table << c.source;
         EXPECT_EQ(f.ws.materials.strengthNote, c.note) << c.table << c.source;
-        EXPECT_EQ(m.code, c.sigBW ? "1.0577" : "") << c.table;
+        // DIN 743 takes the designation as material number.
+        EXPECT_EQ(m.code, !c.sigBW ? "" : c.source == 4 ? "S355J2" : "1.0577") << c.table;
         EXPECT_EQ(m.rm, c.sigBW ? 470 : 0) << c.table;
         EXPECT_TRUE(f.ui.messages.empty());
         EXPECT_FALSE(f.ws.abortFlag);
