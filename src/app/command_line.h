@@ -20,16 +20,18 @@ struct CommandLine {
         Report,  // file "/I": the results report to project name + ".txt"
         Cad,     // file "/CADi:j"
         Edit,    // file "/E", "/e" or "/G": normal start, the file is not read
-        ImportDxf,  // file "/DXF:drawing.dxf" ["/LAYER:name"]: the contour from the drawing,
-                    // written into the project (a new one when the file does not exist)
+        // file "/DXF:drawing.dxf" ["/LAYER:name"]: the contour from the drawing, written into
+        // the project (a new one when the file does not exist)
+        ImportDxf,
     };
     Form form = Form::Window;
     std::string file;
     bool noGui = false;  // "/NOGUI" among the parameters: no message display
     int cadType = 0;     // i of "/CADi:j": 1 DXF, 2 IGES, 5 text
     int cadIndex = 0;    // j of "/CADi:j"
-    std::string dxfFile;   // of "/DXF:"
-    std::string dxfLayer;  // of "/LAYER:"; empty: every layer
+    // Of "/DXF:" and "/LAYER:" (empty: every layer).
+    std::string dxfFile;
+    std::string dxfLayer;
 };
 
 inline constexpr int kExitOk = 0;

@@ -15,8 +15,7 @@ namespace {
 
 constexpr std::size_t kMaxDxfBytes = 64u << 20;
 
-std::optional<std::string> ReadDxf(FileSystem& fs, const std::string& path,
-                                   std::string& message) {
+std::optional<std::string> ReadDxf(FileSystem& fs, const std::string& path, std::string& message) {
     auto bytes = fs.Read(path, kMaxDxfBytes + 1);
     if (!bytes) {
         message = "Datei \"" + path + "\" kann nicht gelesen werden !";
@@ -46,8 +45,8 @@ bool Apply(Workspace& ws, const std::string& bytes, const std::string& layer,
 
 }  // namespace
 
-bool ImportDxfFile(Workspace& ws, FileSystem& fs, const std::string& path,
-                   const std::string& layer, std::string& message) {
+bool ImportDxfFile(Workspace& ws, FileSystem& fs, const std::string& path, const std::string& layer,
+                   std::string& message) {
     const auto bytes = ReadDxf(fs, path, message);
     return bytes && Apply(ws, *bytes, layer, message);
 }

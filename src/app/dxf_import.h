@@ -19,7 +19,7 @@ bool ImportDxfCommand(Workspace& ws);
 // The same for a named file and layer (empty: every layer), without asking. False with the
 // message (code page 850) when the file cannot be read or holds no usable outline; the model is
 // then unchanged.
-bool ImportDxfFile(Workspace& ws, FileSystem& fs, const std::string& path,
-                   const std::string& layer, std::string& message);
+bool ImportDxfFile(Workspace& ws, FileSystem& fs, const std::string& path, const std::string& layer,
+                   std::string& message);
 
 }  // namespace bxr

@@ -1,11 +1,10 @@
 #include "graphics/display_replay.h"
 
-#include "graphics/text_box.h"
-
 #include <cmath>
 
 #include "analysis/angle_math.h"
 #include "graphics/pen_style.h"
+#include "graphics/text_box.h"
 
 namespace bxr {
 

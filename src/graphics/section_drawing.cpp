@@ -143,8 +143,7 @@ void AxisWithLabel(Drawing& d, Real x, Real y, Real angleDeg, Real length, const
 }
 
 // The length from (x, y) along the angle to the border of the box, less a margin.
-Real LengthInside(Real x, Real y, Real angleDeg, Real x0, Real y0, Real x1, Real y1,
-                  Real margin) {
+Real LengthInside(Real x, Real y, Real angleDeg, Real x0, Real y0, Real x1, Real y1, Real margin) {
     const Real c = CosDeg(angleDeg), s = SinDeg(angleDeg);
     Real t = 1e300L;
     if (c > 1e-12L) t = std::min(t, (x1 - margin - x) / c);

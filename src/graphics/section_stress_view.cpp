@@ -4,11 +4,10 @@
 #include <cmath>
 #include <vector>
 
-#include "graphics/text_box.h"
-
 #include "analysis/stresses.h"
 #include "format/number_format.h"
 #include "format/units.h"
+#include "graphics/text_box.h"
 
 namespace bxr {
 
@@ -129,8 +128,8 @@ std::vector<Place> OutwardNormals(const std::vector<Place>& pts) {
 
 }  // namespace
 
-std::vector<StressLabel> PlaceStressLabels(const std::vector<StressLabelPoint>& points,
-                                           Real height, const std::vector<TextQuad>& occupied) {
+std::vector<StressLabel> PlaceStressLabels(const std::vector<StressLabelPoint>& points, Real height,
+                                           const std::vector<TextQuad>& occupied) {
     std::vector<Place> pts;
     for (const auto& p : points) pts.push_back({p.x, p.y});
     const std::vector<Place> normals = OutwardNormals(pts);
@@ -180,9 +179,8 @@ std::vector<StressLabel> PlaceStressLabels(const std::vector<StressLabelPoint>& 
     std::vector<StressLabel> placed;
     for (std::size_t i : order) {
         const StressLabel& l = all[i];
-        const TextQuad q =
-            TextQuadAt(l.x, l.y, static_cast<Real>(l.text.size()) * l.height * 0.8L, l.height,
-                       l.rotation);
+        const TextQuad q = TextQuadAt(l.x, l.y, static_cast<Real>(l.text.size()) * l.height * 0.8L,
+                                      l.height, l.rotation);
         bool free = true;
         for (const TextQuad& o : taken)
             if (QuadsOverlap(q, o, 0.15L * h)) {
@@ -257,7 +255,8 @@ void DrawSectionStressView(Drawing& d, const SectionState& section, const Statio
         const PolygonPoint& q = poly.points[static_cast<std::size_t>(i)];
         const Place at = P(q.y, q.z);
         const Real sigma = OutlinePointStress(p, q.y, q.z, st);
-        points.push_back({at.x, at.y, sigma, FormatQuantityFree(out, Quantity::Stress, sigma) + unit});
+        points.push_back(
+            {at.x, at.y, sigma, FormatQuantityFree(out, Quantity::Stress, sigma) + unit});
     }
     std::vector<TextQuad> fixed;
     for (const PlacedText& t : plan.texts) fixed.push_back(t.Quad());
@@ -269,7 +268,8 @@ void DrawSectionStressView(Drawing& d, const SectionState& section, const Statio
     plan.Extents();
     const Real left = plan.x0;
     const Real below = plan.y0 - 0.8L * h;
-    plan.texts.push_back({left, below - h, h, 0.8L, 0, 21, "dy = " + FormatFree(out, st.w_xy) + " mm"});
+    plan.texts.push_back(
+        {left, below - h, h, 0.8L, 0, 21, "dy = " + FormatFree(out, st.w_xy) + " mm"});
     plan.texts.push_back(
         {left, below - 2.6L * h, h, 0.8L, 0, 21, "dz = " + FormatFree(out, st.w_xz) + " mm"});
     plan.Extents();

@@ -4,10 +4,10 @@
 // the sheet and its y axis upwards.
 #pragma once
 
-#include "analysis/analysis_results.h"
 #include <string>
 #include <vector>
 
+#include "analysis/analysis_results.h"
 #include "graphics/drawing.h"
 #include "graphics/text_box.h"
 #include "model/beam_model.h"
@@ -35,8 +35,8 @@ struct StressLabel {
 // point): each stands outside the outline along the point's normal, all at one height below
 // the given one that keeps neighbouring labels apart; where labels would still touch each
 // other, the occupied boxes or the outline, the larger stresses keep theirs.
-std::vector<StressLabel> PlaceStressLabels(const std::vector<StressLabelPoint>& points,
-                                           Real height, const std::vector<TextQuad>& occupied);
+std::vector<StressLabel> PlaceStressLabels(const std::vector<StressLabelPoint>& points, Real height,
+                                           const std::vector<TextQuad>& occupied);
 
 // The sheet holds everything drawn. From Sheet to PageEnd.
 void DrawSectionStressView(Drawing& d, const SectionState& section, const Station& station);

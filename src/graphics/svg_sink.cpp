@@ -172,7 +172,8 @@ void SvgSink::Text(Real x, Real y, const std::string& oemText, const TextState& 
     // a text stretched to its full character count runs into the next column.
     const Real fontSize = style.height * kFontSizePerTextHeight;
     const Real allowed = kShownWidthShare * NominalTextWidth(oemText, style);
-    std::string t = "<text x=\"" + X(x) + "\" y=\"" + Y(y) + "\" font-size=\"" + Num(fontSize) + "\"";
+    std::string t =
+        "<text x=\"" + X(x) + "\" y=\"" + Y(y) + "\" font-size=\"" + Num(fontSize) + "\"";
     if (NaturalTextAdvance(oemText, fontSize) > allowed)
         t += " textLength=\"" + Num(allowed) + "\" lengthAdjust=\"spacingAndGlyphs\"";
     t += " fill=\"" + colour_ + "\"";

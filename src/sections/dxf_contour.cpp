@@ -22,7 +22,8 @@ struct Pair {
 };
 
 std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && (s.back() == '\r' || s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    while (!s.empty() && (s.back() == '\r' || s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     return s;
 }
@@ -313,8 +314,7 @@ std::vector<std::string> DxfContourLayers(std::string_view file) {
 }
 
 DxfContourResult ReadDxfContour(std::string_view file, const DxfContourOptions& options) {
-    if (IsBinary(file))
-        return Fail("Binäre DXF-Datei: bitte als ASCII-DXF speichern"_oem);
+    if (IsBinary(file)) return Fail("Binäre DXF-Datei: bitte als ASCII-DXF speichern"_oem);
     std::vector<Pair> pairs;
     std::size_t bad = 0;
     bool hasSection = false;
@@ -344,9 +344,8 @@ DxfContourResult ReadDxfContour(std::string_view file, const DxfContourOptions& 
     }
     for (const auto& c : g.circles)
         for (const Edge& e : c) take(e.a);
-    const Real tol = options.tolerance >= 0
-                         ? options.tolerance
-                         : std::max(1e-3L, 1e-6L * std::max(x1 - x0, y1 - y0));
+    const Real tol = options.tolerance >= 0 ? options.tolerance
+                                            : std::max(1e-3L, 1e-6L * std::max(x1 - x0, y1 - y0));
 
     // Chain the edges end to end into closed loops.
     std::vector<std::vector<Edge>> loops = g.circles;
@@ -385,8 +384,8 @@ DxfContourResult ReadDxfContour(std::string_view file, const DxfContourOptions& 
         }
         loop.back().b = start;
         if (loop.size() < 2 && loop.front().sweep == 0)
-            return Fail("Kontur offen bei y = " + Coordinate(start.x) + ", z = " +
-                        Coordinate(start.y));
+            return Fail("Kontur offen bei y = " + Coordinate(start.x) +
+                        ", z = " + Coordinate(start.y));
         loops.push_back(loop);
     }
 
@@ -403,7 +402,8 @@ DxfContourResult ReadDxfContour(std::string_view file, const DxfContourOptions& 
             if (j != i && PolylinesCross(chords[i], chords[j]))
                 return Fail("Konturen überschneiden sich"_oem);
         if (!Inside(chords[outer], chords[i].front()))
-            return Fail("Mehrere getrennte Konturen: nur eine Außenkontur mit Bohrungen möglich"_oem);
+            return Fail(
+                "Mehrere getrennte Konturen: nur eine Außenkontur mit Bohrungen möglich"_oem);
         for (std::size_t j = 0; j < loops.size(); ++j)
             if (j != i && j != outer && Inside(chords[j], chords[i].front()))
                 return Fail("Konturen überschneiden sich"_oem);

@@ -14,8 +14,8 @@
 namespace bxr {
 
 struct DxfContourOptions {
-    std::string layer;       // only this layer; empty: every layer
-    Real tolerance = -1;     // mm within which ends meet; below 0: from the drawing's size
+    std::string layer;    // only this layer; empty: every layer
+    Real tolerance = -1;  // mm within which ends meet; below 0: from the drawing's size
 };
 
 struct DxfContourResult {

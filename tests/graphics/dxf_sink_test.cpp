@@ -238,13 +238,17 @@ TEST(DxfSink, HeaderCodePageMatchesTheBytesOfTheTexts) {
         const char* text;
     };
     for (const Case& c : {Case{1, "dos850", "Fl\\U+00E4che 3 cm\\U+00B2 \\U+00B5 45\\U+00B0"},
-                          Case{2, "ANSI_1252", "Fl\xE4" "che 3 cm\xB2 \xB5 45\xB0"},
+                          Case{2, "ANSI_1252",
+                               "Fl\xE4"
+                               "che 3 cm\xB2 \xB5 45\xB0"},
                           Case{3, "ANSI_1252", "Flaeche 3 cm2 u 45deg"}}) {
         OutputSettings s;
         s.cadTextType = static_cast<std::uint16_t>(c.type);
         DrawingHarness h(CadOutput::Dxf, s);
         Drawing& d = h.Begin();
-        d.Text(10, 10, "Fl\x84" "che 3 cm\xFD \xE6 45\xF8");
+        d.Text(10, 10,
+               "Fl\x84"
+               "che 3 cm\xFD \xE6 45\xF8");
         const std::string file = h.Finish();
         EXPECT_NE(file.find("  9\r\n$ACADVER\r\n  1\r\nAC1009\r\n"), std::string::npos);
         EXPECT_NE(file.find("  9\r\n$DWGCODEPAGE\r\n  3\r\n" + std::string(c.codePage) + "\r\n"),

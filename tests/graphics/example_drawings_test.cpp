@@ -1,5 +1,7 @@
 // What the drawings of the example projects show: nothing outside the sheet, stress labels
 // clear of each other and of the outline, SVG texts clear of each other.
+#include "graphics/tools/example_drawings.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 
 #include "graphics/svg_sink.h"
 #include "graphics/text_box.h"
-#include "graphics/tools/example_drawings.h"
 #include "graphics/tools/recording_sink.h"
 #include "output/code_page.h"
 #include "support/memory_file_system.h"
@@ -62,17 +63,16 @@ TEST(ExampleDrawings, EveryPrimitiveLiesOnItsSheet) {
             if (!in && ++outside <= 3)
                 ADD_FAILURE() << name << ": " << OemToDisplay({}, p.what) << " ["
                               << double(p.box.x0) << ", " << double(p.box.y0) << " .. "
-                              << double(p.box.x1) << ", " << double(p.box.y1) << "] beyond the sheet ["
-                              << double(s.x0) << ", " << double(s.y0) << " .. " << double(s.x1)
-                              << ", " << double(s.y1) << "]";
+                              << double(p.box.x1) << ", " << double(p.box.y1)
+                              << "] beyond the sheet [" << double(s.x0) << ", " << double(s.y0)
+                              << " .. " << double(s.x1) << ", " << double(s.y1) << "]";
         }
         EXPECT_EQ(outside, 0) << name;
     }
 }
 
 TextQuad QuadOf(const samples::RecordedText& t) {
-    return TextQuadAt(t.x, t.y, NominalTextWidth(t.oem, t.style), t.style.height,
-                      t.style.rotation);
+    return TextQuadAt(t.x, t.y, NominalTextWidth(t.oem, t.style), t.style.height, t.style.rotation);
 }
 
 // The stress labels (pen 4) of every example's section stress view, and of a round bar
@@ -110,9 +110,9 @@ TEST(SectionStressView, LabelsStandOutsideTheOutlineAndClearOfEachOther) {
                     << name << ": " << labels[i].oem << " and " << labels[j].oem;
             if (round)
                 for (int k = 0; k < 4; ++k)
-                    EXPECT_GT(std::hypot(a.x[k] - ws->section.props.zs,
-                                         a.y[k] - ws->section.props.ys),
-                              radius)
+                    EXPECT_GT(
+                        std::hypot(a.x[k] - ws->section.props.zs, a.y[k] - ws->section.props.ys),
+                        radius)
                         << name << ": " << labels[i].oem;
         }
     }
@@ -127,7 +127,8 @@ struct SvgTextBox {
 
 std::vector<SvgTextBox> SvgTextBoxes(const std::string& svg) {
     static const std::regex element(
-        "<text x=\"([-0-9.]+)\" y=\"([-0-9.]+)\" font-size=\"([0-9.]+)\"( textLength=\"([0-9.]+)\")?"
+        "<text x=\"([-0-9.]+)\" y=\"([-0-9.]+)\" font-size=\"([0-9.]+)\"( "
+        "textLength=\"([0-9.]+)\")?"
         "[^>]*?( transform=\"rotate\\(([-0-9.]+) [^\"]*\")?>([^<]*)</text>");
     std::vector<SvgTextBox> boxes;
     for (std::sregex_iterator it(svg.begin(), svg.end(), element), end; it != end; ++it) {

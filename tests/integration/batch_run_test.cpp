@@ -162,8 +162,8 @@ TEST(BatchReport, FatigueStrengthsOfACatalogueMaterialAreLookedUpAgainWhenThePro
         const char* table;
         const char* sbf;
     };
-    for (const Case& c : {Case{1, "wqzwst", "9.09"}, Case{3, "wst1base", "9.09"},
-                          Case{4, "mat_743", "7.57"}}) {
+    for (const Case& c :
+         {Case{1, "wqzwst", "9.09"}, Case{3, "wst1base", "9.09"}, Case{4, "mat_743", "7.57"}}) {
         const std::uint32_t record = test::FindRecord(c.table, 2, "S355J2");
         ASSERT_GT(record, 0u) << c.table;
         const std::string work = test::MakeTempFolder();
@@ -203,11 +203,12 @@ TEST(BatchReport, TheS355ExampleShowsItsSafetyFactors) {
 TEST(BatchImportDxf, TheContourOfTheDrawingIsWrittenIntoTheProject) {
     const std::string work = test::MakeTempFolder();
     // A closed polyline 30 x 20 on layer KONTUR and a dimension line on layer MASSE.
-    test::WriteFile(work + "profil.dxf",
-                    "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nLWPOLYLINE\r\n  8\r\nKONTUR\r\n"
-                    " 70\r\n1\r\n 10\r\n0\r\n 20\r\n0\r\n 10\r\n30\r\n 20\r\n0\r\n 10\r\n30\r\n"
-                    " 20\r\n20\r\n 10\r\n0\r\n 20\r\n20\r\n  0\r\nLINE\r\n  8\r\nMASSE\r\n"
-                    " 10\r\n0\r\n 20\r\n-5\r\n 11\r\n30\r\n 21\r\n-5\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
+    test::WriteFile(
+        work + "profil.dxf",
+        "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nLWPOLYLINE\r\n  8\r\nKONTUR\r\n"
+        " 70\r\n1\r\n 10\r\n0\r\n 20\r\n0\r\n 10\r\n30\r\n 20\r\n0\r\n 10\r\n30\r\n"
+        " 20\r\n20\r\n 10\r\n0\r\n 20\r\n20\r\n  0\r\nLINE\r\n  8\r\nMASSE\r\n"
+        " 10\r\n0\r\n 20\r\n-5\r\n 11\r\n30\r\n 21\r\n-5\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
     WriteProject(work, "welle.bxr", test::GearShaft());
     for (const char* project : {"welle.bxr", "neu.bxr"}) {
         RunResult r = RunWbxr(work, {project, "/DXF:profil.dxf", "/LAYER:KONTUR"});

@@ -9,8 +9,8 @@
 #include <cstdlib>
 
 #include "output/code_page.h"
-#include "sections/compute_section.h"
 #include "section_test_support.h"
+#include "sections/compute_section.h"
 #include "support/output_test_support.h"
 
 namespace bxr::test {
@@ -154,9 +154,22 @@ TEST(DxfContour, DrawingsReadAsTheContourTypedIn) {
          Typed({{25, 0, 180}, {-25, 0, 180}, {25, 0}, {20, 0, -180}, {-20, 0, -180}, {20, 0}}),
          kPi * (625 - 400), 3e-3L},
         {"isection.dxf", "KONTUR",
-         Typed({{-30, -50}, {30, -50}, {30, -42}, {9, -42, -90}, {3, -36}, {3, 36, -90},
-                {9, 42}, {30, 42}, {30, 50}, {-30, 50}, {-30, 42}, {-9, 42, -90}, {-3, 36},
-                {-3, -36, -90}, {-9, -42}, {-30, -42}}),
+         Typed({{-30, -50},
+                {30, -50},
+                {30, -42},
+                {9, -42, -90},
+                {3, -36},
+                {3, 36, -90},
+                {9, 42},
+                {30, 42},
+                {30, 50},
+                {-30, 50},
+                {-30, 42},
+                {-9, 42, -90},
+                {-3, 36},
+                {-3, -36, -90},
+                {-9, -42},
+                {-30, -42}}),
          2 * 60 * 8 + 6 * 84 + 4 * r6, 1e-3L},
         {"slot.dxf", "", Typed({{0, 0}, {40, 0, 180}, {40, 20}, {0, 20, 180}, {0, 0}}),
          800 + kPi * 100, 3e-3L},
@@ -194,7 +207,8 @@ TEST(DxfContour, UnusableDrawingsSayWhy) {
         {d.Read("crossing.dxf"), "", "Konturen überschneiden sich"},
         {d.Read("apart.dxf"), "", "Mehrere getrennte Konturen"},
         {d.Read("notext.dxf"), "", "Keine geschlossene Kontur in der DXF-Datei"},
-        {d.Read("isection.dxf"), "FEHLT", "Keine geschlossene Kontur in der DXF-Datei auf Layer FEHLT"},
+        {d.Read("isection.dxf"), "FEHLT",
+         "Keine geschlossene Kontur in der DXF-Datei auf Layer FEHLT"},
         {d.Read("binary.dxf"), "", "Binäre DXF-Datei"},
         {"Das ist keine Zeichnung\n", "", "Keine DXF-Datei: Zeile 1"},
         {"  0\nEOF\n", "", "Keine DXF-Datei"},

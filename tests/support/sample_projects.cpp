@@ -220,8 +220,8 @@ SampleProject DriveShaftS355() {
     m.notchZoneCount = 1;
     m.notchZones[1] = NotchZone{1.05, 1.8, 1.5, 240, 260, "Passfeder"};
     // Row 3 of wst1base.dbf; eta k 0.48 by the strength rule, G from Poisson's ratio 0.3.
-    m.material = MaterialRecord{"1.0577", "S355J2", 210000, 210000 / 2.6L, 1.2, 0.48, 7.85, 3,
-                                470, 355};
+    m.material =
+        MaterialRecord{"1.0577", "S355J2", 210000, 210000 / 2.6L, 1.2, 0.48, 7.85, 3, 470, 355};
     m.materialSource = 3;
     m.notchMode = 2;
     m.segmentCount = 1000;

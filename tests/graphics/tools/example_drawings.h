@@ -59,9 +59,8 @@ inline void AddExampleDrawings(const std::string& name, Workspace* w, bool every
     drawings.emplace_back(name + "_stress", [w](Drawing& d) {
         DrawSectionStressView(d, w->section, w->results.stations[w->results.extremes.pointMb]);
     });
-    drawings.emplace_back(name + "_schema", [w](Drawing& d) {
-        DrawSchemaSheet(d, w->model, w->results.reactions);
-    });
+    drawings.emplace_back(name + "_schema",
+                          [w](Drawing& d) { DrawSchemaSheet(d, w->model, w->results.reactions); });
     // Every diagram of one example; the others show the three layouts of one kind.
     for (int kind : {1, 2, 3, 4, 5, 7, 8})
         for (int plane = 1; plane <= 4; ++plane) {
@@ -73,11 +72,12 @@ inline void AddExampleDrawings(const std::string& name, Workspace* w, bool every
                                   });
         }
     for (int variant = 1; variant <= 5; ++variant)
-        drawings.emplace_back(name + "_section" + std::to_string(variant), [w, variant](Drawing& d) {
-            FrameContext frame{std::string("/home/bxr/") + "example.bxr", 2026, 12, 8, 18, 30};
-            DrawSectionVariant(d, variant,
-                               {w->model, w->section, w->messages, w->documentation, frame});
-        });
+        drawings.emplace_back(
+            name + "_section" + std::to_string(variant), [w, variant](Drawing& d) {
+                FrameContext frame{std::string("/home/bxr/") + "example.bxr", 2026, 12, 8, 18, 30};
+                DrawSectionVariant(d, variant,
+                                   {w->model, w->section, w->messages, w->documentation, frame});
+            });
 }
 
 }  // namespace bxr::samples

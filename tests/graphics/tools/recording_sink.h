@@ -33,13 +33,17 @@ class RecordingSink : public DrawingSink {
     std::vector<RecordedText> texts;
     std::vector<RecordedPrimitive> primitives;
 
-    void Sheet(Real xmin, Real ymin, Real xmax, Real ymax) override { sheet = {xmin, ymin, xmax, ymax}; }
+    void Sheet(Real xmin, Real ymin, Real xmax, Real ymax) override {
+        sheet = {xmin, ymin, xmax, ymax};
+    }
     bool Close() override { return true; }
     void Pen(int pen) override { pen_ = pen; }
     void Line(Real x1, Real y1, Real x2, Real y2) override {
         Add("line", {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)});
     }
-    void Circle(Real xc, Real yc, Real r) override { Add("circle", {xc - r, yc - r, xc + r, yc + r}); }
+    void Circle(Real xc, Real yc, Real r) override {
+        Add("circle", {xc - r, yc - r, xc + r, yc + r});
+    }
     void Arc(Real xc, Real yc, Real r, Real a, Real b) override {
         // The end points and every quadrant point the sweep passes.
         Box box{1e300L, 1e300L, -1e300L, -1e300L};

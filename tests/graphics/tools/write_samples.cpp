@@ -1,6 +1,7 @@
 // Writes every sample drawing in every file format into one folder, for the real readers
 // (ezdxf, xmllint, the Open CASCADE IGES reader) to check.
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -101,8 +102,7 @@ int main(int argc, char** argv) {
             std::cerr << error << "\n";
             return 1;
         }
-        samples::AddExampleDrawings(name, ws.get(), std::string(name) == "getriebewelle",
-                                    drawings);
+        samples::AddExampleDrawings(name, ws.get(), std::string(name) == "getriebewelle", drawings);
         examples.push_back(std::move(ws));
     }
     const CadOutput kinds[] = {CadOutput::Dxf, CadOutput::Iges, CadOutput::ElementText,
