@@ -330,6 +330,13 @@ DxfContourResult ReadDxfContour(std::string_view file, const DxfContourOptions& 
         return Fail("Keine geschlossene Kontur in der DXF-Datei" +
                     (options.layer.empty() ? std::string() : " auf Layer " + options.layer));
 
+    // Every edge gives at least one contour point: more edges than points allowed cannot make
+    // a contour, and the chaining below need not look at them.
+    const std::size_t edgeCount = g.edges.size() + 2 * g.circles.size();
+    if (edgeCount > static_cast<std::size_t>(kMaxContourPoints))
+        return Fail("Die Kontur hat mehr als " + std::to_string(kMaxContourPoints) + " Punkte (" +
+                    std::to_string(edgeCount) + " Kanten)");
+
     // The tolerance within which ends meet: from the size of the drawing.
     Real x0 = 1e300L, y0 = 1e300L, x1 = -1e300L, y1 = -1e300L;
     auto take = [&](Point p) {

@@ -70,6 +70,12 @@ doc, msp = new()
 msp.add_lwpolyline([(50 * math.cos(2 * math.pi * i / 250), 50 * math.sin(2 * math.pi * i / 250))
                     for i in range(250)], close=True)
 doc.saveas(out + '/many.dxf')
+# 198 corners and a bore: few enough edges, but the cut's points make 202.
+doc, msp = new()
+msp.add_lwpolyline([(50 * math.cos(2 * math.pi * i / 198), 50 * math.sin(2 * math.pi * i / 198))
+                    for i in range(198)], close=True)
+msp.add_circle((0, 0), 10)
+doc.saveas(out + '/holed.dxf')
 doc, msp = new()
 msp.add_circle((0, 0), 20)
 msp.add_circle((30, 0), 20)
@@ -203,7 +209,8 @@ TEST(DxfContour, UnusableDrawingsSayWhy) {
     const std::vector<Case> cases = {
         {d.Read("open.dxf"), "", "Kontur offen bei y = "},
         {d.Read("isection.dxf"), "", "Kontur offen bei y = "},  // the dimension line
-        {d.Read("many.dxf"), "", "Die Kontur hat 250 Punkte, höchstens 200 sind möglich"},
+        {d.Read("many.dxf"), "", "Die Kontur hat mehr als 200 Punkte (250 Kanten)"},
+        {d.Read("holed.dxf"), "", "Die Kontur hat 202 Punkte, höchstens 200 sind möglich"},
         {d.Read("crossing.dxf"), "", "Konturen überschneiden sich"},
         {d.Read("apart.dxf"), "", "Mehrere getrennte Konturen"},
         {d.Read("notext.dxf"), "", "Keine geschlossene Kontur in der DXF-Datei"},
