@@ -3,11 +3,11 @@
 #include <optional>
 #include <vector>
 
-#include "app/ui.h"
-#include "model/workspace.h"
-#include "output/code_page.h"
-#include "output/file_system.h"
+#include "format/code_page.h"
+#include "platform/file_system.h"
+#include "platform/ui.h"
 #include "sections/dxf_contour.h"
+#include "workspace/workspace.h"
 
 namespace bxr {
 

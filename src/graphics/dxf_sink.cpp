@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "graphics/cad_number.h"
-#include "graphics/pen_style.h"
 #include "format/code_page.h"
 #include "format/text_helpers.h"
+#include "graphics/cad_number.h"
+#include "graphics/pen_style.h"
 
 namespace bxr {
 

@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "format/output_settings.h"
 #include "graphics/cad_settings.h"
 #include "graphics/drawing_sink.h"
 #include "platform/file_system.h"
-#include "format/output_settings.h"
 
 namespace bxr {
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "analysis/angle_math.h"
+#include "format/code_page.h"
 #include "graphics/cad_number.h"
 #include "graphics/pen_style.h"
-#include "format/code_page.h"
 
 namespace bxr {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "output/code_page.h"
+#include "format/code_page.h"
 
 namespace bxr {
 

@@ -7,7 +7,7 @@
 #include <limits>
 #include <numbers>
 
-#include "output/code_page.h"
+#include "format/code_page.h"
 
 namespace bxr {
 

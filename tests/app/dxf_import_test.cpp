@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "model/workspace.h"
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "support/memory_file_system.h"
 #include "support/scripted_ui.h"
+#include "workspace/workspace.h"
 
 namespace bxr::test {
 namespace {

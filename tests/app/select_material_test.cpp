@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/material_dialog.h"
-#include "format/code_page.h"
 #include "app/project_commands.h"
+#include "format/code_page.h"
 #include "model/project_file.h"
 #include "support/fake_catalog_tables.h"
 #include "support/output_test_support.h"

@@ -7,10 +7,10 @@
 #include <cmath>
 #include <regex>
 
+#include "format/code_page.h"
 #include "graphics/svg_sink.h"
 #include "graphics/text_box.h"
 #include "graphics/tools/recording_sink.h"
-#include "output/code_page.h"
 #include "support/memory_file_system.h"
 
 namespace bxr::test {

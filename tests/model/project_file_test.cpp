@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "format/text_lines.h"
 #include "format/code_page.h"
+#include "format/text_lines.h"
 #include "support/golden.h"
 #include "support/sample_projects.h"
 

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "output/code_page.h"
+#include "format/code_page.h"
 #include "section_test_support.h"
 #include "sections/compute_section.h"
 #include "support/output_test_support.h"

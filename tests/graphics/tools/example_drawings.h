@@ -17,8 +17,8 @@
 #include "graphics/section_stress_view.h"
 #include "graphics/view_3d.h"
 #include "model/project_file.h"
-#include "model/workspace.h"
-#include "output/file_system.h"
+#include "platform/file_system.h"
+#include "workspace/workspace.h"
 
 namespace bxr::samples {
 

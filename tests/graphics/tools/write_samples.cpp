@@ -7,12 +7,11 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include <fstream>
 
 #include "example_drawings.h"
+#include "format/code_page.h"
 #include "graphics/cad_number.h"
 #include "graphics/drawing_output.h"
-#include "format/code_page.h"
 #include "recording_sink.h"
 
 using namespace bxr;
