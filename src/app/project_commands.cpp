@@ -174,6 +174,15 @@ bool ReadProjectFile(Workspace& ws, FileSystem& fs, const std::string& name) {
     return true;
 }
 
+bool LoadTemplateProject(Workspace& ws, FileSystem& fs) {
+    const std::string path = BareNamePath(ws, "null", kProjectExtension);
+    if (!fs.IsFile(path)) return false;
+    const bool read = ReadProjectFile(ws, fs, path);
+    ws.currentName.clear();
+    ws.model.modified = false;
+    return read;
+}
+
 bool SaveCommand(Workspace& ws, FileSystem& fs) {
     ws.abortFlag = false;
     if (!WriteProjectFile(ws, fs, ws.currentName, false)) return false;

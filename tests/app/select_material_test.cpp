@@ -245,6 +245,15 @@ TEST(RestoreMaterialStrengths, OpeningAProjectFindsTheStrengthsInTheCatalogue) {
     EXPECT_EQ(ws.materials.dynamic.sigBF, 426);
     EXPECT_EQ(ws.model.material.code, "1.0577");
     EXPECT_TRUE(ui.messages.empty());
+    // The same project as the template "null" of the data folder.
+    ws.materials.dynamic = {};
+    ws.dataFolder = test::MakeTempFolder();
+    test::WriteFile(ws.dataFolder + "/null.bxr", test::Slurp(path));
+    ws.currentName = "alt";
+    ASSERT_TRUE(LoadTemplateProject(ws, DiskFileSystem()));
+    EXPECT_EQ(ws.materials.dynamic.sigBW, 235);
+    EXPECT_EQ(ws.currentName, "");
+    EXPECT_FALSE(ws.model.modified);
 }
 
 }  // namespace
