@@ -166,7 +166,7 @@ Geometry Collect(const std::vector<Entity>& entities, const std::string& layer) 
             const Real a0 = e.Get(50), a1 = e.Get(51);
             Real sweepDeg = std::fmod(a1 - a0, 360.0L);
             if (sweepDeg < 0) sweepDeg += 360;
-            if (sweepDeg < 1e-9L) {
+            if (sweepDeg < 1e-9L || 360 - sweepDeg < 1e-7L) {  // a full circle
                 AddCircle(g, {mx * c.x, c.y}, r);
                 continue;
             }
@@ -222,8 +222,8 @@ std::vector<Point> Chords(const std::vector<Edge>& loop) {
     std::vector<Point> out;
     for (const Edge& e : loop) {
         out.push_back(e.a);
-        if (e.sweep == 0) continue;
         const Real l = Distance(e.a, e.b);
+        if (e.sweep == 0 || l == 0) continue;
         const Real half = e.sweep / 2;
         const Real d = (l / 2) / std::tan(half);
         const Point m{(e.a.x + e.b.x) / 2, (e.a.y + e.b.y) / 2};
@@ -387,6 +387,8 @@ DxfContourResult ReadDxfContour(std::string_view file, const DxfContourOptions& 
             used[best] = true;
             Edge next = reversed ? g.edges[best].Reversed() : g.edges[best];
             next.a = end;  // ends within the tolerance meet exactly
+            // An edge no longer than the tolerance is a gap closed, not a corner.
+            if (Distance(next.a, next.b) <= tol) continue;
             loop.push_back(next);
         }
         loop.back().b = start;
@@ -400,6 +402,9 @@ DxfContourResult ReadDxfContour(std::string_view file, const DxfContourOptions& 
     std::size_t outer = 0;
     for (std::size_t i = 1; i < loops.size(); ++i)
         if (std::fabs(SignedArea(loops[i])) > std::fabs(SignedArea(loops[outer]))) outer = i;
+    const Real size = std::max(x1 - x0, y1 - y0);
+    if (std::fabs(SignedArea(loops[outer])) <= 1e-12L * size * size)
+        return Fail("Keine geschlossene Kontur in der DXF-Datei: die Fläche ist null"_oem);
     if (SignedArea(loops[outer]) < 0) loops[outer] = Reverse(loops[outer]);
     std::vector<std::vector<Point>> chords;
     for (const auto& l : loops) chords.push_back(Chords(l));

@@ -218,6 +218,9 @@ TEST(DxfContour, UnusableDrawingsSayWhy) {
          "Keine geschlossene Kontur in der DXF-Datei auf Layer FEHLT"},
         {d.Read("binary.dxf"), "", "Binäre DXF-Datei"},
         {"Das ist keine Zeichnung\n", "", "Keine DXF-Datei: Zeile 1"},
+        {"0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n20\n0\n11\n5\n21\n5\n"
+         "0\nLINE\n10\n5\n20\n5\n11\n0\n21\n0\n0\nENDSEC\n0\nEOF\n",
+         "", "Keine geschlossene Kontur in der DXF-Datei: die Fläche ist null"},
         {"  0\nEOF\n", "", "Keine DXF-Datei"},
     };
     for (const Case& c : cases) {
