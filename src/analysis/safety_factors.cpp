@@ -23,6 +23,7 @@ void SafetyFactors(CalcState& ws) {
     if (sigBW > 0 && sigV > 0) s.Svbw = sigBW / sigV;
 
     const OutputSettings& out = ws.output();
+    if (!ws.materials.strengthNote.empty()) ws.messages.Add(ws.materials.strengthNote);
     if (s.Sw > 0 && s.Sw < 1) ws.messages.Add("Warnung: S w < 1 (" + FormatFree(out, s.Sw) + ")");
     if (s.Sbw > 0 && s.Sbw < 1)
         ws.messages.Add("Warnung: S bw < 1 (" + FormatFree(out, s.Sbw) + ")");

@@ -7,6 +7,8 @@
 #include "analysis/run_analysis.h"
 #include "app/cad_batch.h"
 #include "app/calc_message_display.h"
+#include "app/dxf_import.h"
+#include "app/select_material.h"
 #include "config/config_file.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
@@ -68,6 +70,7 @@ bool ReadProject(const std::string& file, Workspace& ws, FileSystem& files, std:
         return false;
     }
     ws.currentName = StripExtension(FileNameOf(file));
+    RestoreMaterialStrengths(ws, files);
     return true;
 }
 
@@ -137,6 +140,7 @@ int RunReport(const CommandLine& cl, BatchContext& context, FileSystem& files) {
     ReportSources sources;
     sources.descriptions = &descriptions;
     sources.calculate = &RunAnalysis;
+    sources.strengths = &ws.materials.dynamic;
 
     ReportOutcome outcome = WriteResultsReport(ws, out, kAskOrDefault, sources);
     if (outcome == ReportOutcome::FatalMessages) {
@@ -161,6 +165,27 @@ int RunReport(const CommandLine& cl, BatchContext& context, FileSystem& files) {
     }
     if (!cl.noGui)
         for (const auto& m : ws.messages.entries) context.err << "wbxr: " << Display(m) << "\n";
+    return kExitOk;
+}
+
+// The contour of the drawing into the project, which is written back (or made).
+int RunImportDxf(const CommandLine& cl, BatchContext& context, FileSystem& files) {
+    Workspace ws;
+    if (!HasExtension(cl.file)) {
+        context.err << "Erweiterung ." << kProjectExtension << " muß mit angegeben werden\n";
+        return kExitFailed;
+    }
+    if (files.IsFile(cl.file) && !ReadProject(cl.file, ws, files, context.err)) return kExitFailed;
+    std::string message;
+    if (!ImportDxfFile(ws, files, cl.dxfFile, cl.dxfLayer, message)) {
+        context.err << "wbxr: " << cl.dxfFile << ": " << Display(message) << "\n";
+        return kExitFailed;
+    }
+    if (!WriteFileSafely(files, cl.file,
+                         ProjectFileText(ws.model, ws.documentation, ws.output()))) {
+        context.err << "wbxr: Projektdatei " << cl.file << " kann nicht geschrieben werden.\n";
+        return kExitFailed;
+    }
     return kExitOk;
 }
 
@@ -196,6 +221,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& params) {
         }
     } else if (mode == "/E" || mode == "/e" || mode == "/G") {
         cl.form = CommandLine::Form::Edit;
+    } else if (UpperText(mode.substr(0, 5)) == "/DXF:") {
+        cl.form = CommandLine::Form::ImportDxf;
+        cl.dxfFile = mode.substr(5);
+        for (const std::string& p : params)
+            if (UpperText(p.substr(0, 7)) == "/LAYER:") cl.dxfLayer = p.substr(7);
     }
     return cl;
 }
@@ -216,11 +246,11 @@ std::vector<std::string> UsageLines() {
             "",
             "/NOGUI   -> No GUI, exit on fatal error",
             "",
-            "",
+            "/DXF:f [/LAYER:l] -> contour of DXF file f into the project",
             "",
             "/?       -> Help",
             "",
-            "",
+            example + project + " /DXF:profil.dxf ->  test.bxr",
             example + project + "             ->  GUI",
             example + project + " /I /NOGUI   ->  test.txt",
             example + project + " /CAD1:1     ->  test.dxf",
@@ -236,6 +266,8 @@ int RunCommandLine(const std::vector<std::string>& params, BatchContext& context
             return kExitOk;
         case CommandLine::Form::Report:
             return RunReport(cl, context, files);
+        case CommandLine::Form::ImportDxf:
+            return RunImportDxf(cl, context, files);
         case CommandLine::Form::Cad: {
             if (!cl.cadWordOk) {
                 context.err << "wbxr: " << cl.cadWord

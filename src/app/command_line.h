@@ -20,6 +20,9 @@ struct CommandLine {
         Report,  // file "/I": the results report to project name + ".txt"
         Cad,     // file "/CADi:j"
         Edit,    // file "/E", "/e" or "/G": normal start, the file is not read
+        // file "/DXF:drawing.dxf" ["/LAYER:name"]: the contour from the drawing, written into
+        // the project (a new one when the file does not exist)
+        ImportDxf,
     };
     Form form = Form::Window;
     std::string file;
@@ -28,6 +31,9 @@ struct CommandLine {
     int cadIndex = 0;        // j of "/CADi:j"
     std::string cadWord;     // the word as typed, for the messages
     bool cadWordOk = false;  // "/CAD", one digit, ":", up to nine digits and nothing else
+    // Of "/DXF:" and "/LAYER:" (empty: every layer).
+    std::string dxfFile;
+    std::string dxfLayer;
 };
 
 inline constexpr int kExitOk = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/select_material.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
 #include "format/text_helpers.h"
@@ -166,11 +167,21 @@ bool ReadProjectFile(Workspace& ws, FileSystem& fs, const std::string& name) {
         Tell(ws, DamagedMessage(*path, report, tooLarge));
         return false;
     }
+    RestoreMaterialStrengths(ws, fs);
     if (fromDialog) {
         ws.dataFolder = FolderOf(*path);
         ws.currentName = StripExtension(FileNameOf(*path));
     }
     return true;
+}
+
+bool LoadTemplateProject(Workspace& ws, FileSystem& fs) {
+    const std::string path = BareNamePath(ws, "null", kProjectExtension);
+    if (!fs.IsFile(path)) return false;
+    const bool read = ReadProjectFile(ws, fs, path);
+    ws.currentName.clear();
+    ws.model.modified = false;
+    return read;
 }
 
 bool SaveCommand(Workspace& ws, FileSystem& fs) {

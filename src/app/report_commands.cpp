@@ -9,9 +9,10 @@ namespace bxr {
 
 namespace {
 
-ReportSources SourcesFor(const ErrorDescriptions& descriptions) {
+ReportSources SourcesFor(const Workspace& ws, const ErrorDescriptions& descriptions) {
     ReportSources sources;
     sources.descriptions = &descriptions;
+    sources.strengths = &ws.materials.dynamic;
     sources.calculate = RunCalculation;
     return sources;
 }
@@ -49,7 +50,7 @@ ReportOutcome ViewReport(Workspace& ws, const ReportServices& services, bool noG
     OutputChannel out(ReportChannelFor(ws, services));
     ErrorDescriptions d =
         ErrorDescriptions::Load(FilesOf(services), DescriptionFilePath(ws.config));
-    ReportOutcome outcome = write(ws, out, kAskOrDefault, SourcesFor(d));
+    ReportOutcome outcome = write(ws, out, kAskOrDefault, SourcesFor(ws, d));
     if (outcome == ReportOutcome::FatalMessages) ShowCalcMessages(ws, noGui, FilesOf(services));
     return outcome;
 }

@@ -115,7 +115,100 @@ bool FromDin743(Workspace& ws, CatalogTables& tables) {
     return true;
 }
 
+std::string Trimmed(const OemString& s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// The material as this row would give it matches the project's by number or by name (a
+// project just read knows only the name).
+bool SameMaterial(const MaterialRecord& fromRow, const MaterialRecord& m) {
+    return (!Trimmed(fromRow.code).empty() && Trimmed(fromRow.code) == Trimmed(m.code)) ||
+           (!Trimmed(fromRow.name).empty() && Trimmed(fromRow.name) == Trimmed(m.name));
+}
+
 }  // namespace
+
+std::string MissingMaterialTableNote(const std::string& table) {
+    return "Warnung: Tabelle fehlt: " + table;
+}
+
+const char* const kChangedMaterialRowNote = "Warnung: Werkstoff fehlt in Tabelle";
+
+void RestoreMaterialStrengths(Workspace& ws, CatalogTables& tables) {
+    MaterialCatalogState& c = ws.materials;
+    MaterialRecord& m = ws.model.material;
+    c.dynamic = {};
+    c.din743 = {};
+    c.strengthNote.clear();
+    // The file keeps neither the material number nor the strengths: what memory holds of
+    // them belongs to the project read before.
+    m.rm = 0;
+    m.re = 0;
+    const char* table = nullptr;
+    switch (ws.model.materialSource) {
+        case kFromList:
+            table = "wqzwst.dbf";
+            break;
+        case kWst1:
+            table = "wst1base.dbf";
+            break;
+        case kDin743:
+            table = "mat_743.dbf";
+            break;
+        default:
+            return;  // typed in: no strengths
+    }
+    if (m.tableRecord <= 0) return;  // never picked from the table
+    const bool aborted = ws.abortFlag;
+    const bool opened = tables.Exists(table) && tables.Open(table);
+    ws.abortFlag = aborted;  // a missing table is not the reading's failure
+    if (!opened) {
+        c.strengthNote = MissingMaterialTableNote(table);
+        return;
+    }
+    const auto record = static_cast<std::uint32_t>(m.tableRecord);
+    bool same = false;
+    MaterialRecord fromRow;
+    Din743Material din743;
+    OemString key;
+    if (record <= tables.Row().RecordCount()) {
+        tables.GoToRecord(record);
+        const DbfTable& row = tables.Row();
+        if (row.RecordNumber() == record && !row.Deleted()) {
+            if (ws.model.materialSource == kFromList) {
+                ApplyWqzwstRow(row, fromRow);
+            } else if (ws.model.materialSource == kWst1) {
+                key = ApplyWst1BaseRow(row, fromRow);
+            } else {
+                din743 = ReadDin743Row(row);
+                ApplyDin743Row(din743, fromRow);
+            }
+            same = SameMaterial(fromRow, m);
+        }
+    }
+    tables.Close();
+    if (!same) {
+        c.strengthNote = kChangedMaterialRowNote;
+        return;
+    }
+    m.code = fromRow.code;
+    m.rm = fromRow.rm;
+    m.re = fromRow.re;
+    if (ws.model.materialSource == kDin743) {
+        c.din743 = din743;
+        c.dynamic = DeriveDin743Strengths(din743);
+        return;
+    }
+    if (ws.model.materialSource == kWst1) c.wst1baseKey = key;
+    LookUpFatigueStrengths(ws, tables);
+}
+
+void RestoreMaterialStrengths(Workspace& ws, FileSystem& fs) {
+    TableCatalog tables(ws, fs);
+    RestoreMaterialStrengths(ws, tables);
+}
 
 void LookUpFatigueStrengths(Workspace& ws, CatalogTables& tables) {
     ws.materials.dynamic = {};
@@ -127,6 +220,7 @@ void LookUpFatigueStrengths(Workspace& ws, CatalogTables& tables) {
 
 bool SelectMaterial(Workspace& ws, CatalogTables& tables) {
     BeamModel& model = ws.model;
+    ws.materials.strengthNote.clear();
     int source = kDin743;
     if (model.notchMode != 4) {
         const std::vector<std::string> items{"Werkstoffkennwerte aus Liste wählen"_oem,

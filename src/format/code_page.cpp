@@ -342,13 +342,55 @@ std::string AsciiFold(const std::string& oem) {
     return out;
 }
 
+char32_t OemCharacter(unsigned char b) {
+    return OemCodePoint(b);
+}
+
+std::string FoldToAscii(const std::string& oem) {
+    // Latin-1 letters U+00C0..U+00FF without their accents ("?" where there is no base).
+    static constexpr char kLatin1Base[] =
+        "AAAAAAACEEEEIIIIDNOOOOOxOUUUUYTs"
+        "aaaaaaaceeeeiiiidnooooo/ouuuuyty";
+    std::string out;
+    for (unsigned char b : AsciiFold(oem)) {
+        if (b < 0x80) {
+            out += static_cast<char>(b);
+            continue;
+        }
+        const char32_t c = OemCodePoint(b);
+        if (c >= 0xC0 && c <= 0xFF)
+            out += kLatin1Base[c - 0xC0];
+        else if (c == 0xB9)
+            out += '1';
+        else if (c == 0xB3)
+            out += '3';
+        else if (c == 0xBD)
+            out += "1/2";
+        else if (c == 0xBC)
+            out += "1/4";
+        else if (c == 0xBE)
+            out += "3/4";
+        else if (c == 0xA0)
+            out += ' ';
+        else if (c == 0x2500 || c == 0x2550)
+            out += '-';
+        else if (c == 0x2502 || c == 0x2551)
+            out += '|';
+        else if (c == 0x0131)
+            out += 'i';
+        else
+            out += '?';
+    }
+    return out;
+}
+
 std::string CadText(const OutputSettings& s, const std::string& oem) {
     switch (s.cadTextType) {
         case 2:
             // The CAD files take Windows-1252 bytes here, not the UTF-8 of the display.
             return OemToWindows1252(s, oem);
         case 3:
-            return AsciiFold(oem);
+            return FoldToAscii(oem);
         default:
             return oem;
     }

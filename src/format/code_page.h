@@ -19,7 +19,12 @@ std::string OemToWindows1252(const OutputSettings& s, const std::string& oem);
 std::string DisplayToOem(const std::string& utf8);
 // Special characters of code page 850 replaced by ASCII text.
 std::string AsciiFold(const std::string& oem);
-// The text for a DXF or IGES file, by the CAD text type setting.
+// AsciiFold, then whatever is still beyond ASCII: accented letters become their base letter,
+// superscript digits the digit, anything else "?". The result is pure ASCII.
+std::string FoldToAscii(const std::string& oem);
+// The Unicode character of a code page 850 byte.
+char32_t OemCharacter(unsigned char b);
+// The text for a DXF or IGES file, by the CAD text type setting (type 3 is pure ASCII).
 std::string CadText(const OutputSettings& s, const std::string& oem);
 // UTF-8 to code page 850 without the length limit, for program texts.
 std::string Utf8ToOem(const std::string& utf8);

@@ -4,6 +4,7 @@
 
 #include "analysis/angle_math.h"
 #include "graphics/pen_style.h"
+#include "graphics/text_box.h"
 
 namespace bxr {
 
@@ -54,6 +55,9 @@ int ReplayDisplayList(const DisplayList& list, ReplayPainter& painter, const Rep
                 ReplayFont font;
                 font.heightPx = std::max(1, LenY(textHeight));
                 font.widthPx = textWidth > 0 ? std::max(1, LenY(textWidth)) : 0;
+                if (textWidth > 0)
+                    font.maxWidthPx = std::max(
+                        1, LenY(kShownWidthShare * textWidth * static_cast<Real>(r.text.size())));
                 font.escapement =
                     static_cast<int>(std::lround(static_cast<double>(textAngle * 10)));
                 font.rgb = (!o.colourDisplay || o.monochromePrint) ? 0 : colour;

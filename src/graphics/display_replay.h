@@ -17,7 +17,9 @@ struct ReplayPen {
 
 struct ReplayFont {
     int heightPx = 10;
-    int widthPx = 0;
+    int widthPx = 0;     // of one character; 0 = the font's own
+    int maxWidthPx = 0;  // the width the whole text may take (kShownWidthShare of its
+                         // characters' widths); 0 = no limit
     int escapement = 0;  // tenths of a degree
     unsigned rgb = 0;
 };
@@ -33,6 +35,10 @@ class ReplayPainter {
                      int xe, int ye) = 0;
     virtual void Polygon(unsigned rgb, const int (&x)[4], const int (&y)[4]) = 0;
     // Text drawn from its top left corner with a transparent background; code page 850.
+    // The rule every output with a proportional font follows (the SVG file does the same): a
+    // sans-serif font of kFontSizePerTextHeight * heightPx pixels at its natural advance;
+    // when that is wider than maxWidthPx the text is narrowed to maxWidthPx, it is never
+    // widened (ShownTextWidth in text_box.h says how wide that is in drawing units).
     virtual void Text(const ReplayFont& font, int x, int y, const std::string& oemText) = 0;
 };
 

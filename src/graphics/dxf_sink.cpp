@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "graphics/cad_number.h"
-#include "graphics/pen_style.h"
 #include "format/code_page.h"
 #include "format/text_helpers.h"
+#include "graphics/cad_number.h"
+#include "graphics/pen_style.h"
 
 namespace bxr {
 
@@ -19,6 +19,30 @@ void Put(std::string& out, int code, const std::string& value) {
 }
 
 }  // namespace
+
+std::string DxfCodePage(const OutputSettings& s) {
+    return s.cadTextType == 2 || s.cadTextType == 3 ? "ANSI_1252" : "dos850";
+}
+
+std::string DxfTextValue(const OutputSettings& s, const std::string& oem) {
+    const std::string text = OneLineText(CadText(s, oem));
+    if (s.cadTextType == 2 || s.cadTextType == 3) return text;
+    // Code page 850 is declared, but many readers map an unknown DOS code page to
+    // Windows-1252 and garble every umlaut. The DXF Unicode form of each character beyond
+    // ASCII reads the same everywhere, and the file stays pure ASCII.
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char b : text) {
+        if (b < 0x80) {
+            out += static_cast<char>(b);
+            continue;
+        }
+        const char32_t c = OemCharacter(b);
+        out += "\\U+";
+        for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(c >> shift) & 0xF];
+    }
+    return out;
+}
 
 DxfSink::DxfSink(FileSystem& fs, std::string path, const OutputSettings& out,
                  const CadSettings& cad)
@@ -46,6 +70,12 @@ void DxfSink::Sheet(Real xmin, Real ymin, Real xmax, Real ymax) {
     }
     Group(9, "$LTSCALE");
     Group(40, "15");
+    // The version says which rules a reader applies; the code page says how it decodes the
+    // texts (a reader ignores the code page of a file without a version).
+    Group(9, "$ACADVER");
+    Group(1, "AC1009");
+    Group(9, "$DWGCODEPAGE");
+    Group(3, DxfCodePage(out_));
     Group(0, "ENDSEC");
     current_ = &entities_;
 }
@@ -202,7 +232,7 @@ void DxfSink::Text(Real x, Real y, const std::string& oemText, const TextState& 
     Real_(10, x);
     Real_(20, y);
     Real_(40, style.height);
-    Group(1, OneLineText(CadText(out_, oemText)));
+    Group(1, DxfTextValue(out_, oemText));
     Group(7, "STANDARD");
     Group(41, CadFree(out_, style.widthFactor));
     Group(50, CadFree(out_, style.rotation));

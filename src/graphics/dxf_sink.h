@@ -4,12 +4,19 @@
 
 #include <string>
 
+#include "format/output_settings.h"
 #include "graphics/cad_settings.h"
 #include "graphics/drawing_sink.h"
 #include "platform/file_system.h"
-#include "format/output_settings.h"
 
 namespace bxr {
+
+// The $DWGCODEPAGE that matches the texts' bytes: "dos850" for the code page 850 texts of
+// type 1, "ANSI_1252" for the Windows-1252 texts of type 2 and the ASCII texts of type 3.
+std::string DxfCodePage(const OutputSettings& s);
+// The value of a TEXT entity: the CAD text on one line; with type 1 every character beyond
+// ASCII in the DXF Unicode form "\U+00E4".
+std::string DxfTextValue(const OutputSettings& s, const std::string& oem);
 
 class DxfSink : public DrawingSink {
   public:

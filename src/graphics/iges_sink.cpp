@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "analysis/angle_math.h"
+#include "format/code_page.h"
 #include "graphics/cad_number.h"
 #include "graphics/pen_style.h"
-#include "format/code_page.h"
 
 namespace bxr {
 
@@ -36,7 +36,12 @@ void AddLine(std::vector<std::string>& section, char letter, const std::string& 
 }  // namespace
 
 std::string Hollerith(const std::string& text) {
-    return std::to_string(text.size()) + "H" + text;
+    // Hollerith strings are ASCII. The drawing texts come folded already; a byte beyond
+    // ASCII left in a name or a path becomes "?".
+    std::string ascii = text;
+    for (char& c : ascii)
+        if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+    return std::to_string(ascii.size()) + "H" + ascii;
 }
 
 std::vector<std::string> WrapParameters(const std::string& text, std::size_t width) {
@@ -210,7 +215,9 @@ void IgesSink::Arc(Real xc, Real yc, Real r, Real startDeg, Real endDeg) {
 }
 
 void IgesSink::Text(Real x, Real y, const std::string& oemText, const TextState& style) {
-    std::string text = OneLineText(CadText(out_, oemText));
+    // IGES texts are ASCII whatever the CAD text type: umlauts as "ae", "oe", ..., the other
+    // letters without their accents, anything else "?".
+    std::string text = OneLineText(FoldToAscii(oemText));
     if (text.empty()) return;
     const Real width = static_cast<Real>(text.size()) * style.height * style.widthFactor;
     const Real rotation = style.rotation * M_PIl / 180;

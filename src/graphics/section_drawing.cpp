@@ -6,6 +6,8 @@
 #include "analysis/angle_math.h"
 #include "format/code_page.h"
 #include "format/units.h"
+#include "graphics/extent_sink.h"
+#include "graphics/text_box.h"
 #include "sections/arc_center.h"
 #include "sections/section_results.h"
 
@@ -118,11 +120,37 @@ void DrawSectionTable(Drawing& d, const SectionState& section, Real x, Real y, R
 
 namespace {
 
+// An axis and its label at its end. Axes that end in the same place (a principal axis on a
+// section axis, a section axis on a global one) would put their labels on top of each other:
+// a label that touches one placed before moves up until it is clear.
 void AxisWithLabel(Drawing& d, Real x, Real y, Real angleDeg, Real length, const std::string& label,
-                   Real textHeight) {
+                   Real textHeight, std::vector<TextQuad>* placed = nullptr) {
     const Real ex = x + length * CosDeg(angleDeg), ey = y + length * SinDeg(angleDeg);
     d.Line(x, y, ex, ey);
-    d.Text(ex + 0.3L * textHeight, ey + 0.3L * textHeight, label);
+    Real tx = ex + 0.3L * textHeight, ty = ey + 0.3L * textHeight;
+    if (placed) {
+        const Real w = NominalTextWidth(label, d.textState()), h = d.textState().height;
+        for (int tries = 0; tries < 20; ++tries) {
+            const TextQuad q = TextQuadAt(tx, ty, w, h, 0);
+            bool clear = true;
+            for (const TextQuad& o : *placed) clear = clear && !QuadsOverlap(q, o, 0.5L * h);
+            if (clear) break;
+            ty += 1.6L * h;
+        }
+        placed->push_back(TextQuadAt(tx, ty, w, h, 0));
+    }
+    d.Text(tx, ty, label);
+}
+
+// The length from (x, y) along the angle to the border of the box, less a margin.
+Real LengthInside(Real x, Real y, Real angleDeg, Real x0, Real y0, Real x1, Real y1, Real margin) {
+    const Real c = CosDeg(angleDeg), s = SinDeg(angleDeg);
+    Real t = 1e300L;
+    if (c > 1e-12L) t = std::min(t, (x1 - margin - x) / c);
+    if (c < -1e-12L) t = std::min(t, (x0 + margin - x) / c);
+    if (s > 1e-12L) t = std::min(t, (y1 - margin - y) / s);
+    if (s < -1e-12L) t = std::min(t, (y0 + margin - y) / s);
+    return std::max(t, Real(0));
 }
 
 }  // namespace
@@ -137,19 +165,20 @@ void DrawSectionAxes(Drawing& d, const SectionState& section, bool globalAxes, b
     d.Circle(p.ys, p.zs, 0.01L * e);
     d.Text(p.ys + 0.01L * ex.width, p.zs + 0.01L * ex.height, "S");
     d.Pen(1);
-    AxisWithLabel(d, p.ys, p.zs, 0, 1.2L * e, "eta", h);
-    AxisWithLabel(d, p.ys, p.zs, 90, 1.2L * e, "zeta", h);
+    std::vector<TextQuad> labels;
+    AxisWithLabel(d, p.ys, p.zs, 0, 1.2L * e, "eta", h, &labels);
+    AxisWithLabel(d, p.ys, p.zs, 90, 1.2L * e, "zeta", h, &labels);
     if (principalAxes) {
         d.Pen(2);
         const Real phi = RadToDeg(p.phi);
-        AxisWithLabel(d, p.ys, p.zs, phi, e, "v", h);
-        AxisWithLabel(d, p.ys, p.zs, phi + 90, e, "w", h);
+        AxisWithLabel(d, p.ys, p.zs, phi, e, "v", h, &labels);
+        AxisWithLabel(d, p.ys, p.zs, phi + 90, e, "w", h, &labels);
     }
     if (globalAxes) {
         d.Pen(4);
         const Real ylen = ex.ymax + 0.1L * ex.width, zlen = ex.zmax + 0.1L * ex.height;
-        if (ylen > 0) AxisWithLabel(d, 0, 0, 0, ylen, "y", h);
-        if (zlen > 0) AxisWithLabel(d, 0, 0, 90, zlen, "z", h);
+        if (ylen > 0) AxisWithLabel(d, 0, 0, 0, ylen, "y", h, &labels);
+        if (zlen > 0) AxisWithLabel(d, 0, 0, 90, zlen, "z", h, &labels);
     }
 }
 
@@ -159,9 +188,21 @@ void PointNumbers(Drawing& d, const BeamModel& model, const SectionExtents& ex) 
     const Real e = std::min(ex.width, ex.height);
     d.Pen(4);
     d.TextSize(0.025L * e, e / 30);
+    // Points in the same place (a closed arc's end, the two ends of a cut) share one label.
     for (int i = 1; i <= model.contourCount; ++i) {
         const ContourPoint& p = model.contour[static_cast<std::size_t>(i)];
-        d.Text(p.y + 0.01L * e, p.z + 0.01L * e, std::to_string(i));
+        bool earlier = false;
+        for (int j = 1; j < i && !earlier; ++j) {
+            const ContourPoint& q = model.contour[static_cast<std::size_t>(j)];
+            earlier = q.y == p.y && q.z == p.z;
+        }
+        if (earlier) continue;
+        std::string label = std::to_string(i);
+        for (int j = i + 1; j <= model.contourCount; ++j) {
+            const ContourPoint& q = model.contour[static_cast<std::size_t>(j)];
+            if (q.y == p.y && q.z == p.z) label += "," + std::to_string(j);
+        }
+        d.Text(p.y + 0.01L * e, p.z + 0.01L * e, label);
     }
 }
 
@@ -215,15 +256,41 @@ PlotFrame DrawSectionPlot(Drawing& d, const SectionDrawingInput& in, Real x0, Re
         d.Pen(1);
         d.TextSize(2, 2.5L);
         const Real cx = dx + s * p.ys, cy = dy + s * p.zs;
-        AxisWithLabel(d, cx, cy, phi, e, "v", 2.5L);
-        AxisWithLabel(d, cx, cy, phi + 90, e, "w", 2.5L);
+        // The axes end inside the plot, clear of its title above it.
+        for (const auto& [angle, label] :
+             {std::pair<Real, const char*>{phi, "v"}, std::pair<Real, const char*>{phi + 90, "w"}})
+            AxisWithLabel(d, cx, cy, angle,
+                          std::min(e, LengthInside(cx, cy, angle, f.x0, f.y0, f.x0 + f.width,
+                                                   f.y0 + f.height, 3.5L)),
+                          label, 2.5L);
     }
     return f;
 }
 
 bool DrawSectionVariant(Drawing& d, int variant, const SectionDrawingInput& in) {
     const SectionExtents& ex = in.section.extents;
-    const SheetLimits sheet = SectionSheet(variant, ex);
+    SheetLimits sheet = SectionSheet(variant, ex);
+    // The windows around the section grow to hold the axes and their labels, and the table
+    // of variant 1 stands right of all of them.
+    Real tableX = ex.ymax + 0.2L * ex.width;
+    if (!in.messages.fatal && (variant == 1 || variant == 2 || variant == 4)) {
+        Extent all = MeasureDrawing(d, [&](Drawing& probe) {
+            probe.Pen(3);
+            DrawContour(probe, in.model);
+            if (variant == 2) return;
+            PointNumbers(probe, in.model, ex);
+            DrawSectionAxes(probe, in.section, variant == 1);
+        });
+        if (variant == 1) {
+            tableX = std::max(tableX, all.x1 + 0.05L * ex.width);
+            all.Take(MeasureDrawing(d, [&](Drawing& probe) {
+                DrawSectionTable(probe, in.section, tableX, ex.zmax, 0.02L * ex.height);
+            }));
+        }
+        const Real mx = 0.02L * (all.x1 - all.x0), my = 0.02L * (all.y1 - all.y0);
+        sheet = {std::min(sheet.xmin, all.x0 - mx), std::min(sheet.ymin, all.y0 - my),
+                 std::max(sheet.xmax, all.x1 + mx), std::max(sheet.ymax, all.y1 + my)};
+    }
     d.Sheet(sheet.xmin, sheet.ymin, sheet.xmax, sheet.ymax);
     d.Tables(2);
     d.PageBegin();
@@ -240,7 +307,7 @@ bool DrawSectionVariant(Drawing& d, int variant, const SectionDrawingInput& in) 
             DrawContour(d, in.model);
             PointNumbers(d, in.model, ex);
             DrawSectionAxes(d, in.section, true);
-            DrawSectionTable(d, in.section, ex.ymax + 0.2L * ex.width, ex.zmax, 0.02L * ex.height);
+            DrawSectionTable(d, in.section, tableX, ex.zmax, 0.02L * ex.height);
             break;
         case 2:
             d.Pen(3);

@@ -4,9 +4,10 @@
 #include <cstdio>
 
 #include "analysis/angle_math.h"
+#include "format/code_page.h"
 #include "graphics/cad_number.h"
 #include "graphics/pen_style.h"
-#include "format/code_page.h"
+#include "graphics/text_box.h"
 
 namespace bxr {
 
@@ -167,10 +168,15 @@ void SvgSink::Text(Real x, Real y, const std::string& oemText, const TextState& 
     if (oemText.empty()) return;
     const std::string text = Escaped(OemToDisplay(out_, oemText));
     if (text.empty()) return;
-    const Real length = static_cast<Real>(oemText.size()) * style.height * style.widthFactor;
-    std::string t = "<text x=\"" + X(x) + "\" y=\"" + Y(y) + "\" font-size=\"" +
-                    Num(style.height * 1.4L) + "\" textLength=\"" + Num(length) +
-                    "\" lengthAdjust=\"spacingAndGlyphs\" fill=\"" + colour_ + "\"";
+    // The font's natural advance, narrowed to the width the style allows but never widened:
+    // a text stretched to its full character count runs into the next column.
+    const Real fontSize = style.height * kFontSizePerTextHeight;
+    const Real allowed = kShownWidthShare * NominalTextWidth(oemText, style);
+    std::string t =
+        "<text x=\"" + X(x) + "\" y=\"" + Y(y) + "\" font-size=\"" + Num(fontSize) + "\"";
+    if (NaturalTextAdvance(oemText, fontSize) > allowed)
+        t += " textLength=\"" + Num(allowed) + "\" lengthAdjust=\"spacingAndGlyphs\"";
+    t += " fill=\"" + colour_ + "\"";
     if (std::fabs(style.rotation) > 1e-9L)
         t += " transform=\"rotate(" + Num(-style.rotation) + " " + X(x) + " " + Y(y) + ")\"";
     body_ += t + ">" + text + "</text>\n";
@@ -187,7 +193,7 @@ std::string SvgSink::Text() const {
     std::string all = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     all += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w +
            "mm\" height=\"" + h + "mm\" viewBox=\"0 0 " + w + " " + h +
-           "\" font-family=\"sans-serif\" stroke-linecap=\"round\">\n";
+           "\" font-family=\"DejaVu Sans, sans-serif\" stroke-linecap=\"round\">\n";
     all += "<rect x=\"0\" y=\"0\" width=\"" + w + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n";
     all += body_;
     if (inPolyline_)

@@ -44,6 +44,10 @@ struct MaterialCatalogState {
     Real roughnessRz = 16;  // µm
     Real hardeningKv = 1;
     OemString wst1baseKey;  // key of the last wst1base row picked
+    // Why a project just read has no fatigue strengths although its material came from a
+    // table (the table is missing, or its row now holds another material); the calculation
+    // repeats it among its messages. Empty when there is nothing to say.
+    std::string strengthNote;
     // The rows last read by the Database menu, field texts by position (entry 0 unused).
     std::vector<OemString> wqzwstRow, wst1dynRow, wst1baseRow;
 };

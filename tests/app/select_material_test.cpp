@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "app/material_dialog.h"
+#include "app/project_commands.h"
 #include "format/code_page.h"
+#include "model/project_file.h"
 #include "support/fake_catalog_tables.h"
+#include "support/output_test_support.h"
 #include "support/scripted_ui.h"
 
 namespace bxr {
@@ -175,6 +178,82 @@ TEST(BrowseMaterialTable, EditModeFillsTheRowBufferOnly) {
     ASSERT_GT(f.ws.materials.wst1baseRow.size(), 3u);
     EXPECT_EQ(f.ws.materials.wst1baseRow[2], "S235JR");
     EXPECT_EQ(f.ws.model.material.name, "42CrMo4");
+}
+
+// A project read back: its material came from the row tableRecord of its source's table.
+TEST(RestoreMaterialStrengths, LooksTheRowUpAgainAndTakesItOnlyWhenItHoldsTheMaterial) {
+    struct Case {
+        int source;
+        const char* table;
+        const char* rowMaterial;  // the material the row holds
+        bool missing;
+        std::int32_t sigBW;
+        std::string note;
+    };
+    const std::vector<Case> cases = {
+        {3, "wst1base", "S355J2", false, 235, ""},
+        {1, "wqzwst", "S355J2", false, 235, ""},
+        {4, "mat_743", "S355J2", false, 235, ""},
+        {3, "wst1base", "S355J2", true, 0, "Warnung: Tabelle fehlt: wst1base.dbf"},
+        {1, "wqzwst", "S235JR", false, 0, kChangedMaterialRowNote},
+        {2, "wqzwst", "S355J2", false, 0, ""},  // typed in: no table is asked
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        f.ws.materials.dynamic.sigBW = 999;  // of the project read before
+        MaterialRecord& m = f.ws.model.material;
+        m.code.clear();  // the project file keeps no material number
+        m.name = "S355J2";
+        m.tableRecord = static_cast<std::int32_t>(FindRecord(c.table, 2, c.rowMaterial));
+        ASSERT_GT(m.tableRecord, 0) << c.table;
+        f.ws.model.materialSource = static_cast<std::uint16_t>(c.source);
+        if (c.missing) f.tables.missing = {std::string(c.table) + ".dbf"};
+        RestoreMaterialStrengths(f.ws, f.tables);
+        EXPECT_EQ(f.ws.materials.dynamic.sigBW, c.sigBW) << c.table << c.source;
+        EXPECT_EQ(f.ws.materials.strengthNote, c.note) << c.table << c.source;
+        // DIN 743 takes the designation as material number.
+        EXPECT_EQ(m.code, !c.sigBW ? "" : c.source == 4 ? "S355J2" : "1.0577") << c.table;
+        EXPECT_EQ(m.rm, c.sigBW ? 470 : 0) << c.table;
+        EXPECT_TRUE(f.ui.messages.empty());
+        EXPECT_FALSE(f.ws.abortFlag);
+        if (c.source == 2) EXPECT_TRUE(f.tables.opened.empty());
+    }
+    // A record beyond the table.
+    Fixture f;
+    f.ws.model.material.name = "S355J2";
+    f.ws.model.material.tableRecord = 99999;
+    f.ws.model.materialSource = 3;
+    RestoreMaterialStrengths(f.ws, f.tables);
+    EXPECT_EQ(f.ws.materials.strengthNote, kChangedMaterialRowNote);
+}
+
+// Open reads the project and the strengths of its material from the program's tables.
+TEST(RestoreMaterialStrengths, OpeningAProjectFindsTheStrengthsInTheCatalogue) {
+    BeamModel m;
+    m.material.name = "S355J2";
+    m.material.tableRecord = static_cast<std::int32_t>(FindRecord("wst1base", 2, "S355J2"));
+    m.materialSource = 3;
+    const std::string path = test::MakeTempFolder() + "s355.bxr";
+    test::WriteFile(path, ProjectFileText(m, ProjectDocumentation{}, OutputSettings{}));
+    ScriptedUi ui;
+    Workspace ws;
+    ws.ui = &ui;
+    ws.config.dbfFolder = test::BuiltCatalogFolder();
+    ws.config.tempFolder = test::MakeTempFolder();
+    ASSERT_TRUE(ReadProjectFile(ws, DiskFileSystem(), path));
+    EXPECT_EQ(ws.materials.dynamic.sigBW, 235);
+    EXPECT_EQ(ws.materials.dynamic.sigBF, 426);
+    EXPECT_EQ(ws.model.material.code, "1.0577");
+    EXPECT_TRUE(ui.messages.empty());
+    // The same project as the template "null" of the data folder.
+    ws.materials.dynamic = {};
+    ws.dataFolder = test::MakeTempFolder();
+    test::WriteFile(ws.dataFolder + "/null.bxr", test::Slurp(path));
+    ws.currentName = "alt";
+    ASSERT_TRUE(LoadTemplateProject(ws, DiskFileSystem()));
+    EXPECT_EQ(ws.materials.dynamic.sigBW, 235);
+    EXPECT_EQ(ws.currentName, "");
+    EXPECT_FALSE(ws.model.modified);
 }
 
 }  // namespace

@@ -101,11 +101,22 @@ TEST(AsciiFoldTest, ReplacesTheSpecialCharacters) {
     EXPECT_EQ(AsciiFold("\x87\xFC"), "\x87\xFC");
 }
 
+TEST(FoldToAsciiTest, LeavesNothingBeyondAscii) {
+    EXPECT_EQ(FoldToAscii("Fl\x84\x63he 12 cm\xFD, W 3 cm\xFC, \xE6, 45\xF8"),
+              "Flaeche 12 cm2, W 3 cm3, u, 45deg");
+    // ç, É, Ø, ½ and a shade block that has no ASCII form.
+    EXPECT_EQ(FoldToAscii("\x87\x90\x9D\xAB\xB0"), "cEO1/2?");
+    for (int b = 0; b < 256; ++b)
+        for (unsigned char c : FoldToAscii(std::string(1, static_cast<char>(b))))
+            EXPECT_LT(c, 0x80) << b;
+}
+
 TEST(CadTextTest, ChosenByTheCadTextType) {
     const std::string text = "L\x84nge 5\xF8";
     EXPECT_EQ(CadText(CadType(1), text), text);
     EXPECT_EQ(CadText(CadType(2), text), "L\xE4nge 5\xB0");  // Windows-1252 bytes
     EXPECT_EQ(CadText(CadType(3), text), "Laenge 5deg");
+    EXPECT_EQ(CadText(CadType(3), "\xFC"), "3");
     EXPECT_EQ(CadText(CadType(0), text), text);
     EXPECT_EQ(CadText(CadType(7), text), text);
 }

@@ -9,6 +9,7 @@ namespace {
 
 struct Recorder : ReplayPainter {
     std::vector<std::string> calls;
+    std::vector<int> maxWidths;
     void Line(const ReplayPen& p, int x1, int y1, int x2, int y2) override {
         calls.push_back("line " + std::to_string(x1) + "," + std::to_string(y1) + " " +
                         std::to_string(x2) + "," + std::to_string(y2) + " rgb " +
@@ -25,6 +26,7 @@ struct Recorder : ReplayPainter {
     void Text(const ReplayFont& f, int x, int y, const std::string& t) override {
         calls.push_back("text " + std::to_string(x) + "," + std::to_string(y) + " h " +
                         std::to_string(f.heightPx) + " rgb " + std::to_string(f.rgb) + " " + t);
+        maxWidths.push_back(f.maxWidthPx);
     }
 };
 
@@ -53,6 +55,22 @@ TEST(DisplayReplay, RecordsBecomePixelGeometryWithTheirColours) {
     ReplayDisplayList(list, printed, o);
     EXPECT_EQ(printed.calls[0], "line 0,1200 1600,0 rgb 16711680 w 8");
     EXPECT_EQ(printed.calls[2].substr(printed.calls[2].find("rgb")), "rgb 0 A");
+}
+
+// The painter may narrow a text to the width its style allows, never beyond: five
+// characters 2.8 mm wide at 5 pixels per mm, less a gap of 5 %, take at most 66.5 pixels.
+TEST(DisplayReplay, TextsCarryTheWidthTheirStyleAllows) {
+    DisplayList list;
+    list.SetClientSize(800, 600);
+    list.Header(0, 0, 160, 120);
+    list.SetTextStyle(4, 2.8L, 0, 0);
+    list.OutTextXY(10, 20, "Izeta");
+    list.OutTextXY(10, 30, "A");
+    Recorder rec;
+    ReplayDisplayList(list, rec, ReplayOptions{});
+    ASSERT_EQ(rec.maxWidths.size(), 2u);
+    EXPECT_NEAR(rec.maxWidths[0], 66.5, 0.5);
+    EXPECT_EQ(rec.maxWidths[1], 13);  // 2.8 * 0.95 * 5 = 13.3
 }
 
 }  // namespace

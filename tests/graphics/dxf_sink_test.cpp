@@ -223,3 +223,45 @@ TEST(DxfSink, AFailedWriteSetsTheAbortFlag) {
 
 }  // namespace
 }  // namespace bxr::test
+
+namespace bxr::test {
+namespace {
+using namespace gfx;
+
+// The header declares the code page of the texts' bytes, and every reader gets "Fläche" and
+// "cm²" back: type 1 in the DXF Unicode form (pure ASCII), type 2 as Windows-1252 bytes,
+// type 3 folded to ASCII.
+TEST(DxfSink, HeaderCodePageMatchesTheBytesOfTheTexts) {
+    struct Case {
+        int type;
+        const char* codePage;
+        const char* text;
+    };
+    for (const Case& c : {Case{1, "dos850", "Fl\\U+00E4che 3 cm\\U+00B2 \\U+00B5 45\\U+00B0"},
+                          Case{2, "ANSI_1252",
+                               "Fl\xE4"
+                               "che 3 cm\xB2 \xB5 45\xB0"},
+                          Case{3, "ANSI_1252", "Flaeche 3 cm2 u 45deg"}}) {
+        OutputSettings s;
+        s.cadTextType = static_cast<std::uint16_t>(c.type);
+        DrawingHarness h(CadOutput::Dxf, s);
+        Drawing& d = h.Begin();
+        d.Text(10, 10,
+               "Fl\x84"
+               "che 3 cm\xFD \xE6 45\xF8");
+        const std::string file = h.Finish();
+        EXPECT_NE(file.find("  9\r\n$ACADVER\r\n  1\r\nAC1009\r\n"), std::string::npos);
+        EXPECT_NE(file.find("  9\r\n$DWGCODEPAGE\r\n  3\r\n" + std::string(c.codePage) + "\r\n"),
+                  std::string::npos)
+            << c.type;
+        auto texts = DxfEntities(file, "TEXT");
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(Group(texts[0], 1), c.text) << c.type;
+        if (c.type != 2) {
+            for (unsigned char b : file) ASSERT_LT(b, 0x80) << c.type;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace bxr::test

@@ -190,3 +190,26 @@ TEST(IgesWrap, HollerithStringsWithCommasStayWhole) {
 
 }  // namespace
 }  // namespace bxr::test
+
+namespace bxr::test {
+namespace {
+
+// Hollerith strings are ASCII: whatever the CAD text type, umlauts fold to "ae", ..., the
+// superscripts to their digits, "µ" to "u" and "°" to "deg".
+TEST(IgesSink, TextsAreFoldedToAscii) {
+    for (int type : {1, 2, 3}) {
+        OutputSettings s;
+        s.cadTextType = static_cast<std::uint16_t>(type);
+        gfx::DrawingHarness h(CadOutput::Iges, s);
+        Drawing& d = h.Begin();
+        d.Text(10, 10,
+               "Fl\x84"
+               "che 3 cm\xFD, W cm\xFC \xE6 45\xF8 \x90");
+        const std::string file = h.Finish();
+        EXPECT_NE(file.find("30HFlaeche 3 cm2, W cm3 u 45deg E;"), std::string::npos) << type;
+        for (unsigned char b : file) ASSERT_LT(b, 0x80) << type;
+    }
+}
+
+}  // namespace
+}  // namespace bxr::test

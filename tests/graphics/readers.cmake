@@ -20,6 +20,9 @@ if(BXR_SYSTEM_PYTHON)
     add_test(NAME graphics_dxf_ezdxf_audit
              COMMAND ${BXR_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/dxf_audit.py ${BXR_SAMPLE_DIR})
     set_tests_properties(graphics_dxf_ezdxf_audit PROPERTIES FIXTURES_REQUIRED graphics_samples)
+    add_test(NAME graphics_dxf_texts_read_back
+             COMMAND ${BXR_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/dxf_texts.py ${BXR_SAMPLE_DIR})
+    set_tests_properties(graphics_dxf_texts_read_back PROPERTIES FIXTURES_REQUIRED graphics_samples)
   endif()
 endif()
 

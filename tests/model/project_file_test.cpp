@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "format/text_lines.h"
 #include "format/code_page.h"
+#include "format/text_lines.h"
 #include "support/golden.h"
 #include "support/sample_projects.h"
 
@@ -517,6 +517,7 @@ TEST(project_file_test, example_projects_in_data_are_written_by_the_program) {
     for (const Example& e : {Example{"getriebewelle.bxr", &test::GearShaft},
                              Example{"konsole.bxr", &test::CantileverBracket},
                              Example{"durchlauftraeger.bxr", &test::ContinuousBeam},
+                             Example{"antriebswelle.bxr", &test::DriveShaftS355},
                              Example{"null.bxr", &test::NullTemplate}}) {
         const test::SampleProject p = e.build();
         const std::string text = ProjectFileText(p.model, p.doc, OutputSettings{});

@@ -202,6 +202,33 @@ SampleProject ContinuousBeam() {
     return p;
 }
 
+SampleProject DriveShaftS355() {
+    SampleProject p;
+    Base(p);
+    BeamModel& m = p.model;
+    m.drawingName = "Antriebswelle";
+    m.drawingNumber = "AW-50-02";
+    m.headerLines[1] = ComposeHeaderLine1(m.drawingName, m.drawingNumber);
+    m.headerLines[2] = "Welle 50, Zahnrad mittig, Kupplung am Ende; S355J2 aus WST1"_oem;
+    m.length = 500;
+    Circle(m, 50);
+    m.supportType = kTwoHinges;
+    m.supportX = {50, 450, 0, 0, 0};
+    m.pointLoadCount = 2;
+    m.pointLoads[1] = PointLoad{8000, 250, 90, "Zahnrad"};
+    m.pointLoads[2] = PointLoad{1500, 490, 45, "Kupplung"};
+    m.notchZoneCount = 1;
+    m.notchZones[1] = NotchZone{1.05, 1.8, 1.5, 240, 260, "Passfeder"};
+    // Row 3 of wst1base.dbf; eta k 0.48 by the strength rule, G from Poisson's ratio 0.3.
+    m.material =
+        MaterialRecord{"1.0577", "S355J2", 210000, 210000 / 2.6L, 1.2, 0.48, 7.85, 3, 470, 355};
+    m.materialSource = 3;
+    m.notchMode = 2;
+    m.segmentCount = 1000;
+    p.doc.drawing.drawn = {"09.12.2026", "H.Kunz"};
+    return p;
+}
+
 SampleProject NullTemplate() {
     SampleProject p;
     Base(p);

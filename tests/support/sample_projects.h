@@ -20,6 +20,9 @@ SampleProject GearShaft();
 SampleProject CantileverBracket();
 // A continuous beam on four supports with its self weight.
 SampleProject ContinuousBeam();
+// A shaft of S355J2 picked from the WST1 database, whose fatigue strengths come from the
+// catalogue when the project is read.
+SampleProject DriveShaftS355();
 // The template "null": defaults, no contour, no loads.
 SampleProject NullTemplate();
 

@@ -1,25 +1,18 @@
 // Writes every sample drawing in every file format into one folder, for the real readers
 // (ezdxf, xmllint, the Open CASCADE IGES reader) to check.
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "analysis/extreme_values.h"
-#include "analysis/run_analysis.h"
-#include "graphics/beam_sketch.h"
-#include "graphics/diagram_drawing.h"
-#include "graphics/drawing_output.h"
-#include "graphics/quick_page.h"
-#include "graphics/section_drawing.h"
-#include "graphics/section_stress_view.h"
-#include "graphics/view_3d.h"
-#include "model/project_file.h"
-#include "workspace/workspace.h"
+#include "example_drawings.h"
 #include "format/code_page.h"
-#include "sections/compute_section.h"
+#include "graphics/cad_number.h"
+#include "graphics/drawing_output.h"
+#include "recording_sink.h"
 
 using namespace bxr;
 
@@ -50,6 +43,7 @@ void Primitives(Drawing& d) {
     d.Pen(2);
     d.TextSize(0, 3.5);
     d.Text(10, 100, "Biegelinie w(x) in mm, Länge 1200 mm"_oem);
+    d.Text(10, 92, "Fläche 12 cm², W = 3 cm³, µ = 0,3, 45°, Größe Ü"_oem);
     d.TextAlign(1, 1);
     d.Text(80, 60, "Mitte"_oem);
     d.TextAlign(0, 0);
@@ -66,6 +60,25 @@ void Primitives(Drawing& d) {
     d.PageEnd();
 }
 
+// The texts a reader of the DXF file must find: the program's own texts in UTF-8 (folded to
+// ASCII for the text type that writes ASCII), one a line, beside the file as NAME.dxf.texts.
+bool WriteExpectedTexts(const std::string& path, const std::function<void(Drawing&)>& draw,
+                        const OutputSettings& out, const CadSettings& cad) {
+    bool abortFlag = false;
+    auto owned = std::make_unique<samples::RecordingSink>();
+    samples::RecordingSink* sink = owned.get();
+    Drawing d(std::move(owned), CadOutput::Dxf, out, cad, abortFlag);
+    draw(d);
+    d.Close();
+    std::ofstream file(path, std::ios::binary);
+    for (const auto& t : sink->texts) {
+        const std::string text =
+            OneLineText(out.cadTextType == 3 ? FoldToAscii(t.oem) : OemToDisplay(out, t.oem));
+        file << text << "\n";
+    }
+    return bool(file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -78,81 +91,50 @@ int main(int argc, char** argv) {
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         std::filesystem::remove(entry.path());
 
-    std::vector<std::pair<std::string, std::function<void(Drawing&)>>> drawings = {
-        {"primitives", Primitives}};
+    std::vector<samples::NamedDrawing> drawings = {{"primitives", Primitives}};
     // The example projects that come with the program.
     std::vector<std::unique_ptr<Workspace>> examples;
-    for (const char* name : {"getriebewelle", "konsole", "durchlauftraeger"}) {
-        auto text =
-            DiskFileSystem().Read(std::string(BXR_SOURCE_DATA_DIR) + "/" + name + ".bxr", 1 << 20);
-        if (!text) {
-            std::cerr << name << ".bxr not found\n";
+    for (const char* name : samples::kExampleNames) {
+        std::string error;
+        auto ws = samples::LoadExample(name, error);
+        if (!ws) {
+            std::cerr << error << "\n";
             return 1;
         }
-        auto ws = std::make_unique<Workspace>();
-        if (!ReadProjectText(*text, ws->model, ws->documentation).Ok()) {
-            std::cerr << name << ".bxr damaged\n";
-            return 1;
-        }
-        RunAnalysis(*ws);
-        if (ws->messages.fatal) {
-            std::cerr << name << ".bxr: calculation failed\n";
-            return 1;
-        }
-        Workspace* w = ws.get();
-        drawings.emplace_back(std::string(name) + "_quick",
-                              [w](Drawing& d) { DrawQuickPage(d, BuildQuickSummary(*w)); });
-        drawings.emplace_back(std::string(name) + "_3d", [w](Drawing& d) {
-            Draw3DView(d, w->model, w->section, ViewAngles(30, 30, 0));
-        });
-        drawings.emplace_back(std::string(name) + "_stress", [w](Drawing& d) {
-            DrawSectionStressView(d, w->section, w->results.stations[w->results.extremes.pointMb]);
-        });
-        drawings.emplace_back(std::string(name) + "_schema", [w](Drawing& d) {
-            DrawSchemaSheet(d, w->model, w->results.reactions);
-        });
-        // Every diagram of one example; the others show the three layouts of one kind.
-        const bool all = std::string(name) == "getriebewelle";
-        for (int kind : {1, 2, 3, 4, 5, 7, 8})
-            for (int plane = 1; plane <= 4; ++plane) {
-                if (!all && (kind != 2 || plane == 2)) continue;
-                if (kind == 7 && plane > 1) continue;
-                drawings.emplace_back(
-                    std::string(name) + "_diagram" + std::to_string(10 * kind + plane),
-                    [w, kind, plane](Drawing& d) {
-                        DrawDiagramSheet(d, kind, plane, {w->model, w->results});
-                    });
-            }
+        samples::AddExampleDrawings(name, ws.get(), std::string(name) == "getriebewelle", drawings);
         examples.push_back(std::move(ws));
-        for (int variant = 1; variant <= 5; ++variant)
-            drawings.emplace_back(
-                std::string(name) + "_section" + std::to_string(variant), [w, variant](Drawing& d) {
-                    FrameContext frame{
-                        std::string("/home/bxr/") + "example.bxr", 2026, 12, 8, 18, 30};
-                    DrawSectionVariant(
-                        d, variant, {w->model, w->section, w->messages, w->documentation, frame});
-                });
     }
     const CadOutput kinds[] = {CadOutput::Dxf, CadOutput::Iges, CadOutput::ElementText,
                                CadOutput::Svg};
-    OutputSettings out;
     CadSettings cad;
     int failures = 0;
-    for (const auto& [name, draw] : drawings)
-        for (CadOutput kind : kinds) {
-            bool abortFlag = false;
-            DrawingTarget target;
-            target.kind = kind;
-            target.path = folder + "/" + name + "." + OutputExtension(kind);
-            auto drawing = OpenDrawing(target, out, cad, abortFlag);
-            if (!drawing) {
-                ++failures;
-                continue;
-            }
-            draw(*drawing);
-            if (!drawing->Close()) {
-                std::cerr << target.path << ": " << drawing->failure() << "\n";
-                ++failures;
+    // The default text type for everything; the primitives, with every special character,
+    // in the other two types as well.
+    for (int textType : {1, 2, 3})
+        for (const auto& [drawingName, draw] : drawings) {
+            if (textType != 1 && drawingName != "primitives") continue;
+            OutputSettings out;
+            out.cadTextType = static_cast<std::uint16_t>(textType);
+            const std::string name =
+                textType == 1 ? drawingName : drawingName + "_type" + std::to_string(textType);
+            for (CadOutput kind : kinds) {
+                bool abortFlag = false;
+                DrawingTarget target;
+                target.kind = kind;
+                target.path = folder + "/" + name + "." + OutputExtension(kind);
+                auto drawing = OpenDrawing(target, out, cad, abortFlag);
+                if (!drawing) {
+                    ++failures;
+                    continue;
+                }
+                draw(*drawing);
+                if (!drawing->Close()) {
+                    std::cerr << target.path << ": " << drawing->failure() << "\n";
+                    ++failures;
+                }
+                if (kind == CadOutput::Dxf &&
+                    !WriteExpectedTexts(target.path + ".texts", draw, out, cad))
+                    ++failures;
             }
         }
     return failures ? 1 : 0;
