@@ -54,14 +54,14 @@ std::string PointLoadLine(const OutputSettings& s, int i, const PointLoad& p) {
 std::string DistributedLoadLine(const OutputSettings& s, int i, const DistributedLoad& q) {
     return "Q" + IntRightAligned(i, 2) + "=" + Qf(s, Quantity::LineLoad, q.q, 3, 2) + " " +
            Unit(s, Quantity::LineLoad) + "   x1=" + Qf(s, Quantity::Length, q.x1, 4, 1) +
-           "   x2=" + Qf(s, Quantity::Length, q.x2, 4, 1) + "   w=" +
-           FormatNumber(s, q.angle, 3, 0) + " " + Unit(s, Quantity::Angle) + "    (" + q.label +
-           ")";
+           "   x2=" + Qf(s, Quantity::Length, q.x2, 4, 1) +
+           "   w=" + FormatNumber(s, q.angle, 3, 0) + " " + Unit(s, Quantity::Angle) + "    (" +
+           q.label + ")";
 }
 
 std::string MomentLoadLine(const OutputSettings& s, int i, const MomentLoad& m) {
-    return "M" + IntRightAligned(i, 2) + " =" + Qf(s, Quantity::Moment, m.mb * 0.001L, 4, 2) +
-           " " + Unit(s, Quantity::Moment) + "     x=" + Qf(s, Quantity::Length, m.x, 4, 1) + " " +
+    return "M" + IntRightAligned(i, 2) + " =" + Qf(s, Quantity::Moment, m.mb * 0.001L, 4, 2) + " " +
+           Unit(s, Quantity::Moment) + "     x=" + Qf(s, Quantity::Length, m.x, 4, 1) + " " +
            Unit(s, Quantity::Length) + "     w=" + FormatNumber(s, m.angle, 3, 1) + " " +
            Unit(s, Quantity::Angle) + "     (" + m.label + ")";
 }
@@ -75,14 +75,15 @@ std::string AxialLoadLine(const OutputSettings& s, int i, const AxialLoad& a) {
 std::string ContourPointLine(const OutputSettings& s, int i, const ContourPoint& p) {
     return "Pos." + IntRightAligned(i, 3) + ":     y=" + Qf(s, Quantity::Length, p.y, 5, 3) + " " +
            Unit(s, Quantity::Length) + "     z=" + Qf(s, Quantity::Length, p.z, 5, 3) + " " +
-           Unit(s, Quantity::Length) + "     phi=" + FormatNumber(s, p.arcAngle * kDegPerRad, 4, 1) +
-           " " + Unit(s, Quantity::Angle);
+           Unit(s, Quantity::Length) +
+           "     phi=" + FormatNumber(s, p.arcAngle * kDegPerRad, 4, 1) + " " +
+           Unit(s, Quantity::Angle);
 }
 
 std::string NotchZoneLine(const OutputSettings& s, int i, const NotchZone& z) {
     return "K" + IntRightAligned(i, 2) + " x1=" + Qf(s, Quantity::Length, z.x1, 4, 1) +
-           " x2=" + Qf(s, Quantity::Length, z.x2, 4, 1) + " " + Unit(s, Quantity::Length) +
-           "  " + "ßk="_oem + FormatNumber(s, z.betaK, 1, 2) + " " + "ßkb="_oem +
+           " x2=" + Qf(s, Quantity::Length, z.x2, 4, 1) + " " + Unit(s, Quantity::Length) + "  " +
+           "ßk="_oem + FormatNumber(s, z.betaK, 1, 2) + " " + "ßkb="_oem +
            FormatNumber(s, z.betaKb, 1, 2) + " " + "ßkt="_oem + FormatNumber(s, z.betaKt, 1, 2) +
            "  (" + z.label + ")";
 }
@@ -133,8 +134,8 @@ bool InputTexts(Workspace& ws) {
 
 bool InputLength(Workspace& ws) {
     ws.ui->SetHelpTopic(5270);
-    const std::optional<Real> v = AskLengthInRange(*ws.ui, ws.output(), "Länge des Trägers"_oem,
-                                                   ws.model.length, 0, 1000000);
+    const std::optional<Real> v =
+        AskLengthInRange(*ws.ui, ws.output(), "Länge des Trägers"_oem, ws.model.length, 0, 1000000);
     if (!v) return Stop(ws);
     ws.model.length = *v;
     return true;
@@ -168,20 +169,19 @@ bool BearingPair(Workspace& ws) {
         !AskPosition(ws, "Rechtes Gelenklager in xB = ?", 6130, x[kSupportB], true))
         return false;
     ws.ui->SetHelpTopic(6135);
-    const std::optional<int> arrangement =
-        ws.ui->Choose("Belastungsrichtung angeben", {"X-Anordnung", "O-Anordnung"},
-                      m.bearingArrangement);
+    const std::optional<int> arrangement = ws.ui->Choose(
+        "Belastungsrichtung angeben", {"X-Anordnung", "O-Anordnung"}, m.bearingArrangement);
     if (!arrangement || *arrangement < 1 || *arrangement > 2) return Stop(ws);
     m.bearingArrangement = static_cast<std::uint16_t>(*arrangement);
     const std::string angleUnit = UnitText(ws.output(), Quantity::Angle);
-    return Ask(ws, "Kraftangriffswinkel linkes Lager [" + angleUnit + "]", 6135, m.contactAngleA,
+    return Ask(ws, "Kraftangriffswinkel linkes Lager [" + angleUnit + "]", 6135, m.contactAngleA, 0,
+               50, false) &&
+           Ask(ws, "Mittlerer Wälzbahndurchmesser linkes Lager [mm]"_oem, 6135, m.racewayDiameterA,
+               0.01L, 10000, false) &&
+           Ask(ws, "Kraftangriffswinkel rechtes Lager [" + angleUnit + "]", 6135, m.contactAngleB,
                0, 50, false) &&
-           Ask(ws, "Mittlerer Wälzbahndurchmesser linkes Lager [mm]"_oem, 6135,
-               m.racewayDiameterA, 0.01L, 10000, false) &&
-           Ask(ws, "Kraftangriffswinkel rechtes Lager [" + angleUnit + "]", 6135,
-               m.contactAngleB, 0, 50, false) &&
-           Ask(ws, "Mittlerer Wälzbahndurchmesser rechtes Lager [mm]"_oem, 6135,
-               m.racewayDiameterB, 0.01L, 10000, false);
+           Ask(ws, "Mittlerer Wälzbahndurchmesser rechtes Lager [mm]"_oem, 6135, m.racewayDiameterB,
+               0.01L, 10000, false);
 }
 
 bool Hinges(Workspace& ws, int type) {
@@ -337,10 +337,10 @@ bool RunDistributedLoads(Workspace& ws, FileSystem& fs, int& last) {
                        "q ",
                        9560,
                        {}};
-    ModelList list(ws, m.distributedLoads, m.distributedLoadCount,
-                   {&DistributedLoad::q, &DistributedLoad::x1, &DistributedLoad::x2,
-                    &DistributedLoad::angle},
-                   &DistributedLoad::label, std::move(layout), &DistributedLoadLine);
+    ModelList list(
+        ws, m.distributedLoads, m.distributedLoadCount,
+        {&DistributedLoad::q, &DistributedLoad::x1, &DistributedLoad::x2, &DistributedLoad::angle},
+        &DistributedLoad::label, std::move(layout), &DistributedLoadLine);
     const ListSpec spec{"Streckenlasten",
                         kMaxDistributedLoads,
                         "Zu viele Strckenlasten !",
@@ -487,8 +487,8 @@ class NotchZoneList : public EditableList {
         const bool ok = EditNotchZone(ws_, i);
         const NotchZone& after = Zone(i);
         stored = ok || after.betaK != before.betaK || after.betaKb != before.betaKb ||
-                 after.betaKt != before.betaKt || after.x1 != before.x1 ||
-                 after.x2 != before.x2 || after.label != before.label;
+                 after.betaKt != before.betaKt || after.x1 != before.x1 || after.x2 != before.x2 ||
+                 after.label != before.label;
         return ok;
     }
     void EntryStored(int) override { RedrawDuringInput(ws_); }
@@ -520,7 +520,8 @@ bool InputLoads(Workspace& ws, FileSystem& fs, ListSelections& last, int kind) {
     int chosenLast = 1;
     for (;;) {
         ws.ui->SetHelpTopic(6000);
-        const std::optional<int> chosen = ws.ui->Choose("Belastungsart eingeben", kinds, chosenLast);
+        const std::optional<int> chosen =
+            ws.ui->Choose("Belastungsart eingeben", kinds, chosenLast);
         if (!chosen) return Stop(ws);
         if (*chosen == 6) return true;
         chosenLast = *chosen;

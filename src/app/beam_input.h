@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "platform/form_model.h"
-#include "model/beam_model.h"
 #include "format/output_settings.h"
+#include "model/beam_model.h"
+#include "platform/form_model.h"
 
 namespace bxr {
 

@@ -33,8 +33,7 @@ void TakeOutAddedLoads(BeamModel& m) {
 // The template "null" of the data folder, when there is one. A template that does not read
 // completely is left aside with a message, so that New does not start from half a project.
 void LoadTemplate(Workspace& ws, FileSystem& fs) {
-    const std::string path =
-        JoinPath(ws.dataFolder, std::string("null.") + kProjectExtension);
+    const std::string path = JoinPath(ws.dataFolder, std::string("null.") + kProjectExtension);
     if (!fs.IsFile(path)) return;
     const std::optional<std::string> data = fs.Read(path, kMaxProjectFileBytes);
     BeamModel model = ws.model;
@@ -108,11 +107,11 @@ bool NewProjectCommand(Workspace& ws, FileSystem& fs, EditSession& session,
 bool ResetCommand(Workspace& ws, EditSession& session) {
     const auto input = [&ws] {
         ws.ui->SetHelpTopic(6800);
-        const std::optional<int> what = ws.ui->Choose(
-            "Was zurücksetzen ?"_oem,
-            {"Alle Belastungen löschen"_oem, "Trägerquerschnitt löschen"_oem,
-             "Belastungen und Geometrie löschen"_oem, "nichts löschen .."_oem},
-            1);
+        const std::optional<int> what =
+            ws.ui->Choose("Was zurücksetzen ?"_oem,
+                          {"Alle Belastungen löschen"_oem, "Trägerquerschnitt löschen"_oem,
+                           "Belastungen und Geometrie löschen"_oem, "nichts löschen .."_oem},
+                          1);
         if (!what) return Stop(ws);
         if (*what == 1 || *what == 3) ResetLoads(ws.model);
         if (*what == 2 || *what == 3) ResetGeometry(ws.model);
@@ -139,8 +138,8 @@ bool EditSupportsCommand(Workspace& ws, EditSession& session) {
 }
 
 bool EditPointLoadsCommand(Workspace& ws, EditSession& session, FileSystem& fs) {
-    return RunEditCommand(
-        ws, session, [&] { return InputLoads(ws, fs, session.lastSelected, kPointForces); });
+    return RunEditCommand(ws, session,
+                          [&] { return InputLoads(ws, fs, session.lastSelected, kPointForces); });
 }
 
 bool EditDistributedLoadsCommand(Workspace& ws, EditSession& session, FileSystem& fs) {
@@ -154,13 +153,13 @@ bool EditMomentsCommand(Workspace& ws, EditSession& session, FileSystem& fs) {
 }
 
 bool EditAxialLoadsCommand(Workspace& ws, EditSession& session, FileSystem& fs) {
-    return RunEditCommand(
-        ws, session, [&] { return InputLoads(ws, fs, session.lastSelected, kAxialForces); });
+    return RunEditCommand(ws, session,
+                          [&] { return InputLoads(ws, fs, session.lastSelected, kAxialForces); });
 }
 
 bool EditNotchZonesCommand(Workspace& ws, EditSession& session, FileSystem& fs) {
-    return RunEditCommand(
-        ws, session, [&] { return InputNotchZones(ws, fs, session.lastSelected.notchZones); });
+    return RunEditCommand(ws, session,
+                          [&] { return InputNotchZones(ws, fs, session.lastSelected.notchZones); });
 }
 
 bool EditMaterialCommand(Workspace& ws, EditSession& session, CatalogTables& tables) {

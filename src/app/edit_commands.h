@@ -6,8 +6,8 @@
 // state it starts from. When it changed what a project file stores, that state becomes an
 // undo step. When it was confirmed, or changed the project even though it ended with Cancel
 // (a list editor keeps the entries its dialogs stored), the model is marked modified and the
-// current view is drawn again. The command table calls UndoHistory::MarkSaved after Open and Save and
-// UndoHistory::Clear before Open, so that Undo knows when it is back at the saved state.
+// current view is drawn again. The command table calls UndoHistory::MarkSaved after Open and Save
+// and UndoHistory::Clear before Open, so that Undo knows when it is back at the saved state.
 #pragma once
 
 #include <functional>
@@ -42,10 +42,10 @@ bool NewProjectCommand(Workspace& ws, FileSystem& fs, EditSession& session,
 // mark the model modified.
 bool ResetCommand(Workspace& ws, EditSession& session);
 
-bool EditTextCommand(Workspace& ws, EditSession& session);                    // mi_edittext
+bool EditTextCommand(Workspace& ws, EditSession& session);                      // mi_edittext
 bool EditGeometryCommand(Workspace& ws, EditSession& session, FileSystem& fs);  // mi_editgeometrie
-bool EditLengthCommand(Workspace& ws, EditSession& session);                  // mi_editlaenge
-bool EditSupportsCommand(Workspace& ws, EditSession& session);                // mi_editlagerung
+bool EditLengthCommand(Workspace& ws, EditSession& session);                    // mi_editlaenge
+bool EditSupportsCommand(Workspace& ws, EditSession& session);                  // mi_editlagerung
 bool EditPointLoadsCommand(Workspace& ws, EditSession& session, FileSystem& fs);
 bool EditDistributedLoadsCommand(Workspace& ws, EditSession& session, FileSystem& fs);
 bool EditMomentsCommand(Workspace& ws, EditSession& session, FileSystem& fs);

@@ -27,8 +27,7 @@ EntryDialog::EntryDialog(Workspace& ws, EntryRecords& records, EntryLayout layou
     help = layout_.help;
     for (const EntryLayout::Number& n : layout_.numbers) fields.push_back(TextField(n.name, ""));
     if (layout_.hasLabel) fields.push_back(TextField(kLabelField, "Bezeichnung").Max(kLabelLength));
-    buttons = {OkButton(), CancelButton(),
-               HelpButton("Button_help", "&Hilfetext", layout_.help),
+    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfetext", layout_.help),
                HelpButton("Button_helpPicture", "Hilfe&bild", layout_.help),
                PushButton("Button_unit", "mm <--> inch")};
     if (layout_.hasLabel) buttons.push_back(ProposalFor(kLabelField, "Button_label"));

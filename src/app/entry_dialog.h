@@ -37,9 +37,9 @@ class EntryRecords {
 // How a dialog shows its entry.
 struct EntryLayout {
     struct Number {
-        std::string name;                        // e.g. "Edit_f"
-        std::function<std::string(int)> label;   // code page 850, of the entry number
-        Quantity quantity = Quantity::Length;    // unit text and unit-system conversion
+        std::string name;                       // e.g. "Edit_f"
+        std::function<std::string(int)> label;  // code page 850, of the entry number
+        Quantity quantity = Quantity::Length;   // unit text and unit-system conversion
         Real toShown = 1;    // model value times this is the value in the metric display unit
         Real fromShown = 1;  // and back
     };

@@ -45,9 +45,12 @@ bool ListEditorForm::Press(const std::string& buttonName) {
         Action action;
     };
     static const Mapping kActions[] = {
-        {"Button_new", Action::kNew},         {"Button_insert", Action::kInsert},
-        {"Button_delete", Action::kDelete},   {"Button_change", Action::kChange},
-        {"Button_ok", Action::kOk},           {"Button_errorMessages", Action::kMessages},
+        {"Button_new", Action::kNew},
+        {"Button_insert", Action::kInsert},
+        {"Button_delete", Action::kDelete},
+        {"Button_change", Action::kChange},
+        {"Button_ok", Action::kOk},
+        {"Button_errorMessages", Action::kMessages},
         {"Button_transform", Action::kTransform},
     };
     if (buttonName == "Button_cancel") {
@@ -82,7 +85,8 @@ bool Stop(Workspace& ws) {
 
 std::vector<std::string> Lines(const EditableList& list) {
     std::vector<std::string> lines;
-    for (int i = 1; i <= list.Count(); ++i) lines.push_back(TextHead(list.Line(i), kListLineLength));
+    for (int i = 1; i <= list.Count(); ++i)
+        lines.push_back(TextHead(list.Line(i), kListLineLength));
     return lines;
 }
 
@@ -168,10 +172,10 @@ bool RunListEditor(Workspace& ws, FileSystem& fs, EditableList& list, const List
         } else if (action == count + 2) {
             ws.ui->SetHelpTopic(spec.helpInsert);
             // An empty list has no entry to ask about: the new one becomes the first.
-            const int position =
-                selected > 0 ? selected
-                : count == 0 ? 1
-                             : AskPosition(ws, list, spec.insertQuestion, spec.helpInsert);
+            const int position = selected > 0 ? selected
+                                 : count == 0
+                                     ? 1
+                                     : AskPosition(ws, list, spec.insertQuestion, spec.helpInsert);
             if (position == 0) return Stop(ws);
             if (count + 1 > spec.capacity) {
                 ws.ui->ShowMessage(spec.overflowInsert);

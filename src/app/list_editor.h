@@ -53,7 +53,17 @@ class EditableList {
 // The list dialog as a form: the lines as a list box whose double click presses Change.
 class ListEditorForm : public FormModel {
   public:
-    enum class Action { kNone, kNew, kInsert, kDelete, kChange, kOk, kCancel, kMessages, kTransform };
+    enum class Action {
+        kNone,
+        kNew,
+        kInsert,
+        kDelete,
+        kChange,
+        kOk,
+        kCancel,
+        kMessages,
+        kTransform
+    };
 
     // selected: 1-based line to preselect, 0 for none.
     ListEditorForm(const ListSpec& spec, std::vector<std::string> lines, int selected,

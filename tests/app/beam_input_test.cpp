@@ -327,7 +327,7 @@ TEST(SupportInput, HingePositionsTheFirstTwoInMillimetresTheOthersInTheDisplayUn
     f.ws.model.length = 1000;
     f.ws.model.contourCount = 3;
     for (test::Answer a : std::vector<test::Answer>{5, std::string("40"), std::string("330"),
-                                              std::string("10"), std::string("20")})
+                                                    std::string("10"), std::string("20")})
         f.ui.Push(a);
     EXPECT_TRUE(EditSupportsCommand(f.ws, f.session));
     const BeamModel& m = f.ws.model;
@@ -336,10 +336,9 @@ TEST(SupportInput, HingePositionsTheFirstTwoInMillimetresTheOthersInTheDisplayUn
     EXPECT_EQ(m.supportX[kSupportB], 330);
     EXPECT_NEAR(static_cast<double>(m.supportX[kSupportC]), 254, 1e-9);
     EXPECT_NEAR(static_cast<double>(m.supportX[kSupportD]), 508, 1e-9);
-    const std::vector<std::string> prompts{"Lagerungsart", "Festes Gelenklager in xA = ? mm",
-                                           "Verschiebl. Lager in xB = ? mm",
-                                           "Verschiebl. Lager in xC = ?",
-                                           "Verschiebl. Lager in xD = ?"};
+    const std::vector<std::string> prompts{
+        "Lagerungsart", "Festes Gelenklager in xA = ? mm", "Verschiebl. Lager in xB = ? mm",
+        "Verschiebl. Lager in xC = ?", "Verschiebl. Lager in xD = ?"};
     EXPECT_EQ(f.ui.shown, prompts);
     EXPECT_EQ(f.ui.choiceItems[0][0], "Feste Einspannung");
     EXPECT_EQ(f.ui.preselections[0], kFixedClamp);
@@ -361,8 +360,9 @@ TEST(SupportInput, BearingPairAsksArrangementAnglesAndDiametersWithinTheirRanges
     EXPECT_EQ(m.racewayDiameterA, 52.5L);
     EXPECT_EQ(m.contactAngleB, 15);
     EXPECT_EQ(m.racewayDiameterB, 52.5L);
-    EXPECT_EQ(f.ui.messages, (std::vector<std::string>{"Gültiger Wertebereich: 0 .. 50 !"_oem,
-                                                        "Gültiger Wertebereich: 0.01 .. 10000 !"_oem}));
+    EXPECT_EQ(f.ui.messages,
+              (std::vector<std::string>{"Gültiger Wertebereich: 0 .. 50 !"_oem,
+                                        "Gültiger Wertebereich: 0.01 .. 10000 !"_oem}));
     EXPECT_EQ(f.ui.shown[4], "Kraftangriffswinkel linkes Lager [\xF8]");
     EXPECT_EQ(f.ui.choiceItems[1], (std::vector<std::string>{"X-Anordnung", "O-Anordnung"}));
 }
@@ -465,8 +465,7 @@ TEST(ContourEditor, TransformRotatesShiftsMirrorsAndShowsTheRecomputedSection) {
         empty.ui.Push(a);
     empty.ui.Push(List(0, "Button_ok"));
     EXPECT_TRUE(EditGeometryCommand(empty.ws, empty.session, empty.fs));
-    EXPECT_EQ(empty.ui.messages,
-              std::vector<std::string>{"Fehler : keine Geometrie eingegeben !"});
+    EXPECT_EQ(empty.ui.messages, std::vector<std::string>{"Fehler : keine Geometrie eingegeben !"});
 }
 
 TEST(ContourEditor, HelpLevelDecidesWhetherEachPointRedrawsTheSection) {

@@ -20,7 +20,7 @@ using FormScript = std::function<void(FormModel&)>;
 using Answer = std::variant<Cancel, int, bool, std::string, FormScript>;
 
 class ScriptedUi : public Ui {
-public:
+  public:
     ScriptedUi() = default;
     explicit ScriptedUi(std::vector<Answer> answers) : answers_(answers.begin(), answers.end()) {}
 
@@ -57,7 +57,7 @@ public:
     int beeps = 0;
     int redraws = 0;
 
-private:
+  private:
     Answer Next(const std::string& what);
     std::deque<Answer> answers_;
 };
