@@ -170,7 +170,6 @@ bool RunListEditor(Workspace& ws, FileSystem& fs, EditableList& list, const List
             list.SetCount(count + 1);
             if (!EditNew(ws, list, count + 1, count)) return false;
         } else if (action == count + 2) {
-            ws.ui->SetHelpTopic(spec.helpInsert);
             // An empty list has no entry to ask about: the new one becomes the first.
             const int position = selected > 0 ? selected
                                  : count == 0

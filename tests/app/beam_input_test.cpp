@@ -181,6 +181,7 @@ TEST(ListEditor, ChangeEditsTheSelectedLineAndTheNextDisplayPreselectsIt) {
     Fixture f;
     BeamModel& m = f.ws.model;
     m.distributedLoadCount = 2;
+    m.distributedLoads[1] = {1234.5L, 0, 100, 0, "abcdefghij"};
     m.distributedLoads[2] = {1, 0, 100, 0, "q"};
     std::vector<std::string> lines;
     int preselected = -2;
@@ -198,6 +199,8 @@ TEST(ListEditor, ChangeEditsTheSelectedLineAndTheNextDisplayPreselectsIt) {
     EXPECT_EQ(f.session.lastSelected.distributedLoads, 2);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], "Q 2=  2.50 N/mm   x1=   0.0   x2= 120.0   w=  0 \xF8    (q)");
+    // A load wider than its field and a full label pass 65 characters: the bracket is cut.
+    EXPECT_EQ(lines[0], "Q 1=1234.50 N/mm   x1=   0.0   x2= 100.0   w=  0 \xF8    (abcdefghij");
     // The view follows each stored entry, and the command redraws at its end.
     EXPECT_EQ(f.ui.redraws, 2);
 }
