@@ -7,6 +7,7 @@
 #include "app/calc_settings_dialog.h"
 #include "app/config_dialog.h"
 #include "app/diagram_export.h"
+#include "app/edit_commands.h"
 #include "app/documentation_commands.h"
 #include "app/project_commands.h"
 #include "app/select_material.h"
@@ -51,7 +52,11 @@ void AfterFileCommand(Session& s) {
 }
 
 void Open(Session& s, int) {
-    if (OpenCommand(s.ws, s.fs())) AfterFileCommand(s);
+    if (OpenCommand(s.ws, s.fs())) {
+        s.edits.undo.Clear();
+        s.edits.undo.MarkSaved(s.ws);
+        AfterFileCommand(s);
+    }
     s.RefreshShell();
 }
 void OpenTable(Session& s, int) {
@@ -59,11 +64,34 @@ void OpenTable(Session& s, int) {
     s.RefreshShell();
 }
 void Save(Session& s, int) {
-    SaveCommand(s.ws, s.fs());
+    if (SaveCommand(s.ws, s.fs())) s.edits.undo.MarkSaved(s.ws);
     s.RefreshShell();
 }
 void SaveAs(Session& s, int) {
-    SaveAsCommand(s.ws, s.fs());
+    if (SaveAsCommand(s.ws, s.fs())) s.edits.undo.MarkSaved(s.ws);
+    s.RefreshShell();
+}
+// The input commands: each records its own undo step and redraws through the Ui.
+void NewProject(Session& s, int) {
+    NewProjectCommand(s.ws, s.fs(), s.edits, TodayText(s.ws.output()));
+    AfterFileCommand(s);
+}
+void Input(Session& s, int which) {
+    EditSession& e = s.edits;
+    switch (which) {
+        case 1: EditTextCommand(s.ws, e); break;
+        case 2: EditGeometryCommand(s.ws, e, s.fs()); break;
+        case 3: EditLengthCommand(s.ws, e); break;
+        case 4: EditSupportsCommand(s.ws, e); break;
+        case 5: EditPointLoadsCommand(s.ws, e, s.fs()); break;
+        case 6: EditDistributedLoadsCommand(s.ws, e, s.fs()); break;
+        case 7: EditMomentsCommand(s.ws, e, s.fs()); break;
+        case 8: EditAxialLoadsCommand(s.ws, e, s.fs()); break;
+        case 9: EditNotchZonesCommand(s.ws, e, s.fs()); break;
+        case 10: ResetCommand(s.ws, e); break;
+        case 11: UndoCommand(s.ws, e); break;
+        default: RedoCommand(s.ws, e); break;
+    }
     s.RefreshShell();
 }
 void ImportKormFile(Session& s, int) {
@@ -96,12 +124,10 @@ void Exit(Session& s, int) {
 // ---- Edit ---------------------------------------------------------------------------------
 
 void Material(Session& s, int) {
-    if (!SelectMaterial(s.ws)) return;
-    s.ws.model.modified = true;
+    EditMaterialCommand(s.ws, s.edits);
 }
 void Profile(Session& s, int) {
-    if (!GenerateProfile(s.ws)) return;
-    s.ws.model.modified = true;
+    if (!EditProfileCommand(s.ws, s.edits)) return;
     s.currentView = kViewSection;
     SectionDrawingCommand(s.ws, 1, kWindow, s.drawingServices());
 }
@@ -241,7 +267,7 @@ const char* const kHelp = "mi_Help";
 // clang-format off
 const CommandItem kTable[] = {
     {.name = kFile, .parent = nullptr, .word = "file"},
-    {.name = "mi_fileNew", .parent = kFile, .word = "new", .shortcut = "Ctrl+N", .run = Later},
+    {.name = "mi_fileNew", .parent = kFile, .word = "new", .shortcut = "Ctrl+N", .run = NewProject},
     {.name = "mi_fileOpen", .parent = kFile, .word = "open", .shortcut = "Ctrl+O", .run = Open},
     {.name = "mi_fileOpenTable", .parent = kFile, .word = "open", .join = " (", .word2 = "table", .tail = ")", .run = OpenTable},
     {.name = "mi_FileSave", .parent = kFile, .word = "save", .shortcut = "Ctrl+S", .run = Save},
@@ -264,26 +290,26 @@ const CommandItem kTable[] = {
     {.name = "mi_fileexit", .parent = kFile, .word = "exit", .run = Exit},
 
     {.name = kEdit, .parent = nullptr, .word = "edit"},
-    {.name = "mi_editUndo", .parent = kEdit, .word = "undo", .shortcut = "Ctrl+Z", .run = Later},
-    {.name = "mi_editRedo", .parent = kEdit, .word = "redo", .shortcut = "Ctrl+Y", .run = Later},
+    {.name = "mi_editUndo", .parent = kEdit, .word = "undo", .shortcut = "Ctrl+Z", .run = Input, .arg = 11},
+    {.name = "mi_editRedo", .parent = kEdit, .word = "redo", .shortcut = "Ctrl+Y", .run = Input, .arg = 12},
     {.name = "sep_edit1", .parent = kEdit, .fixed = "-"},
-    {.name = "mi_edittext", .parent = kEdit, .word = "text", .run = Later},
-    {.name = "mi_editgeometrie", .parent = kEdit, .word = "geometry", .run = Later},
-    {.name = "mi_editlaenge", .parent = kEdit, .word = "length", .run = Later},
+    {.name = "mi_edittext", .parent = kEdit, .word = "text", .run = Input, .arg = 1},
+    {.name = "mi_editgeometrie", .parent = kEdit, .word = "geometry", .run = Input, .arg = 2},
+    {.name = "mi_editlaenge", .parent = kEdit, .word = "length", .run = Input, .arg = 3},
     {.name = "mi_editwerkstoff", .parent = kEdit, .word = "material", .run = Material},
-    {.name = "mi_editlagerung", .parent = kEdit, .word = "bedding", .run = Later},
+    {.name = "mi_editlagerung", .parent = kEdit, .word = "bedding", .run = Input, .arg = 4},
     {.name = "sep_edit2", .parent = kEdit, .fixed = "-"},
-    {.name = "mi_editeinzelkraft", .parent = kEdit, .word = "radialForce", .run = Later},
-    {.name = "mi_editstreckenlast", .parent = kEdit, .word = "pathLoad", .run = Later},
-    {.name = "mi_editbiegemoment", .parent = kEdit, .word = "bendingMoment", .run = Later},
-    {.name = "mi_editaxialkraft", .parent = kEdit, .word = "axialLoad", .run = Later},
-    {.name = "mi_editkerbzone", .parent = kEdit, .word = "notchZone", .run = Later},
+    {.name = "mi_editeinzelkraft", .parent = kEdit, .word = "radialForce", .run = Input, .arg = 5},
+    {.name = "mi_editstreckenlast", .parent = kEdit, .word = "pathLoad", .run = Input, .arg = 6},
+    {.name = "mi_editbiegemoment", .parent = kEdit, .word = "bendingMoment", .run = Input, .arg = 7},
+    {.name = "mi_editaxialkraft", .parent = kEdit, .word = "axialLoad", .run = Input, .arg = 8},
+    {.name = "mi_editkerbzone", .parent = kEdit, .word = "notchZone", .run = Input, .arg = 9},
     {.name = "sep_edit3", .parent = kEdit, .fixed = "-"},
     {.name = "mi_editProfile", .parent = kEdit, .word = "profiles", .run = Profile},
     {.name = "sep_edit4", .parent = kEdit, .fixed = "-"},
     {.name = "mi_editberechnung", .parent = kEdit, .word = "calculation", .run = CalculationSettings},
     {.name = "mi_editinfo", .parent = kEdit, .word = "info", .show = ShowRule::kHidden, .run = Later},
-    {.name = "mi_editruecksetzen", .parent = kEdit, .word = "reset", .run = Later},
+    {.name = "mi_editruecksetzen", .parent = kEdit, .word = "reset", .run = Input, .arg = 10},
 
     {.name = kView, .parent = nullptr, .word = "view"},
     {.name = "mi_ViewStandard", .parent = kView, .word = "printout", .run = Printout},

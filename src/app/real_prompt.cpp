@@ -5,6 +5,7 @@
 
 #include "format/code_page.h"
 #include "format/number_format.h"
+#include "format/units.h"
 #include "platform/ui.h"
 
 namespace bxr {
@@ -24,10 +25,12 @@ std::optional<Real> ParseTypedReal(const std::string& text) {
 std::optional<Real> AskRealInRange(Ui& ui, const OutputSettings& settings,
                                    const std::string& prompt, Real current, Real minimum,
                                    Real maximum) {
-    std::string offered = FormatFree(settings, current);
+    const std::string shown = FormatFree(settings, current);
+    std::string offered = shown;
     for (;;) {
         const std::optional<std::string> typed = ui.AskText(prompt, offered);
         if (!typed) return std::nullopt;
+        if (*typed == shown && current >= minimum && current <= maximum) return current;
         const std::optional<Real> v = ParseTypedReal(*typed);
         if (!v) {
             ui.Beep();
@@ -44,6 +47,17 @@ std::optional<Real> AskRealInRange(Ui& ui, const OutputSettings& settings,
         }
         return v;
     }
+}
+
+std::optional<Real> AskLengthInRange(Ui& ui, const OutputSettings& settings,
+                                     const std::string& prompt, Real current, Real minimum,
+                                     Real maximum) {
+    const Real perMm = ToDisplayUnits(settings, Quantity::Length, 1);
+    const Real shown = current * perMm;
+    const std::optional<Real> v =
+        AskRealInRange(ui, settings, prompt, shown, minimum * perMm, maximum * perMm);
+    if (!v) return std::nullopt;
+    return *v == shown ? current : *v / perMm;
 }
 
 }  // namespace bxr

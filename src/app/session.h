@@ -11,6 +11,7 @@
 #include "analysis/analysis_runner.h"
 #include "app/command_line.h"
 #include "app/drawing_commands.h"
+#include "app/edit_session.h"
 #include "app/report_commands.h"
 #include "config/config_file.h"
 #include "config/vocabulary.h"
@@ -58,6 +59,8 @@ struct Session {
     ScreenInfo screen;
     // How the commands calculate; the window runs it so that it stays responsive.
     AnalysisRunner calculate;
+    // The undo history and the list editors' last selections.
+    EditSession edits;
 
     FileSystem& fs() { return files ? *files : DiskFileSystem(); }
     ReportServices reportServices() { return {&fs(), launcher, textWindow}; }

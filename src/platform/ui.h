@@ -11,6 +11,16 @@ namespace bxr {
 
 class FormModel;
 
+// The pictures of the main window, numbered as its current view.
+enum class View {
+    kBeamSketch = 0,
+    kSchematic = 1,
+    kQuickResults = 2,
+    kProductionDrawing = 3,
+    kDiagrams = 4,
+    kSection = 5,
+};
+
 class Ui {
   public:
     virtual ~Ui() = default;
@@ -34,6 +44,12 @@ class Ui {
     // Redraws the main window's current view after a change of the model (the beam sketch,
     // the section, ...); nothing where there is no window.
     virtual void RedrawCurrentView() {}
+    // Draws that picture in the main window and makes it the current view; nothing where
+    // there is no window.
+    virtual void ShowView(View /*view*/) {}
+    // The help topic of the prompt or choice that follows (what its help key shows); 0 for
+    // none.
+    virtual void SetHelpTopic(int /*topic*/) {}
     // Shows a status text while a long task runs (empty: none); true when the user asked to
     // cancel it. Called now and then by long calculations.
     virtual bool ShowProgress(const std::string& /*status*/) { return false; }

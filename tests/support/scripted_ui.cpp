@@ -25,7 +25,9 @@ std::optional<int> ScriptedUi::Choose(const std::string& title,
     return std::nullopt;
 }
 
-std::optional<std::string> ScriptedUi::AskText(const std::string& prompt, const std::string&) {
+std::optional<std::string> ScriptedUi::AskText(const std::string& prompt,
+                                               const std::string& current) {
+    offered.push_back(current);
     Answer a = Next(prompt);
     if (auto* s = std::get_if<std::string>(&a)) return *s;
     if (!std::holds_alternative<Cancel>(a)) ADD_FAILURE() << "expected a text for: " << prompt;

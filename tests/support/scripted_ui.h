@@ -20,7 +20,7 @@ using FormScript = std::function<void(FormModel&)>;
 using Answer = std::variant<Cancel, int, bool, std::string, FormScript>;
 
 class ScriptedUi : public Ui {
-public:
+  public:
     ScriptedUi() = default;
     explicit ScriptedUi(std::vector<Answer> answers) : answers_(answers.begin(), answers.end()) {}
 
@@ -39,6 +39,9 @@ public:
                                                 const std::string& proposedName) override;
     void ShowMessage(const std::string& text) override;
     void Beep() override { ++beeps; }
+    void RedrawCurrentView() override { ++redraws; }
+    void ShowView(View view) override { views.push_back(view); }
+    void SetHelpTopic(int topic) override { helpTopics.push_back(topic); }
     // Runs the script of the form; a script that leaves the form open, and a Cancel answer,
     // close it as the window's close button does.
     void RunForm(FormModel& form) override;
@@ -48,9 +51,13 @@ public:
     std::vector<std::string> messages;
     std::vector<std::vector<std::string>> choiceItems;
     std::vector<int> preselections;
+    std::vector<std::string> offered;  // the current text of each AskText, in order
+    std::vector<View> views;
+    std::vector<int> helpTopics;
     int beeps = 0;
+    int redraws = 0;
 
-private:
+  private:
     Answer Next(const std::string& what);
     std::deque<Answer> answers_;
 };
