@@ -228,7 +228,9 @@ bool InputSupports(Workspace& ws) {
     if (!entered) return false;
     // The check reports on this input alone, not on what an earlier calculation found.
     ws.messages.Clear();
+    ws.results.boxMessages.clear();
     CheckInput(ws);
+    for (const std::string& box : ws.results.boxMessages) ws.ui->ShowMessage(box);
     return !ws.abortFlag;
 }
 

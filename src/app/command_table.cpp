@@ -7,6 +7,7 @@
 #include "app/calc_settings_dialog.h"
 #include "app/config_dialog.h"
 #include "app/diagram_export.h"
+#include "app/dxf_import.h"
 #include "app/edit_commands.h"
 #include "app/documentation_commands.h"
 #include "app/project_commands.h"
@@ -93,6 +94,10 @@ void Input(Session& s, int which) {
         default: RedoCommand(s.ws, e); break;
     }
     s.RefreshShell();
+}
+void ImportDxf(Session& s, int) {
+    // An imported contour replaces the old one: an edit the user can take back.
+    RunEditCommand(s.ws, s.edits, [&s] { return ImportDxfCommand(s.ws); });
 }
 void ImportKormFile(Session& s, int) {
     if (ImportKorm(s.ws, s.fs())) AfterFileCommand(s);
@@ -275,7 +280,7 @@ const CommandItem kTable[] = {
     {.name = "sep_file1", .parent = kFile, .fixed = "-"},
     {.name = "mi_fileimportKORM", .parent = kFile, .word = "import", .tail = " &KORM", .run = ImportKormFile},
     {.name = "mi_fileExportKORM", .parent = kFile, .word = "export", .tail = " K&ORM", .run = ExportKormFile},
-    {.name = "mi_fileimportdxf", .parent = kFile, .word = "import", .tail = " DXF", .run = Later},
+    {.name = "mi_fileimportdxf", .parent = kFile, .word = "import", .tail = " DXF", .run = ImportDxf},
     {.name = "mi_fileexportdxf", .parent = kFile, .word = "export", .tail = " DXF", .run = ExportSectionDxf},
     {.name = "sep_file2", .parent = kFile, .fixed = "-"},
     {.name = "mi_fileprint", .parent = kFile, .word = "print", .shortcut = "Ctrl+P", .run = Print},
