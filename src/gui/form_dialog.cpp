@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "app/table_window.h"
+#include "gui/help_key.h"
 #include "gui/qt_text.h"
 
 namespace bxr::gui {
@@ -502,6 +503,10 @@ void FormDialog::PressButton(const std::string& name) {
     pressing_ = true;
     const bool closes = form_.Press(name);
     pressing_ = false;
+    // A help button shows its topic unless the form answered with a message of its own.
+    const FormButton* b = form_.HasButton(name) ? form_.Button(name) : nullptr;
+    if (!closes && b != nullptr && b->role == ButtonRole::kHelp && form_.message.empty())
+        ShowHelpTopic(this, b->help != 0 ? b->help : form_.help);
     ShowMessageIfAny();
     if (closes || form_.Closed()) {
         closing_ = true;

@@ -31,6 +31,12 @@ MainWindow::MainWindow(QWidget* parent)
         RedrawCurrentView(session_);
         graphics_->update();
     };
+    static_assert(kViewSection == static_cast<int>(View::kSection) &&
+                  kViewQuick == static_cast<int>(View::kQuickResults));
+    ui_.showView = [this](View view) {
+        session_.currentView = static_cast<int>(view);
+        ui_.redraw();
+    };
     ui_.beforePrompt = [this] { graphics_->repaint(); };
     ui_.progress = [this](const std::string& status) { return Progress(status); };
     graphics_ = new GraphicsWidget(session_.window, session_.ws.config, this);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "gui/form_dialog.h"
+#include "gui/help_key.h"
 #include "gui/qt_text.h"
 #include "platform/form_model.h"
 
@@ -30,9 +31,10 @@ QString QtFileFilter(const std::string& filter) {
 
 std::optional<int> QtUi::Choose(const std::string& title, const std::vector<std::string>& items,
                                 int preselected) {
-    Prompting();
+    const int help = Prompting();
     QDialog d(parent_);
     d.setWindowTitle("BXR");
+    AddHelpKey(d, help);
     auto* layout = new QVBoxLayout(&d);
     QString heading = FromOem(title);
     const bool table = heading.contains('\t');
@@ -64,18 +66,23 @@ std::optional<int> QtUi::Choose(const std::string& title, const std::vector<std:
 }
 
 std::optional<std::string> QtUi::AskText(const std::string& prompt, const std::string& current) {
-    Prompting();
-    bool ok = false;
-    const QString t = QInputDialog::getText(parent_, "BXR", FromOem(prompt), QLineEdit::Normal,
-                                            FromOem(current), &ok);
-    if (!ok) return std::nullopt;
-    return ToOem(t);
+    const int help = Prompting();
+    QInputDialog d(parent_);
+    d.setWindowTitle("BXR");
+    d.setInputMode(QInputDialog::TextInput);
+    d.setLabelText(FromOem(prompt));
+    d.setTextValue(FromOem(current));
+    d.setCancelButtonText("Abbrechen");
+    AddHelpKey(d, help);
+    if (d.exec() != QDialog::Accepted) return std::nullopt;
+    return ToOem(d.textValue());
 }
 
 std::optional<bool> QtUi::AskYesNo(const std::string& question) {
-    Prompting();
+    const int help = Prompting();
     QMessageBox box(QMessageBox::Question, "BXR", FromOem(question),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    AddHelpKey(box, help);
     box.button(QMessageBox::Yes)->setText("&Ja");
     box.button(QMessageBox::No)->setText("&Nein");
     box.button(QMessageBox::Cancel)->setText("Abbrechen");
@@ -108,7 +115,7 @@ std::optional<std::string> QtUi::ChooseFileToSave(const std::string& filter,
 }
 
 void QtUi::ShowMessage(const std::string& text) {
-    Prompting();
+    if (beforePrompt) beforePrompt();
     QMessageBox::information(parent_, "BXR", FromOem(text));
 }
 
@@ -117,8 +124,9 @@ void QtUi::Beep() {
 }
 
 void QtUi::RunForm(FormModel& form) {
-    Prompting();
+    const int help = Prompting();
     FormDialog dialog(form, parent_);
+    AddHelpKey(dialog, form.help != 0 ? form.help : help);
     dialog.exec();
     if (!form.Closed()) form.Reject();
 }

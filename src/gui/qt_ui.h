@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <utility>
 
 #include "platform/ui.h"
 
@@ -30,21 +31,30 @@ class QtUi : public Ui {
     void RedrawCurrentView() override {
         if (redraw) redraw();
     }
+    void ShowView(View view) override {
+        if (showView) showView(view);
+    }
+    // The topic holds for the next prompt or dialog only; F1 there shows it.
+    void SetHelpTopic(int topic) override { helpTopic_ = topic; }
     bool ShowProgress(const std::string& status) override {
         return progress ? progress(status) : false;
     }
     void RunForm(FormModel& form) override;
 
     std::function<void()> redraw;
+    std::function<void(View)> showView;
     // Before a question or dialog opens: lets the window show what the command drew so far.
     std::function<void()> beforePrompt;
     std::function<bool(const std::string&)> progress;
 
   private:
-    void Prompting() {
+    // Before a prompt opens: shows what was drawn so far and takes the pending help topic.
+    int Prompting() {
         if (beforePrompt) beforePrompt();
+        return std::exchange(helpTopic_, 0);
     }
     QWidget* parent_;
+    int helpTopic_ = 0;
 };
 
 // "*.bxr|*.bxr" or "Projekte|*.bxr|Alle|*.*" as a Qt name filter.
