@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -19,6 +20,7 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -32,10 +34,25 @@ namespace {
 
 using Press = std::function<void(const std::string&)>;
 
+// A field reached by the keyboard (the dialog opening, Tab, a mnemonic) shows its text
+// selected, so that typing replaces the value shown, as in every number field of the program.
+class SelectOnFocus : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+            if (auto* edit = qobject_cast<QLineEdit*>(watched))
+                QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
+        return false;
+    }
+};
+
 class TextWrapper : public FieldWrapper {
   public:
     QWidget* Create(const FormField& f, const Press&) override {
         edit_ = new QLineEdit;
+        edit_->installEventFilter(new SelectOnFocus(edit_));
         if (f.maxLength > 0) edit_->setMaxLength(static_cast<int>(f.maxLength));
         const int chars = f.maxLength > 0 ? std::min<int>(static_cast<int>(f.maxLength), 40) : 24;
         edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance('0') * std::max(chars, 8) +
@@ -166,14 +183,13 @@ class ListWrapper : public FieldWrapper {
   public:
     QWidget* Create(const FormField& f, const Press& press) override {
         list_ = new QListWidget;
-        list_->setMinimumSize(320, 160);
+        // Wide enough for a whole line of the list editors (65 characters).
+        list_->setMinimumSize(list_->fontMetrics().horizontalAdvance(QString(66, '0')) + 24, 200);
         const std::string activate = f.activate;
-        if (!activate.empty()) {
+        // Only the double click: Enter in the list is the dialog's OK, as everywhere else.
+        if (!activate.empty())
             QObject::connect(list_, &QListWidget::itemDoubleClicked, list_,
                              [press, activate](QListWidgetItem*) { press(activate); });
-            QObject::connect(list_, &QListWidget::itemActivated, list_,
-                             [press, activate](QListWidgetItem*) { press(activate); });
-        }
         return list_;
     }
     void SetFrom(const FormField& f) override {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "gui/focus_keeper.h"
 #include "gui/main_window.h"
 
 namespace bxr::gui {
@@ -36,9 +37,14 @@ int RunWindow(int argc, char** argv, const CommandLine& cl, const std::string& w
     QApplication app(argc, argv);
     QApplication::setApplicationName("BXR");
     MainWindow window;
+    new FocusKeeper(window);
     const StartupResult start = StartSession(window.session(), cl, workingFolder, programFolder);
     if (!start.run) return start.exitCode;
     window.show();
+    // Take the keyboard at once: without a window manager (a bare X server) nobody else
+    // gives the window the focus, and the menu keys would go nowhere.
+    window.raise();
+    window.activateWindow();
     QApplication::processEvents();
     if (!window.session().ws.currentName.empty() || !window.session().ws.model.modified) {
         window.graphics()->PrepareForDrawing();

@@ -77,9 +77,10 @@ QWidget* Focused(QWidget& d) {
     return f != nullptr ? f : &d;
 }
 
-// Keys as a user types them: into the field that has the focus, Tab to the next one.
+// Keys as a user types them: into the field that has the focus (its text selected when the
+// keyboard got there, so typing replaces it), Tab to the next one.
 void Type(QWidget& d, const QString& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(Focused(d))) edit->selectAll();
+    QApplication::processEvents();
     QTest::keyClicks(Focused(d), text);
 }
 void Key(QWidget& d, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -159,8 +160,8 @@ TEST_F(InputFixture, length_prompt_shows_its_help_topic_on_f1_and_takes_the_type
 }
 
 // The point-force list: the entry chosen last comes preselected, Alt+N opens a new entry, its
-// fields are typed in order, Enter stores it; Enter on a line changes that line; Escape in the
-// entry dialog ends the editor and keeps what was stored.
+// fields are typed in order, Enter stores it; Alt+Ä changes the selected line;
+// Escape in the entry dialog ends the editor and keeps what was stored.
 TEST_F(InputFixture, point_force_list_new_and_change_by_keyboard) {
     ws.model.pointLoads[1] = {1000, 100, 0, "F 1"};
     ws.model.pointLoads[2] = {2000, 200, 90, "F 2"};
@@ -185,9 +186,8 @@ TEST_F(InputFixture, point_force_list_new_and_change_by_keyboard) {
         [&](QWidget& list) {
             auto* box = list.findChild<QListWidget*>();
             linesAfterNew = box->count();
-            box->setFocus();
             box->setCurrentRow(0);
-            Key(list, Qt::Key_Return);  // Change of line 1
+            QTest::keyClick(&list, Qt::Key_Adiaeresis, Qt::AltModifier);  // "&Ändern" of line 1
         },
         [&](QWidget& entry) { FillAndConfirm(entry, {"1500"}); },
         [&](QWidget& list) { QTest::keyClick(&list, Qt::Key_N, Qt::AltModifier); },
@@ -225,7 +225,7 @@ TEST_F(InputFixture, contour_points_typed_as_arcs_give_the_round_section) {
         [](QWidget& point) { FillAndConfirm(point, {"0", "-22.5", "180"}); },
         newPoint,
         [](QWidget& point) { FillAndConfirm(point, {"0", "22.5", "0"}); },
-        [](QWidget& list) { list.findChild<QPushButton*>("Button_ok")->click(); },
+        [](QWidget& list) { Key(list, Qt::Key_Return); },  // Enter in the list is OK
     });
     int lastContour = 0;
     EXPECT_TRUE(InputContour(ws, fs, lastContour));
