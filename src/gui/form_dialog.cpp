@@ -380,6 +380,8 @@ FormDialog::FormDialog(FormModel& form, QWidget* parent, const WrapperRegistry& 
                         : b.kind == ButtonKind::kSpinDown ? QString("▼")
                                                           : FromOem(b.caption));
             tb->setObjectName(QString::fromStdString(b.name));
+            // Tab goes down the fields; the buttons beside a field are for the mouse.
+            tb->setFocusPolicy(Qt::ClickFocus);
             const std::string name = b.name;
             connect(tb, &QToolButton::clicked, this, [this, name] { PressButton(name); });
             buttons_[b.name] = tb;
