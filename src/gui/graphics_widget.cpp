@@ -144,14 +144,28 @@ double GraphicsWidget::Fit() const {
     return std::min(double(width()) / list_.clientWidth(), double(height()) / list_.clientHeight());
 }
 
+QPointF GraphicsWidget::SheetOffset() const {
+    const double f = Fit();
+    return {(width() - f * list_.clientWidth()) / 2, (height() - f * list_.clientHeight()) / 2};
+}
+
 QPoint GraphicsWidget::ListPoint(const QPointF& widgetPoint) const {
     const double f = Fit();
-    return QPoint(static_cast<int>(std::lround(widgetPoint.x() / f)),
-                  static_cast<int>(std::lround(widgetPoint.y() / f)));
+    const QPointF p = widgetPoint - SheetOffset();
+    return QPoint(static_cast<int>(std::lround(p.x() / f)), static_cast<int>(std::lround(p.y() / f)));
+}
+
+static QSize SheetSize(QSize widget) {
+    // The drawings' isotropic scale is true only on a 4:3 client area (it corrects the scale
+    // by 0.75 times the area's width over its height), so the sheet is the largest 4:3
+    // rectangle of the widget, and round sections stay round in a window of any shape.
+    const int w = std::min(widget.width(), widget.height() * 4 / 3);
+    return {std::max(w, 1), std::max(w * 3 / 4, 1)};
 }
 
 void GraphicsWidget::PrepareForDrawing() {
-    list_.SetClientSize(width(), height());
+    const QSize sheet = SheetSize(size());
+    list_.SetClientSize(sheet.width(), sheet.height());
 }
 
 void GraphicsWidget::paintEvent(QPaintEvent*) {
@@ -159,6 +173,7 @@ void GraphicsWidget::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), BackgroundColour(config_));
     // A drawing made for another size of the window is scaled to fit until it is drawn again.
     const double f = Fit();
+    p.translate(SheetOffset());
     p.scale(f, f);
     PaintOn(p);
     if (list_.rubberBandActive()) {

@@ -65,6 +65,8 @@ class GraphicsWidget : public QWidget {
   private:
     void PaintOn(QPainter& p) const;
     double Fit() const;
+    // Where the sheet's top left corner sits in the widget (the sheet is centred).
+    QPointF SheetOffset() const;
     QPoint ListPoint(const QPointF& widgetPoint) const;
 
     DisplayList& list_;

@@ -38,19 +38,19 @@ TEST(graphics_widget, rubber_band_and_keys_change_the_world_window) {
     Configuration config;
     DisplayList list;
     GraphicsWidget g(list, config);
-    g.resize(200, 100);
+    g.resize(260, 150);  // a 200 x 150 sheet in the middle, 30 pixels in from the left
     g.PrepareForDrawing();
-    ASSERT_TRUE(list.SetWindow(false, false, 0, 0, 200, 100));
+    ASSERT_TRUE(list.SetWindow(false, false, 0, 0, 200, 150));
     list.SaveLimit();
-    list.Line(0, 0, 200, 100);
-    QTest::mousePress(&g, Qt::LeftButton, {}, QPoint(50, 20));
-    QTest::mouseMove(&g, QPoint(120, 50));
-    QTest::mouseRelease(&g, Qt::LeftButton, {}, QPoint(150, 70));
-    // The part of the old window under the rectangle: x 50..150, y (100-70)..(100-20).
+    list.Line(0, 0, 200, 150);
+    QTest::mousePress(&g, Qt::LeftButton, {}, QPoint(80, 20));
+    QTest::mouseMove(&g, QPoint(150, 50));
+    QTest::mouseRelease(&g, Qt::LeftButton, {}, QPoint(180, 70));
+    // The part of the old window under the rectangle: x 50..150, y (150-70)..(150-20).
     EXPECT_NEAR(static_cast<double>(list.world().x0), 50, 1e-9);
     EXPECT_NEAR(static_cast<double>(list.world().x1), 150, 1e-9);
-    EXPECT_NEAR(static_cast<double>(list.world().y0), 30, 1e-9);
-    EXPECT_NEAR(static_cast<double>(list.world().y1), 80, 1e-9);
+    EXPECT_NEAR(static_cast<double>(list.world().y0), 80, 1e-9);
+    EXPECT_NEAR(static_cast<double>(list.world().y1), 130, 1e-9);
 
     QTest::keyClick(&g, Qt::Key_Escape);
     EXPECT_NEAR(static_cast<double>(list.world().x1), 200, 1e-9);
@@ -69,15 +69,43 @@ TEST(graphics_widget, wheel_zoom_keeps_the_point_under_the_cursor) {
     Configuration config;
     DisplayList list;
     GraphicsWidget g(list, config);
-    g.resize(200, 100);
+    g.resize(200, 150);
     g.PrepareForDrawing();
-    ASSERT_TRUE(list.SetWindow(false, false, 0, 0, 200, 100));
+    ASSERT_TRUE(list.SetWindow(false, false, 0, 0, 200, 150));
     QWheelEvent e(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, 120), Qt::NoButton,
                   Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&g, &e);
     EXPECT_NEAR(static_cast<double>(list.world().x1 - list.world().x0), 200 / 1.2, 1.0);
     // World x 50 stays at pixel 50.
     EXPECT_NEAR(list.PixelX(50), 50, 1);
+}
+
+// The isotropic scale of a drawing holds on a 4:3 client area only; the window keeps its sheet
+// at 4:3 whatever its own shape, so a circle stays round.
+TEST(graphics_widget, a_circle_stays_round_in_a_wide_window) {
+    Configuration config;
+    DisplayList list;
+    GraphicsWidget g(list, config);
+    g.resize(400, 150);
+    g.PrepareForDrawing();
+    EXPECT_EQ(list.clientWidth(), 200);
+    EXPECT_EQ(list.clientHeight(), 150);
+    ASSERT_TRUE(list.Header(0, 0, 160, 120));
+    list.SetColor(4);
+    list.Circle(80, 60, 40);
+    const QImage image = g.Render();
+    int left = image.width(), right = -1, top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (IsRed(image.pixel(x, y))) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    ASSERT_GE(right, 0);
+    EXPECT_NEAR(right - left, bottom - top, 1);
+    EXPECT_NEAR(right - left, 100, 2);  // 40 mm at 1.25 pixels per mm, both ways
 }
 
 }  // namespace
