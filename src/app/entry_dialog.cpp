@@ -23,7 +23,7 @@ OutputSettings DialogSettings(const OutputSettings& s) {
 }  // namespace
 
 EntryDialog::EntryDialog(Workspace& ws, EntryRecords& records, EntryLayout layout, int entry)
-    : ws_(ws), records_(records), layout_(std::move(layout)), entry_(entry) {
+    : RecordForm(ws), records_(records), layout_(std::move(layout)), entry_(entry) {
     help = layout_.help;
     for (const EntryLayout::Number& n : layout_.numbers) fields.push_back(TextField(n.name, ""));
     if (layout_.hasLabel) fields.push_back(TextField(kLabelField, "Bezeichnung").Max(kLabelLength));
@@ -82,40 +82,17 @@ bool EntryDialog::ReadFields(EntryValues& into) {
     return true;
 }
 
-bool EntryDialog::StoreShown() {
-    if (!ReadFields(shown_)) return false;
-    records_.Put(entry_, shown_);
-    stored_.insert(entry_);
-    return true;
+bool EntryDialog::ReadShown() {
+    return ReadFields(shown_);
 }
 
-bool EntryDialog::Press(const std::string& buttonName) {
-    message.clear();
-    if (buttonName == "Button_ok") {
-        if (!StoreShown()) return false;
-        return Close(true);
-    }
-    if (buttonName == "Button_cancel") {
-        ws_.abortFlag = true;
-        return Close(false);
-    }
-    if (buttonName == "Button_up" || buttonName == "Button_down") {
-        if (!StoreShown()) return false;
-        MoveTo(entry_ + (buttonName == "Button_up" ? 1 : -1));
-        return false;
-    }
-    if (buttonName == "Button_unit") {
-        if (!ReadFields(shown_)) return false;
-        ws_.config.output.unitSystem = ToggledUnitSystem(ws_.config.output.unitSystem);
-        Show();
-        return false;
-    }
-    if (buttonName == "Button_label" && layout_.hasLabel) {
-        Field(kLabelField)->text = layout_.proposalStem + IntText(entry_);
-        return false;
-    }
-    // The help buttons show the help number of the dialog; it stays open.
-    return false;
+void EntryDialog::PutShown() {
+    records_.Put(entry_, shown_);
+    stored_.insert(entry_);
+}
+
+std::string EntryDialog::ProposedLabel() const {
+    return layout_.hasLabel ? layout_.proposalStem + IntText(entry_) : std::string();
 }
 
 bool RunEntryDialog(Workspace& ws, EntryRecords& records, const EntryLayout& layout, int i,

@@ -13,7 +13,7 @@
 
 #include "format/units.h"
 #include "model/beam_model.h"
-#include "platform/form_model.h"
+#include "app/record_form.h"
 
 namespace bxr {
 
@@ -52,11 +52,10 @@ struct EntryLayout {
     std::function<void(int i, EntryValues&)> prepare;
 };
 
-class EntryDialog : public FormModel {
+class EntryDialog : public RecordForm {
   public:
     EntryDialog(Workspace& ws, EntryRecords& records, EntryLayout layout, int entry);
 
-    bool Press(const std::string& buttonName) override;
     int Entry() const { return entry_; }
     // The entries this dialog stored (by OK or a spin button).
     const std::set<int>& StoredEntries() const { return stored_; }
@@ -65,13 +64,15 @@ class EntryDialog : public FormModel {
 
   private:
     void MoveTo(int entry);
-    void Show();
+    void Show() override;
+    bool ReadShown() override;
+    void PutShown() override;
+    void Step(int delta) override { MoveTo(entry_ + delta); }
+    std::string ProposedLabel() const override;
     // The typed fields into `into`; false with the message set when a number does not parse.
     // A field left as shown keeps the value exactly.
     bool ReadFields(EntryValues& into);
-    bool StoreShown();
 
-    Workspace& ws_;
     EntryRecords& records_;
     EntryLayout layout_;
     int entry_;

@@ -87,7 +87,7 @@ NotchFactorTexts ProposeNotchFactors(NotchProposal kind, Real rm, const OutputSe
 }
 
 NotchZoneDialog::NotchZoneDialog(Workspace& ws, int zone)
-    : ws_(ws), zone_(std::clamp(zone, 1, kMaxNotchZones)) {
+    : RecordForm(ws), zone_(std::clamp(zone, 1, kMaxNotchZones)) {
     shown_ = ws_.model.notchZones[static_cast<std::size_t>(zone_)];
     help = kHelpNumber;
     fields = {
@@ -171,10 +171,16 @@ bool NotchZoneDialog::ReadFields(NotchZone& into) {
     return true;
 }
 
-bool NotchZoneDialog::StoreShown() {
-    if (!ReadFields(shown_)) return false;
+bool NotchZoneDialog::ReadShown() {
+    return ReadFields(shown_);
+}
+
+void NotchZoneDialog::PutShown() {
     ws_.model.notchZones[static_cast<std::size_t>(zone_)] = shown_;
-    return true;
+}
+
+std::string NotchZoneDialog::ProposedLabel() const {
+    return "K " + IntText(zone_);
 }
 
 void NotchZoneDialog::MoveTo(int zone) {
@@ -183,31 +189,7 @@ void NotchZoneDialog::MoveTo(int zone) {
     Show();
 }
 
-bool NotchZoneDialog::Press(const std::string& buttonName) {
-    message.clear();
-    if (buttonName == "Button_ok") {
-        if (!StoreShown()) return false;
-        return Close(true);
-    }
-    if (buttonName == "Button_cancel") {
-        ws_.abortFlag = true;
-        return Close(false);
-    }
-    if (buttonName == "Button_up" || buttonName == "Button_down") {
-        if (!StoreShown()) return false;
-        MoveTo(zone_ + (buttonName == "Button_up" ? 1 : -1));
-        return false;
-    }
-    if (buttonName == "Button_unit") {
-        if (!ReadFields(shown_)) return false;
-        ws_.config.output.unitSystem = ToggledUnitSystem(ws_.config.output.unitSystem);
-        Show();
-        return false;
-    }
-    if (buttonName == "Button_label") {
-        Field("Edit_label")->text = "K " + IntText(zone_);
-        return false;
-    }
+bool NotchZoneDialog::PressOwn(const std::string& buttonName) {
     for (const ProposalButton& p : kProposals) {
         if (buttonName != p.name) continue;
         const Real rm = ws_.model.material.rm;

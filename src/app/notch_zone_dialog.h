@@ -9,7 +9,7 @@
 
 #include "format/output_settings.h"
 #include "model/beam_model.h"
-#include "platform/form_model.h"
+#include "app/record_form.h"
 
 namespace bxr {
 
@@ -35,26 +35,29 @@ NotchFactorTexts ProposeNotchFactors(NotchProposal kind, Real rm, const OutputSe
 // True when the proposal depends on the material's strength.
 bool ProposalNeedsRm(NotchProposal kind);
 
-class NotchZoneDialog : public FormModel {
+class NotchZoneDialog : public RecordForm {
   public:
     // zone: 1-based number of the zone shown first (limited to the list's capacity).
     NotchZoneDialog(Workspace& ws, int zone);
 
-    bool Press(const std::string& buttonName) override;
     int Zone() const { return zone_; }
 
     static constexpr int kHelpNumber = 9600;
 
   private:
-    void Show();
+    void Show() override;
+    bool ReadShown() override;
+    void PutShown() override;
+    void Step(int delta) override { MoveTo(zone_ + delta); }
+    std::string ProposedLabel() const override;
+    // The proposal buttons of the notch factors.
+    bool PressOwn(const std::string& buttonName) override;
     // The typed fields into `into`, in model units; false with the message set when a number
     // does not parse. A field left as shown keeps the stored value exactly.
     bool ReadFields(NotchZone& into);
-    bool StoreShown();
     void MoveTo(int zone);
     int LastZone() const;
 
-    Workspace& ws_;
     int zone_;
     NotchZone shown_;
     // The texts as last shown, to tell typed fields from untouched ones.
