@@ -59,6 +59,10 @@ class DialogDriver {
             return;
         }
         d->activateWindow();
+        // The dialog takes the keyboard first, as it does for a user: its first field has the
+        // focus (and its text selected) before a key is typed.
+        QTest::qWaitForWindowActive(d, 2000);
+        QApplication::processEvents();
         // The step runs on its own, so that a dialog it opens is driven while it waits.
         QPointer<QWidget> dialog(d);
         QTimer::singleShot(0, d, [this, dialog, step = next_++] {
@@ -93,6 +97,11 @@ void FillAndConfirm(QWidget& d, const QStringList& texts) {
         Type(d, texts[i]);
     }
     Key(d, Qt::Key_Return);
+}
+QListWidget* ListOf(QWidget& d) {
+    auto* list = d.findChild<QListWidget*>();
+    if (list == nullptr) ADD_FAILURE() << "a list dialog was expected, not " << d.metaObject()->className();
+    return list;
 }
 QString FocusedName(QWidget& d) {
     return Focused(d)->objectName();
@@ -171,7 +180,8 @@ TEST_F(InputFixture, point_force_list_new_and_change_by_keyboard) {
     QStringList fieldOrder;
     DialogDriver driver({
         [&](QWidget& list) {
-            auto* box = list.findChild<QListWidget*>();
+            auto* box = ListOf(list);
+            if (box == nullptr) return;
             preselected = box->currentRow();
             QTest::keyClick(&list, Qt::Key_N, Qt::AltModifier);
         },
@@ -184,7 +194,8 @@ TEST_F(InputFixture, point_force_list_new_and_change_by_keyboard) {
             Key(entry, Qt::Key_Return);
         },
         [&](QWidget& list) {
-            auto* box = list.findChild<QListWidget*>();
+            auto* box = ListOf(list);
+            if (box == nullptr) return;
             linesAfterNew = box->count();
             box->setCurrentRow(0);
             QTest::keyClick(&list, Qt::Key_Adiaeresis, Qt::AltModifier);  // "&Ändern" of line 1
