@@ -61,7 +61,7 @@ class DialogDriver {
         d->activateWindow();
         // The dialog takes the keyboard first, as it does for a user: its first field has the
         // focus (and its text selected) before a key is typed.
-        QTest::qWaitForWindowActive(d, 2000);
+        if (!QTest::qWaitForWindowActive(d, 2000)) ADD_FAILURE() << "the dialog never became active";
         QApplication::processEvents();
         // The step runs on its own, so that a dialog it opens is driven while it waits.
         QPointer<QWidget> dialog(d);
