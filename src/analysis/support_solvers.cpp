@@ -436,6 +436,15 @@ class LinearBeam {
         const Real bound = 1e-12L * scale;
         const Real a = std::fabs(value);
         if (a > bound && (a < limitLow - bound || a > limitHigh + bound)) return true;
+        // The bisected constant lies within a few units in the last place of sum/count (for a
+        // sum its bisection is sure to settle), so the value it gives differs from this one by
+        // far less than 1e-16 of the terms: a value that far from 0 and from the limits is
+        // decided as the constant would decide it.
+        if (sum == 0 || std::fabs(guess) > 1e-180L) {
+            const Real near = 1e-16L * (std::fabs(d) + std::fabs(guess * lever) +
+                                        std::fabs(Travel(ws_, support, 0, t)));
+            if (a > near && (a < limitLow - near || a > limitHigh + near)) return true;
+        }
         Real c = 0;
         if (!Constant(sum, c)) return false;
         value = Travel(ws_, support, d - c * lever, t);
@@ -696,10 +705,10 @@ class LinearBeam {
             if (std::fabs(sum) / count_ < 1e28L) {
                 const Real guess = sum / count_;
                 Extremes(p, tr, guess, hi, lo);
-                Real scale = std::fabs(guess) * n_ * dx_;
-                for (int i = 0; i < sources_; ++i)
-                    if (tr[i] != 0 && !zero_[i][p]) scale += std::fabs(tr[i]) * largest_[i][p];
-                const Real bound = 1e-16L * scale;
+                // Each value changes with the constant by its few units in the last place
+                // times the lever, and by the rounding of the value itself.
+                const Real bound = 1e-17L * (std::fabs(guess) * n_ * dx_ + std::fabs(hi) +
+                                             std::fabs(lo));
                 const Real rhi = RoundToReal48(hi), rlo = RoundToReal48(lo);
                 if (std::isfinite(bound) && RoundToReal48(hi - bound) == rhi &&
                     RoundToReal48(hi + bound) == rhi && RoundToReal48(lo - bound) == rlo &&
@@ -713,6 +722,162 @@ class LinearBeam {
             Extremes(p, tr, c, hi, lo);
             tol = (RoundToReal48(hi) - RoundToReal48(lo)) * ws_.model.iterationEps;
         }
+        return true;
+    }
+
+    // The innermost level's tested deflection of one plane as a linear form in its two trial
+    // forces, (v + ty·vY) + tz·vZ, with the rounding bound of its largest terms anywhere in the
+    // brackets; sumInside when the sum of its raw slopes keeps inside the bracket of the slope
+    // constant there.
+    struct Quick {
+        Real v, vY, vZ, bound;
+        Real below, above;  // |value| below tolLow - bound or above tolHigh + bound
+        bool sumInside;
+    };
+
+    // The innermost rounds when a plane has its answer outside its bracket all over it (its
+    // sign ±1): every round moves that plane's bracket the same way, so its trial forces are
+    // known beforehand, and no round is within the limit, so all kMaxRounds run and of the
+    // other plane only the sign of the deflection counts. That is the sign of its linear form
+    // unless the form lies within its rounding bound of 0: every finer reckoning of Tested lies
+    // far inside that bound of it. Only such a round goes to tested(p, ty, tz, value).
+    template <typename TestedFn>
+    static bool OneSidedRounds(const int (&sign)[2], const Quick& qy, const Quick& qz, Real loY,
+                               Real hiY, Real loZ, Real hiZ, TestedFn& tested,
+                               std::array<Real, kMaxSources>& tr) {
+        // The trial forces of the planes that move the same way in every round.
+        Real known[2][kMaxRounds];
+        for (int p = 0; p < 2; ++p) {
+            if (sign[p] == 0) continue;
+            Real lo = p == 0 ? loY : loZ, hi = p == 0 ? hiY : hiZ;
+            for (int r = 0; r < kMaxRounds; ++r) {
+                const Real t = (lo + hi) / 2;
+                known[p][r] = t;
+                if (sign[p] > 0)
+                    hi = t;
+                else
+                    lo = t;
+            }
+        }
+        Real ty = 0, tz = 0;
+        if (sign[0] == 0) {
+            // y is tested: its form with the z part of each round worked out beforehand.
+            Real zPart[kMaxRounds];
+            for (int r = 0; r < kMaxRounds; ++r) zPart[r] = known[1][r] * qy.vZ;
+            for (int r = 0; r < kMaxRounds; ++r) {
+                ty = (loY + hiY) / 2;
+                tz = known[1][r];
+                Real value = qy.v + ty * qy.vY + zPart[r];
+                if (!(qy.sumInside && std::fabs(value) > qy.bound) && !tested(0, ty, tz, value))
+                    return false;
+                if (value > 0)
+                    hiY = ty;
+                else
+                    loY = ty;
+            }
+        } else if (sign[1] == 0) {
+            // z is tested: the y part of each round worked out beforehand.
+            Real yPart[kMaxRounds];
+            for (int r = 0; r < kMaxRounds; ++r) yPart[r] = qz.v + known[0][r] * qz.vY;
+            for (int r = 0; r < kMaxRounds; ++r) {
+                ty = known[0][r];
+                tz = (loZ + hiZ) / 2;
+                Real value = yPart[r] + tz * qz.vZ;
+                if (!(qz.sumInside && std::fabs(value) > qz.bound) && !tested(1, ty, tz, value))
+                    return false;
+                if (value > 0)
+                    hiZ = tz;
+                else
+                    loZ = tz;
+            }
+        } else {
+            ty = known[0][kMaxRounds - 1];
+            tz = known[1][kMaxRounds - 1];
+        }
+        tr[1] = ty;
+        tr[2] = tz;
+        return true;
+    }
+
+    // The rounds of the innermost level, which are most of the work: its tested deflection is
+    // linear in its own two trial forces, so the form is set up once, with the rounding bound
+    // of its largest terms anywhere in the brackets (at a corner) and its sum checked there,
+    // and a round is settled by it unless the value comes within that bound of 0 or of the
+    // limit. Only such a round goes to Tested, and only then are the trial forces written to
+    // tr; at the end tr holds those of the last round. within(p, d, in) tells whether |d| is
+    // within the limit of plane p, and may narrow tolLow..tolHigh to the limit itself.
+    template <typename Within>
+    bool InnermostRounds(const Fixed& fixed, int k, int support, const int (&sign)[2], Real& loY,
+                         Real& hiY, Real& loZ, Real& hiZ, const Real (&tolLow)[2],
+                         const Real (&tolHigh)[2], Within& within,
+                         std::array<Real, kMaxSources>& tr, int& rounds) const {
+        Quick quick[2];
+        auto setCuts = [&](int p) {
+            quick[p].below = tolLow[p] - quick[p].bound;
+            quick[p].above = tolHigh[p] + quick[p].bound;
+        };
+        for (int p = 0; p < 2; ++p) {
+            Quick& q = quick[p];
+            q = {fixed.value[p], fixed.slope[1][p], fixed.slope[2][p], 0, 0, 0, true};
+            if (sign[p] != 0) continue;  // the plane is not tested
+            for (const Real ty : {loY, hiY}) {
+                for (const Real tz : {loZ, hiZ}) {
+                    const Real sum = fixed.sum[p] + ty * fixed.sumOf[1][p] + tz * fixed.sumOf[2][p];
+                    q.sumInside = q.sumInside && std::fabs(sum) < fixed.sumLimit;
+                    const Real size = fixed.size[p] + std::fabs(ty) * fixed.growth[1][p] +
+                                      std::fabs(tz) * fixed.growth[2][p];
+                    q.bound = std::max(q.bound, 1.000001e-12L * size);
+                }
+            }
+            q.sumInside = q.sumInside && std::isfinite(q.bound);
+            setCuts(p);
+        }
+        // The deflection of plane p as the linear form gives it, when that settles the round.
+        auto settled = [&](int p, Real ty, Real tz, Real& value) {
+            const Quick& q = quick[p];
+            if (!q.sumInside) return false;
+            const Real v = q.v + ty * q.vY + tz * q.vZ;
+            const Real a = std::fabs(v), bound = q.bound;
+            if (!(a > bound && (a < q.below || a > q.above))) return false;
+            value = v;
+            return true;
+        };
+        auto tested = [&](int p, Real ty, Real tz, Real& value) {
+            tr[1] = ty;
+            tr[2] = tz;
+            return Tested(fixed, p, k, support, p == 0 ? ty : tz, tolLow[p], tolHigh[p], tr,
+                          value);
+        };
+        if (sign[0] != 0 || sign[1] != 0) {
+            rounds = kMaxRounds;
+            return OneSidedRounds(sign, quick[0], quick[1], loY, hiY, loZ, hiZ, tested, tr);
+        }
+        Real ty = 0, tz = 0;
+        rounds = 0;
+        while (true) {
+            ++rounds;
+            ty = (loY + hiY) / 2;
+            tz = (loZ + hiZ) / 2;
+            Real dy = sign[0], dz = sign[1];
+            if (sign[0] == 0 && !settled(0, ty, tz, dy) && !tested(0, ty, tz, dy)) return false;
+            if (sign[1] == 0 && !settled(1, ty, tz, dz) && !tested(1, ty, tz, dz)) return false;
+            if (dy > 0)
+                hiY = ty;
+            else
+                loY = ty;
+            if (dz > 0)
+                hiZ = tz;
+            else
+                loZ = tz;
+            if (rounds == kMaxRounds) break;
+            bool inY = false, inZ = false;
+            if (!within(0, dy, inY) || (inY && !within(1, dz, inZ))) return false;
+            setCuts(0);
+            setCuts(1);
+            if (inY && inZ) break;
+        }
+        tr[1] = ty;
+        tr[2] = tz;
         return true;
     }
 
@@ -787,45 +952,18 @@ class LinearBeam {
             sign[0] = OneSided(fixed, 0, loY, hiY, loZ, hiZ, tolHigh[0]);
             sign[1] = OneSided(fixed, 1, loY, hiY, loZ, hiZ, tolHigh[1]);
         }
-        // The innermost level's rounds are most of the work: its linear form in straight code,
-        // with the rounding bound of its largest terms anywhere in the brackets (at a corner)
-        // and its sum checked there once.
-        struct Quick {
-            Real v, vY, vZ, bound;
-            bool sumInside;
-        } quick[2] = {};
-        if (level == 0) {
-            for (int p = 0; p < 2; ++p) {
-                Quick& q = quick[p];
-                q = {fixed.value[p], fixed.slope[1][p], fixed.slope[2][p], 0, true};
-                for (const Real ty : {loY, hiY}) {
-                    for (const Real tz : {loZ, hiZ}) {
-                        const Real sum =
-                            fixed.sum[p] + ty * fixed.sumOf[1][p] + tz * fixed.sumOf[2][p];
-                        q.sumInside = q.sumInside && std::fabs(sum) < fixed.sumLimit;
-                        const Real size = fixed.size[p] + std::fabs(ty) * fixed.growth[1][p] +
-                                          std::fabs(tz) * fixed.growth[2][p];
-                        q.bound = std::max(q.bound, 1.000001e-12L * size);
-                    }
-                }
-                q.sumInside = q.sumInside && std::isfinite(q.bound);
-            }
-        }
-        // As the first part of Tested: true when the linear form settles the round.
-        auto settled = [&](int p, Real ty, Real tz, Real& value) {
-            const Quick& q = quick[p];
-            if (!q.sumInside) return false;
-            const Real v = q.v + ty * q.vY + tz * q.vZ;
-            const Real a = std::fabs(v), bound = q.bound;
-            if (!(a > bound && (a < tolLow[p] - bound || a > tolHigh[p] + bound))) return false;
-            value = v;
-            return true;
-        };
         int rounds = 0;
+        if (level == 0) {
+            if (!InnermostRounds(fixed, k, support, sign, loY, hiY, loZ, hiZ, tolLow, tolHigh,
+                                 within, tr, rounds))
+                return false;
+            last[0] = rounds;
+            return true;
+        }
         while (true) {
             // A level above the innermost runs for a while: a cancel from another thread is
             // seen at each of its rounds.
-            if (level > 0 && AbortPolled(ws_)) {
+            if (AbortPolled(ws_)) {
                 cancelled_ = true;
                 return false;
             }
@@ -834,12 +972,10 @@ class LinearBeam {
             const Real tz = (loZ + hiZ) / 2;
             tr[1 + 2 * level] = ty;
             tr[2 + 2 * level] = tz;
-            if (level > 0 && !Level(level - 1, tr, last, false)) return false;
-            Real dy = sign[0], dz = sign[1];
-            if ((sign[0] == 0 && !(level == 0 && settled(0, ty, tz, dy)) &&
-                 !Tested(fixed, 0, k, support, ty, tolLow[0], tolHigh[0], tr, dy)) ||
-                (sign[1] == 0 && !(level == 0 && settled(1, ty, tz, dz)) &&
-                 !Tested(fixed, 1, k, support, tz, tolLow[1], tolHigh[1], tr, dz)))
+            if (!Level(level - 1, tr, last, false)) return false;
+            Real dy = 0, dz = 0;
+            if (!Tested(fixed, 0, k, support, ty, tolLow[0], tolHigh[0], tr, dy) ||
+                !Tested(fixed, 1, k, support, tz, tolLow[1], tolHigh[1], tr, dz))
                 return false;
             if (dy > 0)
                 hiY = ty;
@@ -850,7 +986,6 @@ class LinearBeam {
             else
                 loZ = tz;
             if (rounds == kMaxRounds) break;
-            if (sign[0] != 0 || sign[1] != 0) continue;  // never within the limit
             bool inY = false, inZ = false;
             if (!within(0, dy, inY) || (inY && !within(1, dz, inZ))) return false;
             if (inY && inZ) break;
