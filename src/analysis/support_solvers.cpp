@@ -155,6 +155,8 @@ class LinearBeam {
         count_ = sp.kHigh - sp.kLow + 1;
         sources_ = 1 + 2 * extra_;
         blocks_ = (n_ - 1 + kBlock - 1) / kBlock;
+        for (int level = 0; level < extra_; ++level)
+            point_[level] = PointIndex(m, m.supportX[static_cast<std::size_t>(kSupportC + level)]);
         auto& values = ws_.results.scratch.values;
         const std::size_t stride = kMaxStations;
         const std::size_t need = (kMaxSources * 2 + 2) * stride;
@@ -799,6 +801,55 @@ class LinearBeam {
         return true;
     }
 
+    // Whether |d| of a plane is within its limit, as Level's within tells it.
+    enum LimitAnswer { kUnknown = 0, kKnown, kNarrowed };
+
+    // The test of the end of an innermost round: y within its limit, and then z. A limit that
+    // has just been worked out moves the cuts of its plane's linear form.
+    template <typename Within, typename SetCuts>
+    static bool WithinBoth(Within& within, SetCuts& setCuts, Real dy, Real dz, bool& inY,
+                           bool& inZ) {
+        const LimitAnswer y = within(0, dy, inY);
+        if (y == kUnknown) return false;
+        if (y == kNarrowed) setCuts(0);
+        if (!inY) return true;
+        const LimitAnswer z = within(1, dz, inZ);
+        if (z == kUnknown) return false;
+        if (z == kNarrowed) setCuts(1);
+        return true;
+    }
+
+    // The innermost rounds when the z bracket has no width, as when the beam has no reaction in
+    // z (the natural frequency's loads all point in y): z's trial force tz is the same in
+    // every round and so is its part of each linear form, and only y's bracket moves. The
+    // rounds are otherwise those of InnermostRounds.
+    template <typename Settled, typename TestedFn, typename Within, typename SetCuts>
+    static bool FixedZRounds(const Quick (&quick)[2], Real loY, Real hiY, Real tz,
+                             Settled& settled, TestedFn& tested, Within& within, SetCuts& setCuts,
+                             std::array<Real, kMaxSources>& tr, int& rounds) {
+        const Real zPart[2] = {tz * quick[0].vZ, tz * quick[1].vZ};
+        Real ty = 0;
+        rounds = 0;
+        while (true) {
+            ++rounds;
+            ty = (loY + hiY) / 2;
+            Real dy = 0, dz = 0;
+            if (!settled(0, ty, zPart[0], dy) && !tested(0, ty, tz, dy)) return false;
+            if (!settled(1, ty, zPart[1], dz) && !tested(1, ty, tz, dz)) return false;
+            if (dy > 0)
+                hiY = ty;
+            else
+                loY = ty;
+            if (rounds == kMaxRounds) break;
+            bool inY = false, inZ = false;
+            if (!WithinBoth(within, setCuts, dy, dz, inY, inZ)) return false;
+            if (inY && inZ) break;
+        }
+        tr[1] = ty;
+        tr[2] = tz;
+        return true;
+    }
+
     // The rounds of the innermost level, which are most of the work: its tested deflection is
     // linear in its own two trial forces, so the form is set up once, with the rounding bound
     // of its largest terms anywhere in the brackets (at a corner) and its sum checked there,
@@ -833,10 +884,10 @@ class LinearBeam {
             setCuts(p);
         }
         // The deflection of plane p as the linear form gives it, when that settles the round.
-        auto settled = [&](int p, Real ty, Real tz, Real& value) {
+        auto settled = [&](int p, Real ty, Real zPart, Real& value) {
             const Quick& q = quick[p];
             if (!q.sumInside) return false;
-            const Real v = q.v + ty * q.vY + tz * q.vZ;
+            const Real v = q.v + ty * q.vY + zPart;
             const Real a = std::fabs(v), bound = q.bound;
             if (!(a > bound && (a < q.below || a > q.above))) return false;
             value = v;
@@ -852,15 +903,18 @@ class LinearBeam {
             rounds = kMaxRounds;
             return OneSidedRounds(sign, quick[0], quick[1], loY, hiY, loZ, hiZ, tested, tr);
         }
+        if (loZ == hiZ)
+            return FixedZRounds(quick, loY, hiY, (loZ + hiZ) / 2, settled, tested, within, setCuts,
+                                tr, rounds);
         Real ty = 0, tz = 0;
         rounds = 0;
         while (true) {
             ++rounds;
             ty = (loY + hiY) / 2;
             tz = (loZ + hiZ) / 2;
-            Real dy = sign[0], dz = sign[1];
-            if (sign[0] == 0 && !settled(0, ty, tz, dy) && !tested(0, ty, tz, dy)) return false;
-            if (sign[1] == 0 && !settled(1, ty, tz, dz) && !tested(1, ty, tz, dz)) return false;
+            Real dy = 0, dz = 0;
+            if (!settled(0, ty, tz * quick[0].vZ, dy) && !tested(0, ty, tz, dy)) return false;
+            if (!settled(1, ty, tz * quick[1].vZ, dz) && !tested(1, ty, tz, dz)) return false;
             if (dy > 0)
                 hiY = ty;
             else
@@ -871,9 +925,7 @@ class LinearBeam {
                 loZ = tz;
             if (rounds == kMaxRounds) break;
             bool inY = false, inZ = false;
-            if (!within(0, dy, inY) || (inY && !within(1, dz, inZ))) return false;
-            setCuts(0);
-            setCuts(1);
+            if (!WithinBoth(within, setCuts, dy, dz, inY, inZ)) return false;
             if (inY && inZ) break;
         }
         tr[1] = ty;
@@ -884,7 +936,7 @@ class LinearBeam {
     bool Level(int level, std::array<Real, kMaxSources>& tr, LastRounds& last, bool outermost) {
         const BeamModel& m = ws_.model;
         const int support = kSupportC + level;
-        const int k = PointIndex(m, m.supportX[static_cast<std::size_t>(support)]);
+        const int k = point_[level];
         for (int inner = 0; inner <= level; ++inner) tr[1 + 2 * inner] = tr[2 + 2 * inner] = 0;
 
         // The limits of the deflection at the support. An inner level is called in every round
@@ -906,24 +958,27 @@ class LinearBeam {
         }
         for (int p = 0; p < 2; ++p)
             if (exact[p]) tolLow[p] = tolHigh[p] = tol[p];
-        // Whether |d| is within the limit of plane p; false when the limit cannot be found.
+        // Whether |d| is within the limit of plane p: kUnknown when the limit cannot be found,
+        // kNarrowed when it has just been worked out (tolLow and tolHigh are then the limit).
         auto within = [&](int p, Real d, bool& in) {
             const Real a = std::fabs(d);
             if (!exact[p]) {
                 if (a <= tolLow[p]) {
                     in = true;
-                    return true;
+                    return kKnown;
                 }
                 if (a > tolHigh[p]) {
                     in = false;
-                    return true;
+                    return kKnown;
                 }
-                if (!Limit(entry, p, tol[p])) return false;
+                if (!Limit(entry, p, tol[p])) return kUnknown;
                 exact[p] = true;
                 tolLow[p] = tolHigh[p] = tol[p];
+                in = a <= tol[p];
+                return kNarrowed;
             }
             in = a <= tol[p];
-            return true;
+            return kKnown;
         };
         Real ray = 0, rby = 0, raz = 0, rbz = 0;
         for (int i = 0; i < sources_; ++i) {
@@ -1003,6 +1058,7 @@ class LinearBeam {
     int count_ = 1;
     int sources_ = 1;
     int blocks_ = 0;
+    int point_[3] = {0, 0, 0};  // the point of support C, D, E
     bool cancelled_ = false;
     Real* raw_[2] = {nullptr, nullptr};
     Real* d_[kMaxSources][2] = {};
