@@ -155,8 +155,11 @@ class LinearBeam {
         count_ = sp.kHigh - sp.kLow + 1;
         sources_ = 1 + 2 * extra_;
         blocks_ = (n_ - 1 + kBlock - 1) / kBlock;
+        // The point where the deflection at each extra support is read; point 0 shows the
+        // values of point 1.
         for (int level = 0; level < extra_; ++level)
-            point_[level] = PointIndex(m, m.supportX[static_cast<std::size_t>(kSupportC + level)]);
+            point_[level] = std::max(
+                1, PointIndex(m, m.supportX[static_cast<std::size_t>(kSupportC + level)]));
         auto& values = ws_.results.scratch.values;
         const std::size_t stride = kMaxStations;
         const std::size_t need = (kMaxSources * 2 + 2) * stride;

@@ -110,6 +110,7 @@ struct Case {
     bool stiffness;
     bool dunkerley;
     bool buckling = false;
+    Real xC = 350;  // support C
 };
 
 class fast_and_literal : public ::testing::TestWithParam<Case> {};
@@ -121,7 +122,7 @@ TEST_P(fast_and_literal, give_the_same_results) {
         ws[method] = RectangleBeam(1000, c.type);
         BeamModel& m = ws[method]->model;
         m.segmentCount = c.segments;
-        m.supportX = {50, 1000, 350, 600, 800};
+        m.supportX = {50, 1000, c.xC, 600, 800};
         m.selfWeightAsLoad = true;
         m.dunkerleyOn = c.dunkerley;
         m.bucklingOn = c.buckling;
@@ -155,7 +156,10 @@ INSTANTIATE_TEST_SUITE_P(cases, fast_and_literal,
                                            Case{kTwoHinges, 90, 0, false, true, true},
                                            Case{kFixedClamp, 64, 25, false, true, true},
                                            Case{kAngularContactPair, 80, 10, false, true, true},
-                                           Case{kTwoHinges, 70, 15, false, true, false}));
+                                           Case{kTwoHinges, 70, 15, false, true, false},
+                                           // C nearer to 0 than to point 1: read at point 0,
+                                           // which shows the values of point 1.
+                                           Case{kFourHinges, 50, 10, false, false, false, 8}));
 
 // Beams of the benchmark family: loads anywhere and at any angle, supports anywhere, eps
 // 0.001 or 1e-5, tubes and turned rectangles, buckling on. The literal method takes 31³
