@@ -56,6 +56,15 @@ void CopyToPointZero(StationTable& t, const PlanePair& q) {
     for (Real Station::*column : {q.xy, q.xz, q.resultant, q.angle}) t[0].*column = t[1].*column;
 }
 
+// Whether the principal moments of the section are equal up to the rounding of their
+// reckoning, as for a tube. The principal angle of such a section is then the angle of that
+// rounding, and turning the moments into it would only add its noise: a load in y would
+// deflect the beam in z by some 1e-19 of the y deflection, on which the solvers of supports C,
+// D and E would then decide.
+bool BendsAlikeInEveryDirection(const SectionProperties& p) {
+    return std::fabs(p.I1 - p.I2) <= 1e-12L * std::max(std::fabs(p.I1), std::fabs(p.I2));
+}
+
 // The slopes integrated from the moments with slope 0 at point 0, handed to out(k, y, z) for
 // the points 0..n.
 template <typename Out>
@@ -66,7 +75,7 @@ void IntegrateRawSlopes(const BeamModel& m, const SectionProperties& p, const St
     const Real e = m.material.e;
     Real sy = 0, sz = 0;
     out(0, Real(0), Real(0));
-    if (p.phi == 0) {
+    if (p.phi == 0 || BendsAlikeInEveryDirection(p)) {
         const Real fy = dx / (e * p.Izeta), fz = dx / (e * p.Ieta);
         for (int k = 1; k <= n; ++k) {
             sy += t[k].Mb_xy * fy;
