@@ -430,6 +430,13 @@ class LinearBeam {
                 value = v;
                 return true;
             }
+            // A plane without load at these trial forces (as z of the natural frequency's
+            // solutions on a section without principal direction): its deflection is exactly 0,
+            // as the reckoning below would find it.
+            if (size == 0 && v == 0 && sum == 0) {
+                value = 0;
+                return true;
+            }
         }
         Real sum = 0, d = 0, scale = 0;
         Combined(f, p, k, tr, sum, d, scale);
@@ -738,6 +745,9 @@ class LinearBeam {
         Real v, vY, vZ, bound;
         Real below, above;  // |value| below tolLow - bound or above tolHigh + bound
         bool sumInside;
+        // The plane has no load anywhere in the brackets (its largest terms are 0), and the
+        // value is exactly 0 (a spring's travel is not among those terms), as Tested finds it.
+        bool Empty(Real value) const { return sumInside && bound == 0 && value == 0; }
     };
 
     // The innermost rounds when a plane has its answer outside its bracket all over it (its
@@ -773,7 +783,8 @@ class LinearBeam {
                 ty = (loY + hiY) / 2;
                 tz = known[1][r];
                 Real value = qy.v + ty * qy.vY + zPart[r];
-                if (!(qy.sumInside && std::fabs(value) > qy.bound) && !tested(0, ty, tz, value))
+                if (!(qy.sumInside && std::fabs(value) > qy.bound) && !qy.Empty(value) &&
+                    !tested(0, ty, tz, value))
                     return false;
                 if (value > 0)
                     hiY = ty;
@@ -788,7 +799,8 @@ class LinearBeam {
                 ty = known[0][r];
                 tz = (loZ + hiZ) / 2;
                 Real value = yPart[r] + tz * qz.vZ;
-                if (!(qz.sumInside && std::fabs(value) > qz.bound) && !tested(1, ty, tz, value))
+                if (!(qz.sumInside && std::fabs(value) > qz.bound) && !qz.Empty(value) &&
+                    !tested(1, ty, tz, value))
                     return false;
                 if (value > 0)
                     hiZ = tz;
@@ -892,7 +904,7 @@ class LinearBeam {
             if (!q.sumInside) return false;
             const Real v = q.v + ty * q.vY + zPart;
             const Real a = std::fabs(v), bound = q.bound;
-            if (!(a > bound && (a < q.below || a > q.above))) return false;
+            if (!(a > bound && (a < q.below || a > q.above)) && !q.Empty(v)) return false;
             value = v;
             return true;
         };
