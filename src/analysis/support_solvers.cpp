@@ -145,8 +145,9 @@ class LinearBeam {
   public:
     LinearBeam(CalcState& ws, Real w0, int extra) : ws_(ws), w0_(w0), extra_(extra) {}
 
-    // False when the answer of a unit force cannot be worked out (the caller then uses the
-    // literal method).
+    // Made right after the first solution, whose pass is in the station table. False when
+    // the answer of a unit force cannot be worked out (the caller then uses the literal
+    // method).
     bool Build(const SupportPoints& sp) {
         const BeamModel& m = ws_.model;
         n_ = m.segmentCount;
@@ -182,12 +183,9 @@ class LinearBeam {
 
         StationTable& t = ws_.results.scratch.table;
         const SectionProperties& props = ws_.section.props;
-        // The loads with the reactions of the first solution.
-        {
-            const SupportReactions& r = ws_.results.reactions;
-            ShearAndMoment(m, LoadRange::All(m), r, w0_, t, nullptr, PassColumns::kDeflection);
-            Store(0, r, props, t);
-        }
+        // The loads with the reactions of the first solution: the moments of its pass, which
+        // has just run.
+        Store(0, ws_.results.reactions, props, ws_.results.stations);
         // A unit force at each extra support, written to the last slot of the list, unless
         // the answers are those of the solution before.
         SolverScratch::UnitAnswers& kept = ws_.results.scratch.unitAnswers;
