@@ -657,6 +657,11 @@ class LinearBeam {
                 size += std::fabs(tr[i]) * (largest_[i][p] + std::fabs(sum_[i][p]) / count_ * span);
                 factor[f] = static_cast<double>(tr[i]);
             }
+            if (size == 0) {
+                // No load in this plane at these trial forces: its deflection is 0 everywhere.
+                low[p] = high[p] = 0;
+                continue;
+            }
             if (!std::isfinite(sum)) return false;
             const Real guess = sum / count_;
             // Well inside the roots whose bisection ends within its rounds.
