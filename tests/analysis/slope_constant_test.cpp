@@ -7,8 +7,8 @@
 #include "../../bench/beam_family.h"
 #include "analysis/force_pass.h"
 #include "analysis/run_analysis.h"
-#include "sections/contour_ops.h"
 #include "beam_fixture.h"
+#include "sections/contour_ops.h"
 
 namespace bxr::test {
 namespace {
