@@ -5,11 +5,10 @@
 
 #include <array>
 
+#include "analysis/calc_state.h"
 #include "analysis/force_pass.h"
 
 namespace bxr {
-
-struct CalcState;
 
 inline constexpr int kMaxRounds = 31;
 
@@ -22,7 +21,11 @@ PassEnd FirstSolution(CalcState& ws, Real w0, const PassOptions& options);
 
 // Deflection at a support as the bisection tests it: plus the spring travel when the
 // support stiffness is on.
-Real Travel(const CalcState& ws, int support, Real deflection, Real trial);
+inline Real Travel(const CalcState& ws, int support, Real deflection, Real trial) {
+    const Real c = ws.results.supportStiffness[static_cast<std::size_t>(support)];
+    if (ws.model.supportStiffnessOn && c != 0) return trial / c + deflection;
+    return deflection;
+}
 
 // The reaction of an extra support from its last trial forces.
 void StoreReaction(CalcState& ws, int support, Real ty, Real tz);

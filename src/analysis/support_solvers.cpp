@@ -25,12 +25,6 @@ PassEnd FirstSolution(CalcState& ws, Real w0, const PassOptions& options) {
     return end;
 }
 
-Real Travel(const CalcState& ws, int support, Real deflection, Real trial) {
-    const Real c = ws.results.supportStiffness[static_cast<std::size_t>(support)];
-    if (ws.model.supportStiffnessOn && c != 0) return trial / c + deflection;
-    return deflection;
-}
-
 void StoreReaction(CalcState& ws, int support, Real ty, Real tz) {
     SupportReactions& r = ws.results.reactions;
     const auto s = static_cast<std::size_t>(support);
