@@ -7,6 +7,9 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-1000}
 project=${2:-$here/data/getriebewelle.bxr}
 wbxr=${BXR_WBXR:-$here/build/wbxr}
+# The runs start in a scratch folder: paths given relative to here must still lead there.
+case $project in /*) ;; *) project=$PWD/$project ;; esac
+case $wbxr in /*) ;; *) wbxr=$PWD/$wbxr ;; esac
 [ -x "$wbxr" ] || { echo "build $wbxr first (make build)" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

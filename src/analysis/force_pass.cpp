@@ -56,6 +56,15 @@ void CopyToPointZero(StationTable& t, const PlanePair& q) {
     for (Real Station::*column : {q.xy, q.xz, q.resultant, q.angle}) t[0].*column = t[1].*column;
 }
 
+// Whether the principal moments of the section are equal up to the rounding of their
+// reckoning, as for a tube. The principal angle of such a section is then the angle of that
+// rounding, and turning the moments into it would only add its noise: a load in y would
+// deflect the beam in z by some 1e-19 of the y deflection, on which the solvers of supports C,
+// D and E would then decide.
+bool BendsAlikeInEveryDirection(const SectionProperties& p) {
+    return std::fabs(p.I1 - p.I2) <= 1e-12L * std::max(std::fabs(p.I1), std::fabs(p.I2));
+}
+
 // The slopes integrated from the moments with slope 0 at point 0, handed to out(k, y, z) for
 // the points 0..n.
 template <typename Out>
@@ -66,23 +75,30 @@ void IntegrateRawSlopes(const BeamModel& m, const SectionProperties& p, const St
     const Real e = m.material.e;
     Real sy = 0, sz = 0;
     out(0, Real(0), Real(0));
-    if (p.phi == 0) {
-        const Real fy = dx / (e * p.Izeta), fz = dx / (e * p.Ieta);
+    auto straight = [&](Real fy, Real fz) {
         for (int k = 1; k <= n; ++k) {
             sy += t[k].Mb_xy * fy;
             sz += t[k].Mb_xz * fz;
             out(k, sy, sz);
         }
+    };
+    if (p.phi == 0) {
+        straight(dx / (e * p.Izeta), dx / (e * p.Ieta));
         return;
     }
-    // The moment turned into the principal axes, the increments turned back.
-    const Real c = std::cos(p.phi), s = std::sin(p.phi);
     const bool etaLarger = std::fabs(p.Ieta) > std::fabs(p.Izeta);
     const Real iu = etaLarger ? std::fabs(p.I2) : std::fabs(p.I1);
     const Real iv = etaLarger ? std::fabs(p.I1) : std::fabs(p.I2);
     // The factors once, as in the unturned case: four divisions per point would cost more
     // than the rest of the pass.
     const Real fu = dx / (e * iu), fv = dx / (e * iv);
+    // A section without a principal direction: the principal moments as they are, unturned.
+    if (BendsAlikeInEveryDirection(p)) {
+        straight(fu, fv);
+        return;
+    }
+    // The moment turned into the principal axes, the increments turned back.
+    const Real c = std::cos(p.phi), s = std::sin(p.phi);
     for (int k = 1; k <= n; ++k) {
         const Real mu = t[k].Mb_xy * c + t[k].Mb_xz * s;
         const Real mv = t[k].Mb_xz * c - t[k].Mb_xy * s;
