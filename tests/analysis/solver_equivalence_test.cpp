@@ -2,6 +2,8 @@
 // round of every level): same reactions, extreme values, stations and messages.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <algorithm>
 #include <cmath>
 
@@ -200,7 +202,14 @@ INSTANTIATE_TEST_SUITE_P(beams, fast_and_literal_on_the_family,
                                            FamilySample{kFiveHinges, 0, 4, 50, false},
                                            FamilySample{kThreeHinges, 30, 10, 1500, true},
                                            FamilySample{kFourHinges, 11, 4, 100, true},
-                                           FamilySample{kFiveHinges, 4, 1, 50, true}));
+                                           FamilySample{kFiveHinges, 4, 1, 50, true}),
+                         [](const ::testing::TestParamInfo<FamilySample>& info) {
+                             const FamilySample& f = info.param;
+                             return std::to_string(f.type - 1) + "supports_beams" +
+                                    std::to_string(f.first) + "_" + std::to_string(f.count) +
+                                    "_N" + std::to_string(f.segments) +
+                                    (f.frequency ? "_frequency" : "");
+                         });
 
 TEST(fast_and_literal_messages, all_rounds_of_a_kept_level_are_reported_by_both) {
     // With eps = 0 no deflection is ever within the limit: every level runs 31 rounds.
