@@ -92,7 +92,10 @@ void QtReplayPainter::Text(const ReplayFont& font, int x, int y, const std::stri
     p_.setPen(Rgb(Visible(font.rgb)));
     p_.translate(x, y);
     if (font.escapement != 0) p_.rotate(-font.escapement / 10.0);
-    p_.drawText(0, QFontMetrics(f).ascent(), FromOem(oemText));
+    // The replay puts the top of the character cell 0.75 heights above the text's point,
+    // so that the baseline falls on the point as in the drawing files; a font's own ascent
+    // is taller than that share of its size and would push the letters below the point.
+    p_.drawText(0, static_cast<int>(std::lround(0.75 * font.heightPx)), FromOem(oemText));
     p_.restore();
 }
 
