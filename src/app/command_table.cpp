@@ -295,8 +295,8 @@ const CommandItem kTable[] = {
     {.name = "mi_fileexit", .parent = kFile, .word = "exit", .run = Exit},
 
     {.name = kEdit, .parent = nullptr, .word = "edit"},
-    {.name = "mi_editUndo", .parent = kEdit, .word = "undo", .shortcut = "Ctrl+Z", .run = Input, .arg = 11},
-    {.name = "mi_editRedo", .parent = kEdit, .word = "redo", .shortcut = "Ctrl+Y", .run = Input, .arg = 12},
+    {.name = "mi_editUndo", .parent = kEdit, .word = "undo", .shortcut = "Ctrl+Z", .enable = EnableRule::kCanUndo, .run = Input, .arg = 11},
+    {.name = "mi_editRedo", .parent = kEdit, .word = "redo", .shortcut = "Ctrl+Y", .enable = EnableRule::kCanRedo, .run = Input, .arg = 12},
     {.name = "sep_edit1", .parent = kEdit, .fixed = "-"},
     {.name = "mi_edittext", .parent = kEdit, .word = "text", .run = Input, .arg = 1},
     {.name = "mi_editgeometrie", .parent = kEdit, .word = "geometry", .run = Input, .arg = 2},
@@ -446,6 +446,10 @@ bool ItemEnabled(const CommandItem& item, const Session& s) {
             return !s.ws.messages.entries.empty();
         case EnableRule::kSpreadsheetStarted:
             return s.spreadsheetStarted;
+        case EnableRule::kCanUndo:
+            return s.edits.undo.CanUndo();
+        case EnableRule::kCanRedo:
+            return s.edits.undo.CanRedo();
         case EnableRule::kAlways:
             break;
     }

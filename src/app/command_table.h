@@ -15,6 +15,8 @@ enum class EnableRule {
     kAlways,
     kMessages,            // only when the last calculation left messages
     kSpreadsheetStarted,  // only after the spreadsheet link started
+    kCanUndo,             // only while there is an edit to take back
+    kCanRedo,             // only while there is an undone edit to make again
 };
 
 enum class ShowRule {

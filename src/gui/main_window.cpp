@@ -120,7 +120,8 @@ void MainWindow::Run(const std::string& name) {
     busy_ = true;
     RunCommand(session_, *item);
     busy_ = false;
-    graphics_->update();
+    // Captions and enabled items follow what the command changed (the undo history, say).
+    Refresh();
 }
 
 bool MainWindow::Progress(const std::string& status) {

@@ -185,6 +185,24 @@ TEST(main_window, messages_item_counts_and_is_enabled_only_with_messages) {
     EXPECT_TRUE(w.Action("mi_oleStartExcel")->isEnabled());
 }
 
+TEST(main_window, undo_and_redo_are_enabled_only_with_something_to_take_back) {
+    MainWindow w;
+    ScriptedUi ui({std::string("500")});
+    w.session().ws.ui = &ui;
+    QAction* undo = w.Action("mi_editUndo");
+    QAction* redo = w.Action("mi_editRedo");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    w.Run("mi_editlaenge");  // the length typed as 500
+    EXPECT_EQ(w.session().ws.model.length, 500);
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    w.Run("mi_editUndo");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    w.session().ws.ui = &NullUi::Shared();
+}
+
 TEST(main_window, recent_file_items_and_their_separator_follow_the_list) {
     MainWindow w;
     for (const char* n : {"mi_file1", "mi_file2", "mi_file3", "mi_file4", "sep_recent"})
