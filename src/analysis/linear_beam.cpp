@@ -741,10 +741,7 @@ class LinearBeam {
             Real dy = 0, dz = 0;
             if (!settled(0, ty, zPart[0], dy) && !tested(0, ty, tz, dy)) return false;
             if (!settled(1, ty, zPart[1], dz) && !tested(1, ty, tz, dz)) return false;
-            if (dy > 0)
-                hiY = ty;
-            else
-                loY = ty;
+            Narrow(loY, hiY, ty, dy);
             if (rounds == kMaxRounds) break;
             bool inY = false, inZ = false;
             if (!WithinBoth(within, setCuts, dy, dz, inY, inZ)) return false;
@@ -819,14 +816,8 @@ class LinearBeam {
             Real dy = 0, dz = 0;
             if (!settled(0, ty, tz * quick[0].vZ, dy) && !tested(0, ty, tz, dy)) return false;
             if (!settled(1, ty, tz * quick[1].vZ, dz) && !tested(1, ty, tz, dz)) return false;
-            if (dy > 0)
-                hiY = ty;
-            else
-                loY = ty;
-            if (dz > 0)
-                hiZ = tz;
-            else
-                loZ = tz;
+            Narrow(loY, hiY, ty, dy);
+            Narrow(loZ, hiZ, tz, dz);
             if (rounds == kMaxRounds) break;
             bool inY = false, inZ = false;
             if (!WithinBoth(within, setCuts, dy, dz, inY, inZ)) return false;
@@ -936,14 +927,8 @@ class LinearBeam {
             if (!Tested(fixed, 0, k, support, ty, tolLow[0], tolHigh[0], tr, dy) ||
                 !Tested(fixed, 1, k, support, tz, tolLow[1], tolHigh[1], tr, dz))
                 return false;
-            if (dy > 0)
-                hiY = ty;
-            else
-                loY = ty;
-            if (dz > 0)
-                hiZ = tz;
-            else
-                loZ = tz;
+            Narrow(loY, hiY, ty, dy);
+            Narrow(loZ, hiZ, tz, dz);
             if (rounds == kMaxRounds) break;
             bool inY = false, inZ = false;
             if (!within(0, dy, inY) || (inY && !within(1, dz, inZ))) return false;

@@ -27,6 +27,15 @@ inline Real Travel(const CalcState& ws, int support, Real deflection, Real trial
     return deflection;
 }
 
+// One bisection step of a trial force: a positive deflection at the trial means the force
+// was too large.
+inline void Narrow(Real& lo, Real& hi, Real trial, Real deflection) {
+    if (deflection > 0)
+        hi = trial;
+    else
+        lo = trial;
+}
+
 // The reaction of an extra support from its last trial forces.
 void StoreReaction(CalcState& ws, int support, Real ty, Real tz);
 

@@ -84,14 +84,8 @@ PassEnd ExtraLiteral(CalcState& ws, Real w0, int level, const PassOptions& optio
         const Station& s = ws.results.stations[k];
         const Real dy = Travel(ws, support, s.w_xy, ty);
         const Real dz = Travel(ws, support, s.w_xz, tz);
-        if (dy > 0)
-            hiY = ty;
-        else
-            loY = ty;
-        if (dz > 0)
-            hiZ = tz;
-        else
-            loZ = tz;
+        Narrow(loY, hiY, ty, dy);
+        Narrow(loZ, hiZ, tz, dz);
         if ((std::fabs(dy) <= tolY && std::fabs(dz) <= tolZ) || rounds == kMaxRounds) break;
     }
     StoreReaction(ws, support, ty, tz);
