@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "gui/window_entry.h"
 #include "platform/file_system.h"
+#include "window_loader.h"
 
 namespace {
 
@@ -27,13 +27,20 @@ std::string WorkingFolder() {
 int main(int argc, char** argv) {
     std::vector<std::string> params(argv + 1, argv + argc);
     bxr::BatchContext context{std::cout, std::cerr, "", ProgramFolder(), nullptr, {}};
-    // The batch forms never reach this: they run without any window or display.
+    // The batch forms never reach this: the toolkit is loaded with the window module only
+    // when the window is to start.
     context.startWindow = [&](const bxr::CommandLine& cl) {
-        if (!bxr::gui::DisplayAvailable()) {
-            std::cerr << bxr::gui::NoDisplayMessage() << "\n";
+        std::string message;
+        const bxr::gui::WindowModule* window = bxr::LoadWindowModule(context.programFolder, message);
+        if (window == nullptr) {
+            std::cerr << message << "\n";
             return bxr::kExitNoWindow;
         }
-        return bxr::gui::RunWindow(argc, argv, cl, WorkingFolder(), ProgramFolder());
+        if (!window->displayAvailable()) {
+            std::cerr << window->noDisplayMessage() << "\n";
+            return bxr::kExitNoWindow;
+        }
+        return window->runWindow(argc, argv, cl, WorkingFolder(), context.programFolder);
     };
     return bxr::RunCommandLine(params, context);
 }
