@@ -39,6 +39,7 @@ bench: build
 	./$(BUILD)/bxr_bench
 	bench/report_batch.sh 1000
 	bench/report_batch.sh 50 bench/allround_shaft.bxr
+	bench/batch_speed.sh 1000
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -27,6 +27,7 @@ std::string WorkingFolder() {
 int main(int argc, char** argv) {
     std::vector<std::string> params(argv + 1, argv + argc);
     bxr::BatchContext context{std::cout, std::cerr, "", ProgramFolder(), nullptr, {}};
+    context.errIsTerminal = ::isatty(STDERR_FILENO) == 1;
     // The batch forms never reach this: the toolkit is loaded with the window module only
     // when the window is to start.
     context.startWindow = [&](const bxr::CommandLine& cl) {

@@ -8,6 +8,7 @@
 #include "app/cad_batch.h"
 #include "app/calc_message_display.h"
 #include "app/dxf_import.h"
+#include "app/folder_batch.h"
 #include "app/select_material.h"
 #include "config/config_file.h"
 #include "format/code_page.h"
@@ -168,6 +169,33 @@ int RunReport(const CommandLine& cl, BatchContext& context, FileSystem& files) {
     return kExitOk;
 }
 
+int RunCad(const CommandLine& cl, BatchContext& context, FileSystem& files) {
+    Workspace ws;
+    ReadBatchConfiguration(ws, context, files);
+    if (!ReadProject(cl.file, ws, files, context.err)) return kExitFailed;
+    const int code =
+        RunCadBatch(ws, cl.file, cl.cadType, cl.cadIndex, files, context.err, cl.cadWord);
+    if (code == kExitOk && !cl.noGui)
+        for (const auto& m : ws.messages.entries) context.err << "wbxr: " << Display(m) << "\n";
+    return code;
+}
+
+// The batch form over every project of the folder named in place of a project, each run as
+// if it had been named alone.
+int RunForEveryProject(const CommandLine& cl, BatchContext& context, FileSystem& files,
+                       int (*runOne)(const CommandLine&, BatchContext&, FileSystem&)) {
+    FolderRunOptions options;
+    options.progress = context.errIsTerminal;
+    auto run = [&](const std::string& project, std::ostream& err) {
+        CommandLine one = cl;
+        one.file = project;
+        BatchContext own{context.out, err, context.workingFolder, context.programFolder,
+                         &files, nullptr};
+        return runOne(one, own, files);
+    };
+    return RunFolderBatch(cl.file, files, context.err, run, options);
+}
+
 // The contour of the drawing into the project, which is written back (or made).
 int RunImportDxf(const CommandLine& cl, BatchContext& context, FileSystem& files) {
     Workspace ws;
@@ -254,7 +282,10 @@ std::vector<std::string> UsageLines() {
             example + project + "             ->  GUI",
             example + project + " /I /NOGUI   ->  test.txt",
             example + project + " /CAD1:1     ->  test.dxf",
-            example + " test.edi /E /NOGUI   ->  test.edi"};
+            example + " test.edi /E /NOGUI   ->  test.edi",
+            // The folder form, after the screen's own lines.
+            "",
+            example + " projekte /I /NOGUI   ->  projekte/*.bxr -> *.txt"};
 }
 
 int RunCommandLine(const std::vector<std::string>& params, BatchContext& context) {
@@ -265,26 +296,21 @@ int RunCommandLine(const std::vector<std::string>& params, BatchContext& context
             for (const auto& line : UsageLines()) context.out << line << "\n";
             return kExitOk;
         case CommandLine::Form::Report:
+            if (files.KindOf(cl.file) == PathKind::Folder)
+                return RunForEveryProject(cl, context, files, RunReport);
             return RunReport(cl, context, files);
         case CommandLine::Form::ImportDxf:
             return RunImportDxf(cl, context, files);
-        case CommandLine::Form::Cad: {
+        case CommandLine::Form::Cad:
             if (!cl.cadWordOk) {
                 context.err << "wbxr: " << cl.cadWord
                             << ": erwartet /CADi:j (i: 1=DXF, 2=IGS, 5=TXT, 6=SVG; j: "
                                "Nummer der Zeichnung)\n";
                 return kExitFailed;
             }
-            Workspace ws;
-            ReadBatchConfiguration(ws, context, files);
-            if (!ReadProject(cl.file, ws, files, context.err)) return kExitFailed;
-            const int code =
-                RunCadBatch(ws, cl.file, cl.cadType, cl.cadIndex, files, context.err, cl.cadWord);
-            if (code == kExitOk && !cl.noGui)
-                for (const auto& m : ws.messages.entries)
-                    context.err << "wbxr: " << Display(m) << "\n";
-            return code;
-        }
+            if (files.KindOf(cl.file) == PathKind::Folder)
+                return RunForEveryProject(cl, context, files, RunCad);
+            return RunCad(cl, context, files);
         case CommandLine::Form::Plain:
             if (!HasExtension(cl.file)) {
                 context.err << "Erweiterung ." << kProjectExtension

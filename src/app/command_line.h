@@ -43,7 +43,7 @@ inline constexpr int kExitNoWindow = 2;
 
 CommandLine ParseCommandLine(const std::vector<std::string>& params);
 
-// The 21 lines of the usage screen (UTF-8).
+// The usage screen (UTF-8): its 21 lines, then the folder form.
 std::vector<std::string> UsageLines();
 
 struct BatchContext {
@@ -54,6 +54,8 @@ struct BatchContext {
     FileSystem* files = nullptr;  // null: the disk
     // Starts the program window for the forms that need it; null where there is none.
     std::function<int(const CommandLine&)> startWindow;
+    // Standard error is a terminal: a folder run shows its progress there.
+    bool errIsTerminal = false;
 };
 
 // Runs the command line and gives the exit code.

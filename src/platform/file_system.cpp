@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -233,7 +234,8 @@ FileSystem& DiskFileSystem() {
 std::unique_ptr<WriteHandle> CreateTempFile(FileSystem& fs, const std::string& folder,
                                             const std::string& prefix, const std::string& suffix,
                                             std::string& path) {
-    static unsigned serial = 0;
+    // Folder runs make temporary files from several threads of one process.
+    static std::atomic<unsigned> serial{0};
     const std::string unique = std::to_string(static_cast<long>(::getpid()));
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = prefix + unique;

@@ -38,11 +38,13 @@ TEST(CommandLine, CadModeIsRecognisedByItsFirstFourCharactersInAnyCase) {
     EXPECT_TRUE(iges.noGui);
 }
 
-TEST(CommandLine, UsageScreenHasItsTwentyOneLines) {
+TEST(CommandLine, UsageScreenHasItsTwentyOneLinesThenTheFolderForm) {
     auto lines = UsageLines();
-    ASSERT_EQ(lines.size(), 21u);
+    ASSERT_EQ(lines.size(), 23u);
     EXPECT_EQ(lines[2], "wbxr Filename [/I] [/CADi:j] [/NOGUI]");
     EXPECT_EQ(lines[20], "Example: wbxr test.edi /E /NOGUI   ->  test.edi");
+    EXPECT_EQ(lines[21], "");
+    EXPECT_EQ(lines[22].rfind("Example: wbxr projekte /I", 0), 0u) << lines[22];
 }
 
 }  // namespace
