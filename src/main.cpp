@@ -26,7 +26,7 @@ std::string WorkingFolder() {
 
 int main(int argc, char** argv) {
     std::vector<std::string> params(argv + 1, argv + argc);
-    bxr::BatchContext context{std::cout, std::cerr, "", ProgramFolder(), nullptr, {}};
+    bxr::BatchContext context{std::cout, std::cerr, "", ProgramFolder(), nullptr, {}, false, {}};
     context.errIsTerminal = ::isatty(STDERR_FILENO) == 1;
     // The batch forms never reach this: the toolkit is loaded with the window module only
     // when the window is to start.
@@ -42,6 +42,17 @@ int main(int argc, char** argv) {
             return bxr::kExitNoWindow;
         }
         return window->runWindow(argc, argv, cl, WorkingFolder(), context.programFolder);
+    };
+    // The document is typeset by the window's painter: the module comes in for it too, but
+    // it runs on the offscreen platform and needs no display.
+    context.writeDocument = [&](bxr::Workspace& ws, const bxr::CalcDocument& doc,
+                                const std::string& path, std::string& message) {
+        const bxr::gui::WindowModule* window = bxr::LoadWindowModule(context.programFolder, message);
+        if (window == nullptr) {
+            if (message.rfind("wbxr: ", 0) == 0) message.erase(0, 6);
+            return false;
+        }
+        return window->writeCalcDocument(ws, doc, path, bxr::DiskFileSystem(), message);
     };
     return bxr::RunCommandLine(params, context);
 }

@@ -6,6 +6,7 @@
 
 #include "analysis/run_analysis.h"
 #include "app/cad_batch.h"
+#include "app/calc_document.h"
 #include "app/calc_message_display.h"
 #include "app/dxf_import.h"
 #include "app/folder_batch.h"
@@ -190,10 +191,59 @@ int RunForEveryProject(const CommandLine& cl, BatchContext& context, FileSystem&
         CommandLine one = cl;
         one.file = project;
         BatchContext own{context.out, err, context.workingFolder, context.programFolder,
-                         &files, nullptr};
+                         &files, nullptr, false, {}};
         return runOne(one, own, files);
     };
     return RunFolderBatch(cl.file, files, context.err, run, options);
+}
+
+// The calculation document, refused and answered as the report of "/I" is.
+int RunDocument(const CommandLine& cl, BatchContext& context, FileSystem& files) {
+    Real required = kDefaultRequiredSafety;
+    if (!cl.requiredSafety.empty()) {
+        auto typed = ParseRequiredSafety(cl.requiredSafety);
+        if (!typed) {
+            context.err << "wbxr: /SMIN:" << cl.requiredSafety
+                        << ": erwartet die erforderliche Sicherheit als Zahl über 0 bis 100 "
+                           "(z. B. /SMIN:1.5)\n";
+            return kExitFailed;
+        }
+        required = *typed;
+    }
+    if (!context.writeDocument) {
+        context.err << "wbxr: das Berechnungsdokument (PDF) braucht das Programmfenster, das "
+                       "dieser Version fehlt; der Bericht läuft mit: wbxr Projekt.bxr /I /NOGUI\n";
+        return kExitFailed;
+    }
+    Workspace ws;
+    ReadBatchConfiguration(ws, context, files);
+    if (!ReadProject(cl.file, ws, files, context.err)) return kExitFailed;
+    const std::string target =
+        JoinPath(context.workingFolder.empty() ? CurrentFolder() : context.workingFolder,
+                 ws.currentName + ".pdf");
+    if (files.SameFile(target, cl.file)) {
+        context.err << "wbxr: das Dokument " << target << " würde die Projektdatei " << cl.file
+                    << " überschreiben; nichts geschrieben.\n";
+        return kExitFailed;
+    }
+    if (files.IsReadOnly(target)) {
+        context.err << "wbxr: " << target << " ist schreibgeschützt und bleibt unverändert.\n";
+        return kExitFailed;
+    }
+    CalcDocument doc;
+    std::string message;
+    if (!BuildCalcDocument(ws, files, required, doc, message)) {
+        context.err << "wbxr: " << cl.file << ": " << Display(message) << "\n";
+        return kExitFailed;
+    }
+    if (!context.writeDocument(ws, doc, target, message)) {
+        context.err << "wbxr: Dokument für " << cl.file << " nicht geschrieben: " << message
+                    << "\n";
+        return kExitFailed;
+    }
+    if (!cl.noGui)
+        for (const auto& m : ws.messages.entries) context.err << "wbxr: " << Display(m) << "\n";
+    return kExitOk;
 }
 
 // The contour of the drawing into the project, which is written back (or made).
@@ -247,6 +297,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& params) {
             cl.cadType = mode[4] - '0';
             cl.cadIndex = std::stoi(mode.substr(6));
         }
+    } else if (UpperText(mode) == "/PDF") {
+        cl.form = CommandLine::Form::Document;
+        for (const std::string& p : params)
+            if (UpperText(p.substr(0, 6)) == "/SMIN:") cl.requiredSafety = p.substr(6);
     } else if (mode == "/E" || mode == "/e" || mode == "/G") {
         cl.form = CommandLine::Form::Edit;
     } else if (UpperText(mode.substr(0, 5)) == "/DXF:") {
@@ -276,12 +330,15 @@ std::vector<std::string> UsageLines() {
             "",
             "/DXF:f [/LAYER:l] -> contour of DXF file f into the project",
             "",
+            "/PDF [/SMIN:x] -> PDF calculation document, required safety x",
+            "",
             "/?       -> Help",
             "",
             example + project + " /DXF:profil.dxf ->  test.bxr",
             example + project + "             ->  GUI",
             example + project + " /I /NOGUI   ->  test.txt",
             example + project + " /CAD1:1     ->  test.dxf",
+            example + project + " /PDF        ->  test.pdf",
             example + " test.edi /E /NOGUI   ->  test.edi",
             // The folder form, after the screen's own lines.
             "",
@@ -301,6 +358,8 @@ int RunCommandLine(const std::vector<std::string>& params, BatchContext& context
             return RunReport(cl, context, files);
         case CommandLine::Form::ImportDxf:
             return RunImportDxf(cl, context, files);
+        case CommandLine::Form::Document:
+            return RunDocument(cl, context, files);
         case CommandLine::Form::Cad:
             if (!cl.cadWordOk) {
                 context.err << "wbxr: " << cl.cadWord

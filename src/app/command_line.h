@@ -12,6 +12,9 @@
 
 namespace bxr {
 
+struct CalcDocument;
+struct Workspace;
+
 struct CommandLine {
     enum class Form {
         Window,  // no parameters: the normal start
@@ -23,6 +26,7 @@ struct CommandLine {
         // file "/DXF:drawing.dxf" ["/LAYER:name"]: the contour from the drawing, written into
         // the project (a new one when the file does not exist)
         ImportDxf,
+        Document,  // file "/PDF" ["/SMIN:x"]: the calculation document to project name + ".pdf"
     };
     Form form = Form::Window;
     std::string file;
@@ -34,6 +38,8 @@ struct CommandLine {
     // Of "/DXF:" and "/LAYER:" (empty: every layer).
     std::string dxfFile;
     std::string dxfLayer;
+    // Of "/SMIN:x": the required safety as typed (empty: the default).
+    std::string requiredSafety;
 };
 
 inline constexpr int kExitOk = 0;
@@ -43,7 +49,7 @@ inline constexpr int kExitNoWindow = 2;
 
 CommandLine ParseCommandLine(const std::vector<std::string>& params);
 
-// The usage screen (UTF-8): its 21 lines, then the folder form.
+// The usage screen (UTF-8): its 24 lines, then the folder form.
 std::vector<std::string> UsageLines();
 
 struct BatchContext {
@@ -56,6 +62,11 @@ struct BatchContext {
     std::function<int(const CommandLine&)> startWindow;
     // Standard error is a terminal: a folder run shows its progress there.
     bool errIsTerminal = false;
+    // Typesets the calculation document into a PDF file at the path; false with the reason
+    // (UTF-8). Null where the program has no window module to typeset it.
+    std::function<bool(Workspace&, const CalcDocument&, const std::string& path,
+                       std::string& message)>
+        writeDocument;
 };
 
 // Runs the command line and gives the exit code.

@@ -5,13 +5,16 @@
 
 #include <string>
 
+#include "app/calc_document.h"
 #include "app/command_line.h"
+#include "platform/file_system.h"
+#include "workspace/workspace.h"
 
 namespace bxr::gui {
 
 // Raised whenever the table below changes shape, so that a program never calls into a
 // module built from another state of the sources.
-inline constexpr int kWindowModuleVersion = 1;
+inline constexpr int kWindowModuleVersion = 2;
 
 // The module's file name; it lies beside the program, or installed in ../lib/bxr/.
 inline constexpr const char* kWindowModuleFile = "bxr_window.so";
@@ -26,6 +29,9 @@ struct WindowModule {
     // Runs the window to its end and gives the exit code.
     int (*runWindow)(int argc, char** argv, const CommandLine& cl,
                      const std::string& workingFolder, const std::string& programFolder) = nullptr;
+    // Typesets the calculation document into a PDF file (gui/calc_document_writer.h).
+    bool (*writeCalcDocument)(Workspace& ws, const CalcDocument& doc, const std::string& path,
+                              FileSystem& files, std::string& message) = nullptr;
 };
 
 }  // namespace bxr::gui

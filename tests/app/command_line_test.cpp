@@ -38,13 +38,14 @@ TEST(CommandLine, CadModeIsRecognisedByItsFirstFourCharactersInAnyCase) {
     EXPECT_TRUE(iges.noGui);
 }
 
-TEST(CommandLine, UsageScreenHasItsTwentyOneLinesThenTheFolderForm) {
+TEST(CommandLine, UsageScreenNamesEveryFormThenTheFolderForm) {
     auto lines = UsageLines();
-    ASSERT_EQ(lines.size(), 23u);
+    ASSERT_EQ(lines.size(), 26u);
     EXPECT_EQ(lines[2], "wbxr Filename [/I] [/CADi:j] [/NOGUI]");
-    EXPECT_EQ(lines[20], "Example: wbxr test.edi /E /NOGUI   ->  test.edi");
-    EXPECT_EQ(lines[21], "");
-    EXPECT_EQ(lines[22].rfind("Example: wbxr projekte /I", 0), 0u) << lines[22];
+    EXPECT_EQ(lines[14], "/PDF [/SMIN:x] -> PDF calculation document, required safety x");
+    EXPECT_EQ(lines[23], "Example: wbxr test.edi /E /NOGUI   ->  test.edi");
+    EXPECT_EQ(lines[24], "");
+    EXPECT_EQ(lines[25].rfind("Example: wbxr projekte /I", 0), 0u) << lines[25];
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST(BatchUsage, QuestionMarkFormsShowTheUsageScreenAndSucceed) {
     for (const char* form : {"?", "/?"}) {
         RunResult r = RunWbxr(test::MakeTempFolder(), {form});
         EXPECT_EQ(r.exitCode, 0) << form;
-        EXPECT_EQ(LineCount(r.out), 23) << form;
+        EXPECT_EQ(LineCount(r.out), 26) << form;
         EXPECT_EQ(r.out.rfind("BXR Command Line Mode\n", 0), 0u) << form;
         EXPECT_NE(r.out.find("Example: wbxr test.bxr /I /NOGUI   ->  test.txt"), std::string::npos);
     }

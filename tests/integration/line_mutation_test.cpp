@@ -25,7 +25,7 @@ Outcome Report(const std::string& folder, const std::string& bytes) {
     test::WriteFile(folder + "m.bxr", bytes);
     ::unlink((folder + "m.txt").c_str());
     std::ostringstream out, err;
-    BatchContext context{out, err, folder, BXR_BINARY_DIR, nullptr};
+    BatchContext context{out, err, folder, BXR_BINARY_DIR, nullptr, {}, false, {}};
     Outcome o;
     o.exitCode = RunCommandLine({folder + "m.bxr", "/I", "/NOGUI"}, context);
     o.err = err.str();
