@@ -12,6 +12,7 @@
 
 #include "format/text_helpers.h"
 #include "model/project_file.h"
+#include "platform/memory_reuse.h"
 
 namespace bxr {
 
@@ -73,6 +74,7 @@ int RunFolderBatch(const std::string& folder, FileSystem& files, std::ostream& e
     unsigned threads = options.threads != 0 ? options.threads : std::thread::hardware_concurrency();
     threads = static_cast<unsigned>(std::clamp<std::size_t>(threads, 1, count));
 
+    KeepFreedMemoryForReuse();
     std::vector<Outcome> outcomes(count);
     std::mutex mutex;
     std::condition_variable finished;

@@ -6,6 +6,7 @@
 #include "format/text_helpers.h"
 #include "graphics/cad_number.h"
 #include "graphics/pen_style.h"
+#include "platform/replace_file.h"
 
 namespace bxr {
 
@@ -300,7 +301,7 @@ std::string DxfSink::Text() const {
 bool DxfSink::Close() {
     if (inBlock_) BlockEnd();
     if (inPolyline_) PolylineEnd();
-    if (!WriteFileSafely(fs_, path_, Text())) {
+    if (!ReplaceFileContent(fs_, path_, Text())) {
         Fail("Schreibfehler: " + path_);
         return false;
     }

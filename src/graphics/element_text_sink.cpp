@@ -2,6 +2,7 @@
 
 #include "graphics/cad_number.h"
 #include "format/code_page.h"
+#include "platform/replace_file.h"
 
 namespace bxr {
 
@@ -95,7 +96,7 @@ std::string ElementTextSink::Text() const {
 
 bool ElementTextSink::Close() {
     if (inBlock_) BlockEnd();
-    if (!WriteFileSafely(fs_, path_, Text())) {
+    if (!ReplaceFileContent(fs_, path_, Text())) {
         Fail("Schreibfehler: " + path_);
         return false;
     }

@@ -8,6 +8,7 @@
 #include "format/code_page.h"
 #include "graphics/cad_number.h"
 #include "graphics/pen_style.h"
+#include "platform/replace_file.h"
 
 namespace bxr {
 
@@ -329,7 +330,7 @@ std::string IgesSink::Text() const {
 
 bool IgesSink::Close() {
     if (defining_ >= 0) BlockEnd();
-    if (!WriteFileSafely(fs_, path_, Text())) {
+    if (!ReplaceFileContent(fs_, path_, Text())) {
         Fail("Schreibfehler: " + path_);
         return false;
     }

@@ -8,6 +8,7 @@
 #include "graphics/cad_number.h"
 #include "graphics/pen_style.h"
 #include "graphics/text_box.h"
+#include "platform/replace_file.h"
 
 namespace bxr {
 
@@ -204,7 +205,7 @@ std::string SvgSink::Text() const {
 
 bool SvgSink::Close() {
     if (inPolyline_) PolylineEnd();
-    if (!WriteFileSafely(fs_, path_, Text())) {
+    if (!ReplaceFileContent(fs_, path_, Text())) {
         Fail("Schreibfehler: " + path_);
         return false;
     }

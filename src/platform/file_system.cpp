@@ -12,6 +12,8 @@
 #include <ctime>
 #include <filesystem>
 
+#include "platform/replace_file.h"
+
 namespace bxr {
 namespace {
 
@@ -36,15 +38,17 @@ class DiskWriteHandle : public WriteHandle {
     }
     bool Close() override {
         if (fd_ < 0) return false;
-        const bool synced = ::fsync(fd_) == 0;
+        const bool synced = !sync_ || ::fsync(fd_) == 0;
         const bool closed = ::close(fd_) == 0;
         fd_ = -1;
         return !failed_ && synced && closed;
     }
+    void SkipSync() { sync_ = false; }
 
   private:
     int fd_;
     bool failed_ = false;
+    bool sync_ = true;
 };
 
 class DiskRandomFile : public RandomAccessFile {
@@ -247,11 +251,16 @@ std::unique_ptr<WriteHandle> CreateTempFile(FileSystem& fs, const std::string& f
     return nullptr;
 }
 
-bool WriteFileSafely(FileSystem& fs, const std::string& path, std::string_view content) {
+namespace {
+
+bool WriteBesideAndRename(FileSystem& fs, const std::string& path, std::string_view content,
+                          bool sync) {
     if (fs.IsReadOnly(path)) return false;
     std::string temp;
     auto handle = CreateTempFile(fs, FolderOf(path), ".bxr", ".tmp", temp);
     if (!handle) return false;
+    if (!sync)
+        if (auto* disk = dynamic_cast<DiskWriteHandle*>(handle.get())) disk->SkipSync();
     // Small pieces, so that a disk that fills up part-way is noticed where it happens.
     constexpr std::size_t kPiece = 4096;
     bool ok = true;
@@ -261,6 +270,16 @@ bool WriteFileSafely(FileSystem& fs, const std::string& path, std::string_view c
     if (ok) ok = fs.Rename(temp, path);
     if (!ok) fs.Remove(temp);
     return ok;
+}
+
+}  // namespace
+
+bool WriteFileSafely(FileSystem& fs, const std::string& path, std::string_view content) {
+    return WriteBesideAndRename(fs, path, content, true);
+}
+
+bool ReplaceFileContent(FileSystem& fs, const std::string& path, std::string_view content) {
+    return WriteBesideAndRename(fs, path, content, false);
 }
 
 std::string FolderOf(const std::string& path) {

@@ -9,6 +9,7 @@
 #include "format/code_page.h"
 #include "format/date_text.h"
 #include "format/text_helpers.h"
+#include "platform/replace_file.h"
 
 namespace bxr {
 namespace {
@@ -34,6 +35,20 @@ constexpr char kBoxSide = static_cast<char>(186);
 bool IsWindowsPath(const std::string& p) {
     return p.size() >= 2 && (p[1] == ':' || p.find('\\') != std::string::npos);
 }
+
+// Appends to a text in memory; it cannot fail.
+class HeldText : public WriteHandle {
+  public:
+    explicit HeldText(std::string& text) : text_(text) {}
+    bool Write(std::string_view bytes) override {
+        text_.append(bytes);
+        return true;
+    }
+    bool Close() override { return true; }
+
+  private:
+    std::string& text_;
+};
 
 std::string WithTxt(const std::string& name) {
     if (FileNameOf(name).find('.') == std::string::npos) return name + ".txt";
@@ -244,8 +259,12 @@ bool OutputChannel::Open(int destination, const std::string& defaultName) {
             file_ = CreateTempFile(files(), temp, "$EDT", ".TMP", path_);
             break;
         case kSpreadsheet:
-        case kProjectTable:
             file_ = CreateTempFile(files(), temp, "$TAB", ".TMP", path_);
+            break;
+        case kProjectTable:
+            held_.clear();
+            path_.clear();
+            file_ = std::make_unique<HeldText>(held_);
             break;
         case kHtml:
             path_ = JoinPath(env_.outputFolder, StripExtension(defaultName_) + ".htm");
@@ -625,10 +644,14 @@ void OutputChannel::WriteMessages(const CalcMessages& messages,
 
 bool OutputChannel::CopyConverted(const std::string& from, const std::string& to) {
     auto bytes = files().Read(from, 64u << 20);
-    if (!bytes) return false;
+    return bytes && WriteConverted(*bytes, to);
+}
+
+bool OutputChannel::WriteConverted(const std::string& bytes, const std::string& to) {
     std::string out;
-    for (const auto& line : SplitLines(*bytes)) out += OemToDisplayLong(env_.format, line) + kEol;
-    return WriteFileSafely(files(), to, out);
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (const auto& line : SplitLines(bytes)) out += OemToDisplayLong(env_.format, line) + kEol;
+    return ReplaceFileContent(files(), to, out);
 }
 
 bool OutputChannel::StartViewer(const std::string& configured, const std::string& file) {
@@ -719,8 +742,8 @@ bool OutputChannel::RunClosingAction() {
         }
         case kProjectTable: {
             resultPath_ = JoinPath(env_.outputFolder, ProjectTableName());
-            bool ok = CopyConverted(path_, resultPath_);
-            files().Remove(path_);
+            const bool ok = WriteConverted(held_, resultPath_);
+            std::string().swap(held_);
             if (!ok) NoticeNotWritten(resultPath_);
             return ok;
         }
@@ -749,7 +772,7 @@ bool OutputChannel::Close() {
     if (failed_) {
         // What was written stays where it is, but it is not passed on as a finished output.
         Notice("Fehler beim Schreiben von " + path_ + ".");
-        if (path_.rfind(TempFolder(), 0) == 0) files().Remove(path_);
+        if (!path_.empty() && path_.rfind(TempFolder(), 0) == 0) files().Remove(path_);
         return false;
     }
     if (destination_ == kDosFile) {

@@ -161,6 +161,7 @@ class OutputChannel {
     std::string ProjectTableName() const;
     bool RunClosingAction();
     bool CopyConverted(const std::string& from, const std::string& to);
+    bool WriteConverted(const std::string& bytes, const std::string& to);
     bool StartViewer(const std::string& configured, const std::string& file);
     bool Print(const std::string& file, bool removeAfter);
     FileSystem& files() const;
@@ -172,6 +173,9 @@ class OutputChannel {
     std::string resultPath_;
     std::string defaultName_;
     std::unique_ptr<WriteHandle> file_;
+    // The output of a destination that is copied whole at the end (the project table) is
+    // kept here rather than in a temporary file that would be read back.
+    std::string held_;
     bool failed_ = false;
     bool pageHeaders_ = true;
     bool pauseEachPage_ = false;

@@ -255,16 +255,20 @@ TEST(OutputChannelHtml, AMissingBrowserIsReportedAndTheFileStays) {
 }
 
 TEST(OutputChannelFailures, AWriteErrorSetsTheAbortFlagAndNoResultFileAppears) {
+    // The project table is kept in memory and written whole when it closes: the third piece
+    // of that write fails.
     Fixture f;
     test::FailingWrites disk(3);
     f.env.files = &disk;
     OutputChannel ch(f.env);
     ASSERT_TRUE(ch.Open(kProjectTable, "welle"));
-    for (int i = 0; i < 5; ++i) ch.WriteLine("Zeile");
+    for (int i = 0; i < 1000; ++i) ch.WriteLine("Zeile " + std::to_string(i) + " mit etwas Text");
+    EXPECT_FALSE(ch.Close());
     EXPECT_TRUE(f.abortFlag);
     EXPECT_TRUE(ch.Failed());
-    EXPECT_FALSE(ch.Close());
     EXPECT_FALSE(DiskFileSystem().IsFile(f.folder + "welle.txt"));
+    ASSERT_FALSE(ch.notices().empty());
+    EXPECT_NE(ch.notices().back().find("welle.txt"), std::string::npos) << ch.notices().back();
 }
 
 TEST(OutputChannelFailures, AFolderThatCannotBeWrittenIsReportedOnOpen) {
