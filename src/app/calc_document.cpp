@@ -282,7 +282,8 @@ bool BuildCalcDocument(Workspace& ws, FileSystem& files, Real requiredSafety, Ca
         return false;
     }
     const BeamModel& m = ws.model;
-    doc.projectName = ws.currentName.empty() ? std::string("bxr") : ws.currentName;
+    // The window keeps the project's folder in its name; the document names the project.
+    doc.projectName = ws.currentName.empty() ? std::string("bxr") : FileNameOf(ws.currentName);
     doc.drawingName = Utf8(ws, TrimBlanks(m.drawingName));
     doc.drawingNumber = Utf8(ws, TrimBlanks(m.drawingNumber));
     for (std::size_t i = 0; i < 3; ++i) doc.headerLines[i] = Utf8(ws, TrimBlanks(m.headerLines[i + 1]));

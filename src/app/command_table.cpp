@@ -6,6 +6,7 @@
 #include "app/calc_message_display.h"
 #include "app/calc_settings_dialog.h"
 #include "app/config_dialog.h"
+#include "app/document_command.h"
 #include "app/diagram_export.h"
 #include "app/dxf_import.h"
 #include "app/edit_commands.h"
@@ -113,6 +114,9 @@ void Print(Session& s, int) {
 }
 void Picture(Session& s, int) {
     if (s.shell) s.shell->ExportDrawing();
+}
+void CalcDocumentItem(Session& s, int) {
+    CalcDocumentCommand(s);
 }
 void Config(Session& s, int) {
     ConfigurationCommand(s.ws, s.fs(), s.screen);
@@ -285,6 +289,7 @@ const CommandItem kTable[] = {
     {.name = "sep_file2", .parent = kFile, .fixed = "-"},
     {.name = "mi_fileprint", .parent = kFile, .word = "print", .shortcut = "Ctrl+P", .run = Print},
     {.name = "mi_fileExportPicture", .parent = kFile, .word = "picture", .run = Picture},
+    {.name = "mi_fileCalcDocument", .parent = kFile, .word = "calcDocument", .run = CalcDocumentItem},
     {.name = "mi_fileConfig", .parent = kFile, .word = "settings", .run = Config},
     {.name = "sep_recent", .parent = kFile, .fixed = "-", .show = ShowRule::kRecentFileSeparator},
     {.name = "mi_file1", .parent = kFile, .shortcut = "Shift+F1", .show = ShowRule::kRecentFile, .run = Recent, .arg = 1},

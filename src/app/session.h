@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/analysis_runner.h"
+#include "app/calc_document.h"
 #include "app/command_line.h"
 #include "app/drawing_commands.h"
 #include "app/edit_session.h"
@@ -42,6 +43,8 @@ class Shell {
     virtual void PrintDrawing() = 0;
     // The current drawing as a PNG, SVG or PDF picture.
     virtual void ExportDrawing() = 0;
+    // The calculation document in a preview, from which the user saves it.
+    virtual void PreviewCalcDocument(const CalcDocument& /*doc*/) {}
 };
 
 struct Session {
@@ -61,6 +64,8 @@ struct Session {
     AnalysisRunner calculate;
     // The undo history and the list editors' last selections.
     EditSession edits;
+    // The required safety last asked for by the calculation document.
+    Real requiredSafety = kDefaultRequiredSafety;
 
     FileSystem& fs() { return files ? *files : DiskFileSystem(); }
     ReportServices reportServices() { return {&fs(), launcher, textWindow}; }

@@ -58,6 +58,7 @@ const Word kGeneral[] = {
     {"homepage",    {"&VORTANE Homepage", "&VORTANE Homepage", "Page d'accueil &VORTANE", "Sito &VORTANE", "&VORTANE hemsida", "Página &VORTANE", "Pagina &VORTANE", "VORTANE 홈페이지(&V)", "Página &VORTANE"}},
     {"email",       {"&E-Mail an VORTANE", "&E-Mail to VORTANE", "&E-mail à VORTANE", "&E-mail a VORTANE", "&E-post till VORTANE", "&E-mail para VORTANE", "&E-mail catre VORTANE", "VORTANE 이메일(&E)", "&E-mail a VORTANE"}},
     {"about",       {"Ü&ber BXR...", "&About BXR...", "À &propos de BXR...", "&Informazioni su BXR...", "&Om BXR...", "&Sobre o BXR...", "&Despre BXR...", "BXR 정보(&A)...", "&Acerca de BXR..."}},
+    {"calcDocument", {"Berechnungsdo&kument (PDF)...", "Calculation &document (PDF)...", "Note de &calcul (PDF)...", "Rela&zione di calcolo (PDF)...", "Beräknings&dokument (PDF)...", "&Memorial de cálculo (PDF)...", "Doc&ument de calcul (PDF)...", "계산서 PDF(&K)...", "&Memoria de cálculo (PDF)..."}},
     {"picture",     {"&Zeichnung als Bild...", "Drawing as &picture...", "Dessin en &image...", "Disegno come &immagine...", "Ritning som &bild...", "Desenho como &imagem...", "Desen ca &imagine...", "그림으로 저장(&i)...", "Dibujo como &imagen..."}},
     {"spreadsheet", {"&Tabellenkalkulation", "&Spreadsheet", "&Tableur", "&Foglio di calcolo", "&Kalkylblad", "&Folha de cálculo", "&Foaie de calcul", "스프레드시트(&S)", "&Hoja de cálculo"}},
     {"start",       {"&Starten", "&Start", "&Démarrer", "&Avvia", "&Starta", "&Iniciar", "&Porneste", "시작(&S)", "&Iniciar"}},

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "analysis/run_analysis.h"
+#include "gui/calc_document_preview.h"
 #include "gui/qt_text.h"
 #include "platform/null_ui.h"
 
@@ -183,6 +184,10 @@ void MainWindow::ExportDrawing() {
     if (path.isEmpty()) return;
     if (!graphics_->Export(path))
         QMessageBox::warning(this, "BXR", "Die Datei " + path + " kann nicht geschrieben werden.");
+}
+
+void MainWindow::PreviewCalcDocument(const CalcDocument& doc) {
+    gui::PreviewCalcDocument(this, session_, doc);
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

@@ -41,6 +41,7 @@ class MainWindow : public QMainWindow, public Shell {
     bool busy() const { return busy_; }
 
     void ExportDrawing() override;
+    void PreviewCalcDocument(const CalcDocument& doc) override;
 
   protected:
     void closeEvent(QCloseEvent* e) override;
