@@ -12,6 +12,7 @@ namespace bxr {
 namespace {
 
 const char* const kEdits[3] = {"Edit_x", "Edit_y", "Edit_z"};
+const char* const kScrolls[3] = {"ScrollBar_x", "ScrollBar_y", "ScrollBar_z"};
 
 int Rounded(Real degrees) {
     return static_cast<int>(std::clamp<long>(std::lround(static_cast<double>(degrees)), -360, 360));
@@ -25,8 +26,9 @@ AngleForm::AngleForm(const std::array<Real, 3>& anglesRad) : angles_(anglesRad) 
     const char* labels[3] = {"x", "y", "z"};
     for (int i = 0; i < 3; ++i) {
         const Real deg = RadToDeg(anglesRad[static_cast<std::size_t>(i)]);
-        fields.push_back(TextField(kEdits[i], labels[i], FormatFree(plain, deg)).Unit("°"_oem));
-        scroll_[static_cast<std::size_t>(i)] = Rounded(deg);
+        fields.push_back(ScrollBarField(kScrolls[i], labels[i], -360, 360, Rounded(deg), 90));
+        fields.push_back(TextField(kEdits[i], "", FormatFree(plain, deg)).Unit("°"_oem));
+        fields.back().pressOnLeave = true;
     }
     buttons = {OkButton(),
                CancelButton(),
@@ -39,13 +41,17 @@ AngleForm::AngleForm(const std::array<Real, 3>& anglesRad) : angles_(anglesRad) 
 void AngleForm::ScrollTo(int axis, int position) {
     if (axis < 0 || axis > 2) return;
     position = std::clamp(position, -360, 360);
-    scroll_[static_cast<std::size_t>(axis)] = position;
+    Field(kScrolls[axis])->index = position;
     Field(kEdits[axis])->text = std::to_string(position);
 }
 
 void AngleForm::EditLeft(int axis) {
     if (axis < 0 || axis > 2) return;
-    scroll_[static_cast<std::size_t>(axis)] = Rounded(ParseFloat(Field(kEdits[axis])->text));
+    Field(kScrolls[axis])->index = Rounded(ParseFloat(Field(kEdits[axis])->text));
+}
+
+int AngleForm::ScrollPosition(int axis) const {
+    return Field(kScrolls[axis])->index;
 }
 
 void AngleForm::SetScrolls(int x, int y, int z) {
@@ -55,6 +61,10 @@ void AngleForm::SetScrolls(int x, int y, int z) {
 }
 
 bool AngleForm::Press(const std::string& name) {
+    for (int i = 0; i < 3; ++i) {
+        if (name == kScrolls[i]) ScrollTo(i, Field(kScrolls[i])->index);
+        if (name == kEdits[i]) EditLeft(i);
+    }
     if (name == "Button_xy") {
         SetScrolls(0, 90, -360);
     } else if (name == "Button_xz") {

@@ -1,5 +1,6 @@
 // The dialog "Coordinate System" of the 3-D view: three axis angles in degrees, each with a
-// scroll bar from -360 to 360 and an edit field, and buttons for the three plane views.
+// scroll bar from -360 to 360 and an edit field, and buttons for the three plane views. The
+// window presses a scroll bar's name when it moves and an edit field's name when it is left.
 #pragma once
 
 #include <array>
@@ -20,7 +21,7 @@ class AngleForm : public FormModel {
     void ScrollTo(int axis, int position);
     // An edit field was left: its scroll bar follows the typed value, rounded.
     void EditLeft(int axis);
-    int ScrollPosition(int axis) const { return scroll_[static_cast<std::size_t>(axis)]; }
+    int ScrollPosition(int axis) const;
 
     // The angles in radians after OK.
     const std::array<Real, 3>& angles() const { return angles_; }
@@ -28,7 +29,6 @@ class AngleForm : public FormModel {
   private:
     void SetScrolls(int x, int y, int z);
     std::array<Real, 3> angles_;
-    std::array<int, 3> scroll_{};
 };
 
 }  // namespace bxr

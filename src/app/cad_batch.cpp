@@ -87,8 +87,10 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
             return false;
         }
         const Configuration& c = ws.config;
+        // CAD files that keep the third coordinate get the body in space.
         Draw3DView(d, ws.model, ws.section,
-                   options.angles ? *options.angles : ViewAngles(c.view3dX, c.view3dY, c.view3dZ));
+                   options.angles ? *options.angles : ViewAngles(c.view3dX, c.view3dY, c.view3dZ),
+                   true);
         return true;
     }
     if (job == 4) {

@@ -47,7 +47,9 @@ std::unique_ptr<Drawing> OpenCadOutput(Workspace& ws, int mode, const CadSetting
         target.path = *file;
         if (FileNameOf(target.path).find('.') == std::string::npos) target.path += "." + ext;
     }
-    return OpenDrawing(target, ws.output(), cad, ws.abortFlag);
+    auto drawing = OpenDrawing(target, ws.output(), cad, ws.abortFlag);
+    if (drawing) drawing->SetBlockFiles(fs, ConfiguredTempFolder(ws.config));
+    return drawing;
 }
 
 namespace {

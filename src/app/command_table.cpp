@@ -8,10 +8,12 @@
 #include "app/config_dialog.h"
 #include "app/document_command.h"
 #include "app/diagram_export.h"
+#include "app/drawing_options_form.h"
 #include "app/dxf_import.h"
 #include "app/edit_commands.h"
 #include "app/documentation_commands.h"
 #include "app/project_commands.h"
+#include "app/report_commands.h"
 #include "app/select_material.h"
 #include "app/select_profile.h"
 #include "format/code_page.h"
@@ -141,7 +143,11 @@ void Exit(Session& s, int) {
 // ---- Edit ---------------------------------------------------------------------------------
 
 void Material(Session& s, int) {
-    EditMaterialCommand(s.ws, s.edits);
+    // A material chosen ends with its data sheet in the graphics window.
+    if (EditMaterialCommand(s.ws, s.edits)) ShowMaterialSheet(s.ws, s.drawingServices());
+}
+void InputEcho(Session& s, int) {
+    InputEchoCommand(s.ws, s.reportServices());
 }
 void Profile(Session& s, int) {
     if (!EditProfileCommand(s.ws, s.edits)) return;
@@ -218,7 +224,14 @@ void CadSection(Session& s, int) {
     SectionDrawingCommand(s.ws, 0, kAsk, s.drawingServices());
 }
 void CadSettingsThenDrawing(Session& s, int) {
-    if (!ConfigurationCommand(s.ws, s.fs(), s.screen)) return;
+    const bool confirmed = RunEditCommand(s.ws, s.edits, [&s] {
+        DrawingOptionsForm form(s.ws.model);
+        s.ws.ui->RunForm(form);
+        if (!form.Accepted()) return false;
+        form.ApplyTo(s.ws.model);
+        return true;
+    });
+    if (!confirmed) return;
     s.currentView = kViewProductionDrawing;
     RunDrawing(s.ws, 6, kWindow, s.drawingServices());
 }
@@ -322,7 +335,7 @@ const CommandItem kTable[] = {
     {.name = "mi_editProfile", .parent = kEdit, .word = "profiles", .run = Profile},
     {.name = "sep_edit4", .parent = kEdit, .fixed = "-"},
     {.name = "mi_editberechnung", .parent = kEdit, .word = "calculation", .run = CalculationSettings},
-    {.name = "mi_editinfo", .parent = kEdit, .word = "info", .show = ShowRule::kHidden, .run = Later},
+    {.name = "mi_editinfo", .parent = kEdit, .word = "info", .run = InputEcho},
     {.name = "mi_editruecksetzen", .parent = kEdit, .word = "reset", .run = Input, .arg = 10},
 
     {.name = kView, .parent = nullptr, .word = "view"},

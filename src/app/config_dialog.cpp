@@ -3,6 +3,7 @@
 #include "app/config_commands.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
+#include "app/plot_command_form.h"
 #include "platform/ui.h"
 
 namespace bxr {
@@ -238,6 +239,7 @@ ConfigDialog::ConfigDialog(Workspace& ws, FileSystem& fs, const ScreenInfo& scre
                CancelButton(),
                PushButton("Button_save", "&Speichern"),
                PushButton("Button_import", "Import.."),
+               PushButton("Button_quilmar", "QUILMAR..."),
                ProposalFor("Edit_tempFolder", "Button_tempFromEnvironment", "TEMP"),
                ProposalFor("Edit_zoomFactor", "Button_zoomReset", "1.02"),
                ProposalFor("Edit_panFactor", "Button_panReset", "0.02")};
@@ -246,10 +248,12 @@ ConfigDialog::ConfigDialog(Workspace& ws, FileSystem& fs, const ScreenInfo& scre
 
 void ConfigDialog::Show(const Configuration& c) {
     for (std::size_t i = 0; i < fields.size(); ++i) bindings_[i].show(c, fields[i]);
+    furtherPlotLines_ = c.plotCommandLines;
 }
 
 void ConfigDialog::Store(Configuration& c) {
     for (std::size_t i = 0; i < fields.size(); ++i) bindings_[i].store(c, fields[i]);
+    c.plotCommandLines = furtherPlotLines_;
 }
 
 bool ConfigDialog::Press(const std::string& buttonName) {
@@ -269,6 +273,19 @@ bool ConfigDialog::Press(const std::string& buttonName) {
         // The imported file replaces the settings at once; the fields show what it held.
         if (ImportConfigurationCommand(ws_, fs_, screen_)) Show(ws_.config);
         ws_.abortFlag = false;
+        return false;
+    }
+    if (buttonName == "Button_quilmar") {
+        // All command lines of the plot program; the first is the field on this page.
+        std::vector<std::string> lines{Field("Edit_plotCommandLine")->text};
+        lines.insert(lines.end(), furtherPlotLines_.begin(), furtherPlotLines_.end());
+        PlotCommandLinesForm form(lines);
+        ws_.ui->RunForm(form);
+        if (form.Accepted()) {
+            lines = form.lines();
+            Field("Edit_plotCommandLine")->text = lines.empty() ? std::string() : lines[0];
+            furtherPlotLines_.assign(lines.begin() + (lines.empty() ? 0 : 1), lines.end());
+        }
         return false;
     }
     if (buttonName == "Button_tempFromEnvironment") {

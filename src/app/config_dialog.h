@@ -37,6 +37,8 @@ class ConfigDialog : public FormModel {
     ScreenInfo screen_;
     std::string tempEnvironment_;
     std::vector<Binding> bindings_;  // parallel to fields
+    // The plot program's command lines after the first (edited in their own dialog).
+    std::vector<std::string> furtherPlotLines_;
 };
 
 // Opens the dialog through the workspace's Ui; true when it closed with OK or "&Speichern".

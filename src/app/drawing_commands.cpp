@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/angle_math.h"
 #include "analysis/run_analysis.h"
 #include "app/angle_form.h"
 #include "app/calc_message_display.h"
@@ -11,6 +12,7 @@
 #include "format/code_page.h"
 #include "format/units.h"
 #include "graphics/cad_settings.h"
+#include "graphics/material_sheet.h"
 #include "graphics/section_drawing.h"
 #include "graphics/view_3d.h"
 #include "platform/ui.h"
@@ -84,11 +86,19 @@ bool RunDrawing(Workspace& ws, int job, int mode, DrawingServices& s) {
             return false;
         }
         options.angles = form.angles();
+        // The confirmed angles stay for the rest of the session (and go into the
+        // configuration file when the user saves it).
+        Configuration& kept = ws.config;
+        kept.view3dX = RadToDeg(form.angles()[0]);
+        kept.view3dY = RadToDeg(form.angles()[1]);
+        kept.view3dZ = RadToDeg(form.angles()[2]);
     }
     if (job >= 10 && cad.diagramLimitsDialog && mode != static_cast<int>(CadOutput::Window)) {
         Ui* ui = ws.ui;
-        options.askLimits = [ui, &s](Real& xmin, Real& xmax, Real& ymin, Real& ymax) {
-            DiagramLimitsForm form("", "x", "y", s.keptLimits, {xmin, xmax, ymin, ymax});
+        options.askLimits = [ui, &s](const std::string& title, const std::string& xLabel,
+                                     const std::string& yLabel, Real& xmin, Real& xmax,
+                                     Real& ymin, Real& ymax) {
+            DiagramLimitsForm form(title, xLabel, yLabel, s.keptLimits, {xmin, xmax, ymin, ymax});
             ui->RunForm(form);
             if (!form.Accepted()) return false;
             s.keptLimits = form.limits();
@@ -120,6 +130,17 @@ bool RunDrawing(Workspace& ws, int job, int mode, DrawingServices& s) {
         return StartPlotProgram(*ws.ui, s.launcher ? *s.launcher : SystemLauncher(), *line);
     }
     return true;
+}
+
+bool ShowMaterialSheet(Workspace& ws, DrawingServices& s) {
+    if (!s.window) return false;
+    ws.abortFlag = false;
+    const CadSettings cad = CadSettingsFrom(ws.config);
+    auto d = OpenCadOutput(ws, static_cast<int>(CadOutput::Window), cad, s.window,
+                           s.fs ? *s.fs : DiskFileSystem());
+    if (!d) return false;
+    DrawMaterialSheet(*d, ws);
+    return d->Close();
 }
 
 void SectionDrawingCommand(Workspace& ws, int variant, int mode, DrawingServices& s) {

@@ -32,6 +32,9 @@ void SectionDrawingCommand(Workspace& ws, int variant, int mode, DrawingServices
 // A diagram of the menu: plane 0 asks "Ebene wählen".
 void DiagramCommand(Workspace& ws, int kind, int plane, int mode, DrawingServices& services);
 
+// The data sheet of the project's material in the graphics window.
+bool ShowMaterialSheet(Workspace& ws, DrawingServices& services);
+
 // The CAD menu's diagram series: a kind, then planes until "zurück ..", then the next kind.
 void CadDiagramSeries(Workspace& ws, DrawingServices& services);
 

@@ -34,9 +34,10 @@ struct Configuration {
     OutputSettings output;  // decimals, date code, decimal mark, units, CAD text type, ...
 
     // CAD output
-    std::array<CadLayer, 5> layers{CadLayer{"0", 7}, CadLayer{"1", 7}, CadLayer{"2", 7},
-                                   CadLayer{"3", 7}, CadLayer{"4", 7}};  // layers 0..4
-    OemString cadTextStyle = "STANDARD";                                 // at most 32
+    // The five named layers of pens 1..5 (the file's layers 0..4).
+    std::array<CadLayer, 5> layers{CadLayer{"1", 2}, CadLayer{"2", 2}, CadLayer{"3", 2},
+                                   CadLayer{"4", 3}, CadLayer{"5", 1}};
+    OemString cadTextStyle = "TXT8";  // at most 32
     Real cadTextWidthFactor = 1;
     Real cadTextAngle = 0;
     OemString cadFolder;

@@ -9,11 +9,12 @@ namespace bxr {
 
 CadSettings CadSettingsFrom(const Configuration& config) {
     CadSettings cad;
-    // The configuration keeps the layers 0..4 by pen number; layer "0" itself keeps its fixed
-    // name and colour, and pen 5 its default layer.
-    for (int i = 1; i < 5; ++i) {
+    // The file's layers 0..4 are the named layers of pens 1..5. Layer "0" keeps its fixed
+    // name and colour; a named layer left empty or called "0" keeps its pen's own name, so
+    // that no pen disappears into layer "0".
+    for (int i = 0; i < 5; ++i) {
         const auto& src = config.layers[static_cast<std::size_t>(i)];
-        auto& dst = cad.layers[static_cast<std::size_t>(i)];
+        auto& dst = cad.layers[static_cast<std::size_t>(i + 1)];
         if (!src.name.empty() && src.name != "0") dst.name = src.name.substr(0, 32);
         dst.colour = src.colour;
     }
@@ -32,6 +33,10 @@ CadSettings CadSettingsFrom(const Configuration& config) {
     std::string font = config.cadTextStyle.empty() ? std::string("TXT8") : config.cadTextStyle;
     for (auto& c : font) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     cad.fontName = font;
+    cad.textScale = config.cadTextWidthFactor > 0 ? config.cadTextWidthFactor : 1;
+    cad.textOblique = config.cadTextAngle;
+    cad.zoomFactor = config.zoomFactor;
+    cad.panStep = config.panFactor;
     cad.tempFolder = config.tempFolder;
     cad.colourDisplay = config.colourGraphics;
     cad.diagramLimitsDialog = config.askDiagramLimits;

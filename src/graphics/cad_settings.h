@@ -35,12 +35,18 @@ struct CadSettings {
     bool numberedLayers = false;  // every pen writes to the layer named by its number
     int dxfDecimals = 6;          // 1..32
     std::string fontName = "TXT8";
+    // CAD files only: the text width factor multiplies every text's own, and the obliquing
+    // angle (degrees) slants every text.
+    Real textScale = 1;
+    Real textOblique = 0;
     std::string tempFolder;  // block files and the plot program's DXF
 
     // Graphics window
     bool colourDisplay = true;
     int maxColours = 16;
     unsigned foregroundRgb = 0x000000;  // colour 0
+    Real zoomFactor = 1.2L;             // per zoom key
+    Real panStep = 0.1L;                // per arrow key, a share of the shown width or height
 
     // Diagrams
     bool diagramLimitsDialog = false;

@@ -60,6 +60,7 @@ int ReplayDisplayList(const DisplayList& list, ReplayPainter& painter, const Rep
                         1, LenY(kShownWidthShare * textWidth * static_cast<Real>(r.text.size())));
                 font.escapement =
                     static_cast<int>(std::lround(static_cast<double>(textAngle * 10)));
+                font.flags = o.textFlags;
                 font.rgb = (!o.colourDisplay || o.monochromePrint) ? 0 : colour;
                 Real x = v[0], y = v[1] + 0.75L * textHeight;
                 if (textAngle != 0) {

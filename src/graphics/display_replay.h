@@ -22,7 +22,11 @@ struct ReplayFont {
                          // characters' widths); 0 = no limit
     int escapement = 0;  // tenths of a degree
     unsigned rgb = 0;
+    int flags = 0;  // kTextBold | kTextItalic | kTextUnderline | kTextStrikeOut
 };
+
+// The text flags of the configuration's graphics text style, bit by bit.
+inline constexpr int kTextBold = 1, kTextItalic = 2, kTextUnderline = 4, kTextStrikeOut = 8;
 
 class ReplayPainter {
   public:
@@ -45,6 +49,7 @@ class ReplayPainter {
 struct ReplayOptions {
     unsigned foregroundRgb = 0;
     bool colourDisplay = true;  // off: texts are black
+    int textFlags = 0;          // the style of every text (ReplayFont::flags)
     bool printing = false;      // line widths four times; the page mapping below
     bool monochromePrint = false;
     int pageWidth = 0, pageHeight = 0;

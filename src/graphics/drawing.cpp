@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "analysis/angle_math.h"
+#include "graphics/block_file.h"
 #include "graphics/cad_number.h"
 
 namespace bxr {
@@ -38,7 +39,16 @@ void AlignText(const std::string& text, const TextState& style, int alignH, int 
 
 Drawing::Drawing(std::unique_ptr<DrawingSink> sink, CadOutput kind, const OutputSettings& out,
                  const CadSettings& cad, bool& abortFlag)
-    : sink_(std::move(sink)), kind_(kind), out_(out), cad_(cad), abortFlag_(abortFlag) {}
+    : sink_(std::move(sink)), kind_(kind), out_(out), cad_(cad), abortFlag_(abortFlag) {
+    // The configured text width factor and slant belong to the CAD files; the window and
+    // the pictures keep the drawing's own proportions.
+    if (kind == CadOutput::Dxf || kind == CadOutput::Iges || kind == CadOutput::Plot ||
+        kind == CadOutput::ElementText) {
+        SetTextScale(cad.textScale);
+        text_.widthFactor *= textScale_;
+        text_.oblique = cad.textOblique;
+    }
+}
 
 void Drawing::Sheet(Real xmin, Real ymin, Real xmax, Real ymax) {
     xmin_ = xmin;
@@ -53,6 +63,27 @@ void Drawing::Tables(int scheme) {
 }
 void Drawing::PageBegin() {
     sink_->PageBegin();
+    if (showsLogos()) {
+        InsertBlockFile("LOGO_2", xmin_, ymin_, 0.01L);
+        InsertBlockFile("LOGO_3", xmin_, ymin_, 0.96L);
+    }
+}
+
+bool Drawing::InsertBlockFile(const std::string& name, Real x, Real y, Real scale) {
+    if (!HasBlock(name)) {
+        if (!blockFs_ || inBlock_) return false;
+        const std::string path =
+            blockFolder_.empty() ? BlockFileName(name) : JoinPath(blockFolder_, BlockFileName(name));
+        if (!blockFs_->IsFile(path)) return false;
+        const auto bytes = blockFs_->Read(path, 16u << 20);
+        if (!bytes || !ReadableBlockFile(*bytes)) return false;
+        const int pen = pen_;
+        BlockBegin(name);
+        DrawBlockFile(*this, *bytes);
+        BlockEnd();
+        if (pen >= 0) Pen(pen);
+    }
+    return Insert(name, x, y, scale, scale);
 }
 void Drawing::PageEnd() {
     if (inPolyline_) PolylineEnd();
@@ -168,6 +199,11 @@ void Drawing::Text(Real x, Real y, const std::string& oemText) {
         return;
     }
     sink_->Text(x + dx_, y + dy_, oemText, text_);
+}
+
+void Drawing::Text3D(Real x, Real y, Real z, const std::string& oemText) {
+    AlignText(oemText, text_, alignH_, alignV_, x, y);
+    sink_->Text3D(x + dx_, y + dy_, z, oemText, text_);
 }
 
 void Drawing::Solid(Real x1, Real y1, Real x2, Real y2, Real x3, Real y3, Real x4, Real y4) {

@@ -12,6 +12,7 @@
 #include "graphics/drawing_sink.h"
 #include "graphics/pen_style.h"
 #include "format/output_settings.h"
+#include "platform/file_system.h"
 
 namespace bxr {
 
@@ -72,6 +73,8 @@ class Drawing {
     void Circle(Real xc, Real yc, Real r);
     void Arc(Real xc, Real yc, Real r, Real startDeg, Real endDeg);
     void Text(Real x, Real y, const std::string& oemText);
+    // Only for outputs that keep the third coordinate (supports3D); not inside blocks.
+    void Text3D(Real x, Real y, Real z, const std::string& oemText);
     void Solid(Real x1, Real y1, Real x2, Real y2, Real x3, Real y3, Real x4, Real y4);
     void Rectangle(Real x1, Real y1, Real x2, Real y2);
 
@@ -82,6 +85,17 @@ class Drawing {
     // False (and nothing drawn) when the block was never defined.
     bool Insert(const std::string& name, Real x, Real y, Real sx = 1, Real sy = 1,
                 Real rotationDeg = 0);
+
+    // Where the block files "$name.dx$" are looked for; without it no block file is read.
+    void SetBlockFiles(FileSystem& fs, std::string folder) {
+        blockFs_ = &fs;
+        blockFolder_ = std::move(folder);
+    }
+    // Inserts the block of the block file when the file is there and readable (defining it
+    // on first use); false, and nothing drawn, otherwise.
+    bool InsertBlockFile(const std::string& name, Real x, Real y, Real scale);
+    // The window and the plot program show the logos of the block files.
+    bool showsLogos() const { return kind_ == CadOutput::Window || kind_ == CadOutput::Plot; }
 
   private:
     struct Recorded {
@@ -110,6 +124,8 @@ class Drawing {
     std::map<std::string, std::vector<Recorded>> blocks_;
     std::string currentBlock_;
     bool inBlock_ = false;
+    FileSystem* blockFs_ = nullptr;
+    std::string blockFolder_;
 };
 
 // The horizontal and vertical shift of a text's reference point for its alignment.

@@ -158,6 +158,8 @@ void DrawFrame(Drawing& d, const BeamModel& model, const ProjectDocumentation& d
     }
     d.BlockEnd();
     d.Insert("FRAME_1", 0, 0);
+    // The maker's logo beside the title line, where its block file is there.
+    if (!cad.omitLogo && d.showsLogos()) d.InsertBlockFile("logo_1", 170, 275, 1);
 }
 
 }  // namespace bxr

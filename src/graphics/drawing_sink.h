@@ -63,6 +63,11 @@ class DrawingSink {
     // Counter-clockwise from the start angle to the end angle, degrees.
     virtual void Arc(Real xc, Real yc, Real r, Real startDeg, Real endDeg) = 0;
     virtual void Text(Real x, Real y, const std::string& oemText, const TextState& style) = 0;
+    // A text at a point in space; outputs without the third coordinate write it at (x, y).
+    virtual void Text3D(Real x, Real y, Real /*z*/, const std::string& oemText,
+                        const TextState& style) {
+        Text(x, y, oemText, style);
+    }
     virtual void Solid(const Real (&x)[4], const Real (&y)[4]) = 0;
 
     // Blocks: outputs that keep them say so; for the others the interface replays the block

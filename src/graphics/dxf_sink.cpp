@@ -229,9 +229,19 @@ void DxfSink::Arc(Real xc, Real yc, Real r, Real startDeg, Real endDeg) {
 }
 
 void DxfSink::Text(Real x, Real y, const std::string& oemText, const TextState& style) {
+    TextEntity(x, y, nullptr, oemText, style);
+}
+
+void DxfSink::Text3D(Real x, Real y, Real z, const std::string& oemText, const TextState& style) {
+    TextEntity(x, y, &z, oemText, style);
+}
+
+void DxfSink::TextEntity(Real x, Real y, const Real* z, const std::string& oemText,
+                         const TextState& style) {
     Entity("TEXT");
     Real_(10, x);
     Real_(20, y);
+    if (z) Real_(30, *z);
     Real_(40, style.height);
     Group(1, DxfTextValue(out_, oemText));
     Group(7, "STANDARD");

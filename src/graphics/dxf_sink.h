@@ -38,6 +38,8 @@ class DxfSink : public DrawingSink {
     void Circle(Real xc, Real yc, Real r) override;
     void Arc(Real xc, Real yc, Real r, Real startDeg, Real endDeg) override;
     void Text(Real x, Real y, const std::string& oemText, const TextState& style) override;
+    void Text3D(Real x, Real y, Real z, const std::string& oemText,
+                const TextState& style) override;
     void Solid(const Real (&x)[4], const Real (&y)[4]) override;
 
     bool SupportsBlocks() const override { return true; }
@@ -54,6 +56,8 @@ class DxfSink : public DrawingSink {
     void Group(int code, const std::string& value);
     void Real_(int code, Real value);
     void Entity(const char* type);
+    void TextEntity(Real x, Real y, const Real* z, const std::string& oemText,
+                    const TextState& style);
 
     FileSystem& fs_;
     std::string path_;

@@ -96,9 +96,7 @@ int IgesSink::IgesColour(int drawingColour) {
                                                 8, 10, 11, 12, 13, 14, 15, 1};
     int c = drawingColour % 16;
     if (c < 0) c += 16;
-    int igesColour = kTable[static_cast<std::size_t>(c)];
-    // Colour numbers above 8 are not IGES colours; readers take them as errors.
-    return igesColour <= 8 ? igesColour : 0;
+    return kTable[static_cast<std::size_t>(c)];
 }
 
 IgesSink::IgesSink(FileSystem& fs, std::string path, const OutputSettings& out,
@@ -215,7 +213,8 @@ void IgesSink::Arc(Real xc, Real yc, Real r, Real startDeg, Real endDeg) {
            "0", "");
 }
 
-void IgesSink::Text(Real x, Real y, const std::string& oemText, const TextState& style) {
+void IgesSink::TextEntity(Real x, Real y, const std::string& z, const std::string& oemText,
+                          const TextState& style) {
     // IGES texts are ASCII whatever the CAD text type: umlauts as "ae", "oe", ..., the other
     // letters without their accents, anything else "?".
     std::string text = OneLineText(FoldToAscii(oemText));
@@ -224,7 +223,7 @@ void IgesSink::Text(Real x, Real y, const std::string& oemText, const TextState&
     const Real rotation = style.rotation * M_PIl / 180;
     Entity(212,
            {"212,1," + std::to_string(text.size()) + "," + Num(width) + "," + Num(style.height) +
-                ",1,," + CadReal(out_, rotation, 6) + ",0,0," + Num(x) + "," + Num(y) + ",0.0,",
+                ",1,," + CadReal(out_, rotation, 6) + ",0,0," + Num(x) + "," + Num(y) + "," + z + ",",
             Hollerith(text) + ";"},
            "0", "");
 }

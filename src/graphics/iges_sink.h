@@ -34,7 +34,13 @@ class IgesSink : public DrawingSink {
     void Line3D(Real x1, Real y1, Real z1, Real x2, Real y2, Real z2) override;
     void Circle(Real xc, Real yc, Real r) override;
     void Arc(Real xc, Real yc, Real r, Real startDeg, Real endDeg) override;
-    void Text(Real x, Real y, const std::string& oemText, const TextState& style) override;
+    void Text(Real x, Real y, const std::string& oemText, const TextState& style) override {
+        TextEntity(x, y, "0.0", oemText, style);
+    }
+    void Text3D(Real x, Real y, Real z, const std::string& oemText,
+                const TextState& style) override {
+        TextEntity(x, y, Num(z), oemText, style);
+    }
     void Solid(const Real (&x)[4], const Real (&y)[4]) override;
 
     bool SupportsBlocks() const override { return true; }
@@ -62,6 +68,9 @@ class IgesSink : public DrawingSink {
                const std::string& form, const std::string& label = "",
                const std::string& status = "");
     std::string Num(Real x) const;
+    // z: the third coordinate as written ("0.0" for a flat text).
+    void TextEntity(Real x, Real y, const std::string& z, const std::string& oemText,
+                    const TextState& style);
     void Start();
 
     FileSystem& fs_;

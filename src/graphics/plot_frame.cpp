@@ -37,7 +37,7 @@ void DrawAxes(Drawing& d, PlotFrame& f, const std::string& xLabel, const std::st
     Scale sx = NiceScale(xlo, xhi, 6), sy = NiceScale(ylo, yhi, 6);
     if (ask) {
         Real a = sx.lower, b = sx.upper, c = sy.lower, e = sy.upper;
-        if (ask(a, b, c, e)) {
+        if (ask(title, xLabel, yLabel, a, b, c, e)) {
             sx = NiceScale(a, b, 6);
             sy = NiceScale(c, e, 6);
         }

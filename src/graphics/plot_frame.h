@@ -22,9 +22,12 @@ struct PlotFrame {
     Real Factor() const;
 };
 
-// Offered before the axes are drawn when the limits dialog is switched on: gets the computed
-// limits, may replace them; false keeps the computed ones.
-using LimitsQuestion = std::function<bool(Real& xmin, Real& xmax, Real& ymin, Real& ymax)>;
+// Offered before the axes are drawn when the limits dialog is switched on: gets the diagram's
+// title and axis texts and the computed limits, may replace them; false keeps the computed
+// ones.
+using LimitsQuestion =
+    std::function<bool(const std::string& title, const std::string& xLabel,
+                       const std::string& yLabel, Real& xmin, Real& xmax, Real& ymin, Real& ymax)>;
 
 // Rounds the value ranges with NiceScale (6 intervals), asks for other limits when a
 // question is given, and draws title, axes, ticks, labels and grid. The frame's ranges and

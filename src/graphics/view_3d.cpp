@@ -33,9 +33,6 @@ std::array<Real, 3> ViewAngles(Real xDeg, Real yDeg, Real zDeg) {
 
 void Draw3DView(Drawing& d, const BeamModel& model, const SectionState& section,
                 const std::array<Real, 3>& angles, bool threeD) {
-    d.Sheet(0, 0, 160, 120);
-    d.Tables(2);
-    d.PageBegin();
     PlotFrame f;
     f.x0 = 15;
     f.y0 = 15;
@@ -43,12 +40,6 @@ void Draw3DView(Drawing& d, const BeamModel& model, const SectionState& section,
     f.height = 90;
     const Projection3D pr = Projection3D::FromAngles(angles[0], angles[1], angles[2]);
     const SectionExtents& ex = section.extents;
-
-    const std::string title = "BXR - 3D";
-    d.Pen(4);
-    d.TextSize(1.5L, 1.8L);
-    d.Text(std::max(f.x0 + f.width / 2 - static_cast<Real>(title.size()) * 3.5L / 2, f.x0),
-           f.y0 + f.height + 3, title);
 
     const Scale sx = NiceScale(0, model.length, 6);
     const Scale sy = NiceScale(std::min(ex.ymin, Real{0}), ex.ymax, 6);
@@ -68,66 +59,81 @@ void Draw3DView(Drawing& d, const BeamModel& model, const SectionState& section,
     f.xmax = umax > umin ? umax : umin + 1;
     f.ymin = vmin;
     f.ymax = vmax > vmin ? vmax : vmin + 1;
-    auto P = [&](Real x, Real y, Real z, Real& px, Real& py) {
+
+    // A CAD file that keeps the third coordinate gets the body in the beam's own millimetres;
+    // texts and distances of the sheet are then scaled as the frame would show them.
+    const bool real3D = threeD && d.supports3D();
+    const Real k = real3D ? std::max((f.xmax - f.xmin) / f.width, (f.ymax - f.ymin) / f.height)
+                          : Real{1};
+    if (real3D) {
+        const Real m = 15 * k;
+        d.Sheet(sx.lower - m, sy.lower - m, sx.upper + m, sy.upper + m);
+    } else {
+        d.Sheet(0, 0, 160, 120);
+    }
+    d.Tables(2);
+    d.PageBegin();
+
+    auto Line = [&](Real x1, Real y1, Real z1, Real x2, Real y2, Real z2) {
+        if (real3D) {
+            d.Line3D(x1, y1, z1, x2, y2, z2);
+            return;
+        }
+        Real u1, v1, u2, v2;
+        pr.Project(x1, y1, z1, u1, v1);
+        pr.Project(x2, y2, z2, u2, v2);
+        d.Line(f.MapX(u1), f.MapY(v1), f.MapX(u2), f.MapY(v2));
+    };
+    // A text beside a point in space, moved by (ox, oy) millimetres of the sheet.
+    auto Text = [&](Real x, Real y, Real z, Real ox, Real oy, const std::string& text) {
+        if (real3D) {
+            d.Text3D(x + ox * k, y + oy * k, z, text);
+            return;
+        }
         Real u, v;
         pr.Project(x, y, z, u, v);
-        px = f.MapX(u);
-        py = f.MapY(v);
+        d.Text(f.MapX(u) + ox, f.MapY(v) + oy, text);
     };
 
+    const std::string title = "BXR - 3D";
+    d.Pen(4);
+    d.TextSize(1.5L * k, 1.8L * k);
+    if (real3D)
+        d.Text3D((sx.lower + sx.upper) / 2 - static_cast<Real>(title.size()) * 1.5L * k / 2,
+                 sy.upper + 5 * k, 0, title);
+    else
+        d.Text(std::max(f.x0 + f.width / 2 - static_cast<Real>(title.size()) * 3.5L / 2, f.x0),
+               f.y0 + f.height + 3, title);
+
     d.Pen(17);
-    d.TextSize(1.2L, 1.5L);
+    d.TextSize(1.2L * k, 1.5L * k);
     const Scale* scales[3] = {&sx, &sy, &sz};
     const char* labels[3] = {"x", "y", "z"};
     for (int a = 0; a < 3; ++a) {
-        const std::size_t k = static_cast<std::size_t>(a);
-        if (pr.cosines[k] == 0 && pr.sines[k] == 0) continue;
+        const std::size_t i = static_cast<std::size_t>(a);
+        if (pr.cosines[i] == 0 && pr.sines[i] == 0) continue;
         Real e[3] = {0, 0, 0};
         e[a] = scales[a]->upper;
-        Real x0, y0, x1, y1;
-        P(0, 0, 0, x0, y0);
-        P(e[0], e[1], e[2], x1, y1);
-        d.Line(x0, y0, x1, y1);
-        d.Text(x1 + 1, y1 + 1, labels[a]);
+        Line(0, 0, 0, e[0], e[1], e[2]);
+        Text(e[0], e[1], e[2], 1, 1, labels[a]);
         for (Real t : ScaleTicks(*scales[a])) {
             Real p[3] = {0, 0, 0};
             p[a] = t;
-            Real tx, ty;
-            P(p[0], p[1], p[2], tx, ty);
-            d.Text(tx + 0.5L, ty - 2, FormatFree(d.output(), t));
+            Text(p[0], p[1], p[2], 0.5L, -2, FormatFree(d.output(), t));
         }
     }
 
     d.Pen(5);
     const ExpandedPolygon& poly = section.polygon;
-    const bool real3D = threeD && d.supports3D();
-    for (Real x : {Real{0}, model.length}) {
-        Real px = 0, py = 0;
-        for (int i = 1; i <= poly.count; ++i) {
+    for (Real x : {Real{0}, model.length})
+        for (int i = 2; i <= poly.count; ++i) {
+            const PolygonPoint& o = poly.points[static_cast<std::size_t>(i - 1)];
             const PolygonPoint& q = poly.points[static_cast<std::size_t>(i)];
-            Real nx, ny;
-            P(x, q.y, q.z, nx, ny);
-            if (i > 1) {
-                const PolygonPoint& o = poly.points[static_cast<std::size_t>(i - 1)];
-                if (real3D)
-                    d.Line3D(x, o.y, o.z, x, q.y, q.z);
-                else
-                    d.Line(px, py, nx, ny);
-            }
-            px = nx;
-            py = ny;
+            Line(x, o.y, o.z, x, q.y, q.z);
         }
-    }
     for (int i = 1; i <= poly.count; ++i) {
         const PolygonPoint& q = poly.points[static_cast<std::size_t>(i)];
-        if (real3D) {
-            d.Line3D(model.length, q.y, q.z, 0, q.y, q.z);
-            continue;
-        }
-        Real ax, ay, bx, by;
-        P(model.length, q.y, q.z, ax, ay);
-        P(0, q.y, q.z, bx, by);
-        d.Line(ax, ay, bx, by);
+        Line(model.length, q.y, q.z, 0, q.y, q.z);
     }
     d.PageEnd();
 }

@@ -7,6 +7,8 @@ namespace bxr {
 
 WindowSink::WindowSink(DisplayList& list, const CadSettings& cad) : list_(list), cad_(cad) {
     list_.SetMaxColours(cad.maxColours);
+    list_.SetZoomFactor(cad.zoomFactor);
+    list_.SetPanStep(cad.panStep);
 }
 
 void WindowSink::Sheet(Real xmin, Real ymin, Real xmax, Real ymax) {

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -50,8 +51,13 @@ class SelectOnFocus : public QObject {
 
 class TextWrapper : public FieldWrapper {
   public:
-    QWidget* Create(const FormField& f, const Press&) override {
+    QWidget* Create(const FormField& f, const Press& press) override {
         edit_ = new QLineEdit;
+        if (f.pressOnLeave) {
+            const std::string name = f.name;
+            QObject::connect(edit_, &QLineEdit::editingFinished, edit_,
+                             [press, name] { press(name); });
+        }
         edit_->installEventFilter(new SelectOnFocus(edit_));
         if (f.maxLength > 0) edit_->setMaxLength(static_cast<int>(f.maxLength));
         const int chars = f.maxLength > 0 ? std::min<int>(static_cast<int>(f.maxLength), 40) : 24;
@@ -67,6 +73,32 @@ class TextWrapper : public FieldWrapper {
 
   private:
     QLineEdit* edit_ = nullptr;
+};
+
+class ScrollBarWrapper : public FieldWrapper {
+  public:
+    QWidget* Create(const FormField& f, const Press& press) override {
+        bar_ = new QScrollBar(Qt::Horizontal);
+        bar_->setRange(f.minimum, f.maximum);
+        bar_->setPageStep(std::max(1, f.pageStep));
+        bar_->setMinimumWidth(240);
+        bar_->setValue(f.index);
+        const std::string name = f.name;
+        QObject::connect(bar_, &QScrollBar::valueChanged, bar_, [this, press, name] {
+            if (!setting_) press(name);
+        });
+        return bar_;
+    }
+    void SetFrom(const FormField& f) override {
+        setting_ = true;
+        bar_->setValue(f.index);
+        setting_ = false;
+    }
+    void ReadInto(FormField& f) const override { f.index = bar_->value(); }
+
+  private:
+    QScrollBar* bar_ = nullptr;
+    bool setting_ = false;  // a value set from the form is no move of the user's
 };
 
 class MultiLineWrapper : public FieldWrapper {
@@ -292,6 +324,7 @@ const WrapperRegistry& WrapperRegistry::Standard() {
         r.Register(FieldKind::kChoice, [] { return std::make_unique<ChoiceWrapper>(); });
         r.Register(FieldKind::kLabel, [] { return std::make_unique<LabelWrapper>(); });
         r.Register(FieldKind::kList, [] { return std::make_unique<ListWrapper>(); });
+        r.Register(FieldKind::kScrollBar, [] { return std::make_unique<ScrollBarWrapper>(); });
         return r;
     }();
     return registry;

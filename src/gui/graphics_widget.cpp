@@ -87,6 +87,10 @@ void QtReplayPainter::Polygon(unsigned rgb, const int (&x)[4], const int (&y)[4]
 void QtReplayPainter::Text(const ReplayFont& font, int x, int y, const std::string& oemText) {
     QFont f(family_);
     f.setPixelSize(std::max(1, font.heightPx));
+    f.setBold((font.flags & kTextBold) != 0);
+    f.setItalic((font.flags & kTextItalic) != 0);
+    f.setUnderline((font.flags & kTextUnderline) != 0);
+    f.setStrikeOut((font.flags & kTextStrikeOut) != 0);
     p_.save();
     p_.setFont(f);
     p_.setPen(Rgb(Visible(font.rgb)));
@@ -110,6 +114,7 @@ ReplayOptions ScreenReplayOptions(const Configuration& c) {
     const QColor bg = BackgroundColour(c);
     o.foregroundRgb = bg.lightness() < 128 ? 0xffffffu : 0u;
     o.colourDisplay = c.colourGraphics;
+    o.textFlags = c.graphicsFontStyle;
     return o;
 }
 

@@ -73,6 +73,16 @@ FormField ListField(std::string name, std::string label, std::vector<std::string
     return f;
 }
 
+FormField ScrollBarField(std::string name, std::string label, int minimum, int maximum, int value,
+                         int pageStep) {
+    FormField f = Typed(FieldKind::kScrollBar, std::move(name), std::move(label));
+    f.minimum = minimum;
+    f.maximum = maximum;
+    f.index = value;
+    f.pageStep = pageStep;
+    return f;
+}
+
 FormButton PushButton(std::string name, std::string caption) {
     return Typed(ButtonKind::kPush, ButtonRole::kNone, std::move(name), std::move(caption));
 }

@@ -27,6 +27,8 @@ enum class FieldKind {
     kLabel,       // read-only text
     kList,        // a list box: `index` into `items`, -1 when none is chosen; a double
                   // click or Enter presses the button named in `activate`
+    kScrollBar,   // a horizontal scroll bar: `index` from `minimum` to `maximum`, moved by
+                  // `pageStep` on a click beside the slider; moving it presses the field's name
 };
 
 struct FormField {
@@ -45,6 +47,8 @@ struct FormField {
     int hint = 0;                    // language text number of the hint; 0 without
     int help = 0;                    // help topic; 0 without
     std::string activate;            // list box: the button a double click presses
+    int minimum = 0, maximum = 0, pageStep = 1;  // scroll bar
+    bool pressOnLeave = false;  // text field: leaving it presses the field's name
 
     FormField& In(std::string g) {
         group = std::move(g);
@@ -86,6 +90,8 @@ FormField ChoiceField(std::string name, std::string label, std::vector<std::stri
 FormField LabelField(std::string name, std::string text);
 FormField ListField(std::string name, std::string label, std::vector<std::string> items, int index,
                     std::string activate);
+FormField ScrollBarField(std::string name, std::string label, int minimum, int maximum, int value,
+                         int pageStep);
 
 enum class ButtonKind {
     kPush,

@@ -124,5 +124,25 @@ TEST(config_dialog_test, save_writes_the_file_and_import_shows_another_one) {
     EXPECT_EQ(back.output.unitSystem, 1);
 }
 
+TEST(config_dialog_test, the_plot_program_dialog_edits_every_command_line) {
+    Fixture f;
+    f.ws.config.plotCommandLine = "QUILMAR a.dxf /CHPL";
+    f.ws.config.plotCommandLines = {"QUILMAR a.dxf /CPS", "QUILMAR a.dxf /CART"};
+    std::string shown;
+    f.ui.Push(test::FormScript([&](FormModel& form) {
+        shown = form.Field("Memo_commandLines")->text;
+        form.Field("Memo_commandLines")->text = "EINS\n\nZWEI\nDREI\n";
+        form.Press("Button_ok");
+    }));
+    ConfigDialog d(f.ws, f.fs, ScreenInfo{}, "/tmp");
+    d.Press("Button_quilmar");
+    EXPECT_EQ(shown, "QUILMAR a.dxf /CHPL\nQUILMAR a.dxf /CPS\nQUILMAR a.dxf /CART");
+    EXPECT_EQ(d.Field("Edit_plotCommandLine")->text, "EINS");
+    EXPECT_EQ(f.ws.config.plotCommandLines.size(), 2u);  // nothing taken before OK
+    d.Press("Button_ok");
+    EXPECT_EQ(f.ws.config.plotCommandLine, "EINS");
+    EXPECT_EQ(f.ws.config.plotCommandLines, (std::vector<std::string>{"ZWEI", "DREI"}));
+}
+
 }  // namespace
 }  // namespace bxr

@@ -85,5 +85,46 @@ TEST(DrawingCommands, DiagramSeriesEndsAfterTensionAndCompression) {
     EXPECT_TRUE(s.ui.Exhausted());
 }
 
+TEST(DrawingCommands, ConfirmedAnglesOfTheThreeDViewStayForTheSession) {
+    std::vector<std::string> offered;
+    auto angles = [&](const char* x, const char* y, const char* z) {
+        return FormScript([&offered, x, y, z](FormModel& f) {
+            offered.push_back(f.Field("Edit_x")->text + " " + f.Field("Edit_y")->text + " " +
+                              f.Field("Edit_z")->text);
+            f.Field("Edit_x")->text = x;
+            f.Field("Edit_y")->text = y;
+            f.Field("Edit_z")->text = z;
+            f.Press("Button_ok");
+        });
+    };
+    Session s({angles("0", "90", "-360"), angles("10", "80", "200"),
+               FormScript([](FormModel& f) { f.Press("Button_cancel"); })});
+    EXPECT_TRUE(RunDrawing(s.ws, 5, 3, s.services));
+    EXPECT_TRUE(RunDrawing(s.ws, 5, 3, s.services));
+    EXPECT_FALSE(RunDrawing(s.ws, 5, 3, s.services));
+    ASSERT_EQ(offered.size(), 2u);
+    EXPECT_EQ(offered[0], "-15 90 210");  // nothing stored yet
+    EXPECT_EQ(offered[1], "0 90 -360");   // the first confirmation
+    EXPECT_NEAR(static_cast<double>(s.ws.config.view3dX), 10, 1e-9);  // a cancel keeps them
+    EXPECT_NEAR(static_cast<double>(s.ws.config.view3dZ), 200, 1e-9);
+}
+
+TEST(DrawingCommands, LimitsDialogNamesTheDiagramAndItsAxes) {
+    std::string caption, xLabel, yLabel;
+    FormScript keep = [&](FormModel& f) {
+        caption = f.caption;
+        xLabel = f.Field("Label_x")->text;
+        yLabel = f.Field("Label_y")->text;
+        f.Press("Button_ok");
+    };
+    Session s({std::string("/x/moment"), keep});
+    s.ws.config.askDiagramLimits = true;
+    EXPECT_TRUE(RunDrawing(s.ws, 21, 1, s.services));  // bending moment x-y to DXF
+    EXPECT_EQ(caption.rfind("BXR  ", 0), 0u);
+    EXPECT_NE(caption.find("Biegemoment"), std::string::npos) << caption;
+    EXPECT_EQ(xLabel, "x[mm]");
+    EXPECT_EQ(yLabel.rfind("Mb[", 0), 0u) << yLabel;
+}
+
 }  // namespace
 }  // namespace bxr::test

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "config/configuration.h"
+#include "graphics/cad_settings.h"
 #include "graphics/pen_style.h"
+#include "graphics/window_sink.h"
 
 namespace bxr {
 namespace {
@@ -87,6 +90,22 @@ TEST(DisplayList, KeysPanByStepsAndZoomAboutTheCentre) {
     list.ProcessKey(ViewKey::Plus);  // 1.2 times: the width becomes 100 / 1.2
     EXPECT_NEAR(static_cast<double>(list.world().x1 - list.world().x0), 83.3333333, 1e-6);
     EXPECT_NEAR(static_cast<double>(list.world().x0 + list.world().x1), 100.0, 1e-9);
+}
+
+TEST(DisplayList, ConfiguredZoomAndPanFactorsDriveTheKeys) {
+    Configuration config;
+    config.zoomFactor = 1.5;
+    config.panFactor = 0.25;
+    const CadSettings cad = CadSettingsFrom(config);
+    DisplayList list;
+    WindowSink sink(list, cad);
+    list.Header(0, 0, 100, 100);
+    list.ProcessKey(ViewKey::Left);  // a quarter of the width
+    EXPECT_NEAR(static_cast<double>(list.world().x0), -25.0, 1e-9);
+    list.ProcessKey(ViewKey::F5);
+    list.ProcessKey(ViewKey::Minus);  // 1.5 times farther: 150 wide about the centre 50
+    EXPECT_NEAR(static_cast<double>(list.world().x0), -25.0, 1e-9);
+    EXPECT_NEAR(static_cast<double>(list.world().x1), 125.0, 1e-9);
 }
 
 TEST(DisplayList, ArcsUnderFourDegreesAreChords) {

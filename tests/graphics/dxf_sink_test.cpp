@@ -47,16 +47,19 @@ TEST(DxfSink, PensSelectLayers) {
 }
 
 TEST(DxfSink, ConfiguredLayersBelongToTheirPens) {
-    Configuration config;  // layers "0".."4" by default
-    config.layers[2] = {"KANTEN", 5};
-    config.layers[1] = {"0", 3};  // a name that would hide the pen in layer "0"
+    Configuration config;  // the file's layers 0..4 are those of pens 1..5
+    config.layers[1] = {"KANTEN", 5};
+    config.layers[0] = {"0", 3};  // a name that would hide the pen in layer "0"
+    config.layers[4] = {"MITTE", 6};
     const CadSettings cad = CadSettingsFrom(config);
     EXPECT_EQ(PenLayerName(cad, 0), "0");
     EXPECT_EQ(PenLayerName(cad, 1), "1");
+    EXPECT_EQ(PenCadColour(cad, 1), 3);
     EXPECT_EQ(PenLayerName(cad, 2), "KANTEN");
     EXPECT_EQ(PenCadColour(cad, 2), 5);
     EXPECT_EQ(PenLayerName(cad, 4), "4");
-    EXPECT_EQ(PenLayerName(cad, 5), "5");
+    EXPECT_EQ(PenLayerName(cad, 5), "MITTE");
+    EXPECT_EQ(PenCadColour(cad, 5), 6);
 }
 
 TEST(DxfSink, NumberedLayerSwitchMakesPenThreeLayerThree) {

@@ -149,12 +149,14 @@ TEST(IgesSink, PensGiveColoursAndLineFonts) {
     EXPECT_EQ(dl[7].substr(16, 8), "       4");
 }
 
-TEST(IgesSink, ColoursWithoutAnIgesNumberBecomeTheDefault) {
+TEST(IgesSink, DrawingColoursKeepTheirMeaningAsIgesColours) {
     EXPECT_EQ(IgesSink::IgesColour(1), 2);   // red
     EXPECT_EQ(IgesSink::IgesColour(5), 4);   // blue
     EXPECT_EQ(IgesSink::IgesColour(8), 8);   // white
     EXPECT_EQ(IgesSink::IgesColour(15), 1);  // black
-    EXPECT_EQ(IgesSink::IgesColour(9), 0);   // table 10: no IGES colour
+    EXPECT_EQ(IgesSink::IgesColour(7), 0);   // white: the default colour
+    EXPECT_EQ(IgesSink::IgesColour(9), 10);  // the light colours 9..14 follow the numbers
+    EXPECT_EQ(IgesSink::IgesColour(14), 15);
 }
 
 TEST(IgesSink, BlocksBecomeSubfigureDefinitionsAndInstances) {

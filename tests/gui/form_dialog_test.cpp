@@ -7,9 +7,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
+#include "app/angle_form.h"
 #include "format/code_page.h"
 
 namespace bxr::gui {
@@ -124,6 +126,27 @@ TEST(form_dialog, escape_rejects_like_cancel_and_leaves_typed_text_out) {
     EXPECT_FALSE(form.Accepted());
     EXPECT_EQ(form.pressed, std::vector<std::string>{"Button_cancel"});
     EXPECT_EQ(form.Field("Edit_name")->text, "alt");
+}
+
+// The 3-D view's angle dialog: a scroll bar moved writes its whole degrees into the edit
+// field beside it; an edit field left moves its scroll bar to the value, rounded.
+TEST(form_dialog, the_angle_dialog_keeps_its_scroll_bars_and_edit_fields_together) {
+    AngleForm form({0, 0, 0});
+    FormDialog d(form);
+    auto* xBar = Find<QScrollBar>(d, "ScrollBar_x");
+    ASSERT_NE(xBar, nullptr);
+    EXPECT_EQ(xBar->minimum(), -360);
+    EXPECT_EQ(xBar->maximum(), 360);
+    EXPECT_EQ(xBar->pageStep(), 90);
+    xBar->setValue(45);
+    EXPECT_EQ(Find<QLineEdit>(d, "Edit_x")->text(), QString("45"));
+    auto* y = Find<QLineEdit>(d, "Edit_y");
+    y->setText("-12.6");
+    emit y->editingFinished();
+    EXPECT_EQ(Find<QScrollBar>(d, "ScrollBar_y")->value(), -13);
+    d.ButtonWidget("Button_xz")->click();  // x 0, y -360, z 90
+    EXPECT_EQ(Find<QScrollBar>(d, "ScrollBar_z")->value(), 90);
+    EXPECT_EQ(Find<QLineEdit>(d, "Edit_y")->text(), QString("-360"));
 }
 
 }  // namespace

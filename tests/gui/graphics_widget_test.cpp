@@ -108,5 +108,40 @@ TEST(graphics_widget, a_circle_stays_round_in_a_wide_window) {
     EXPECT_NEAR(right - left, 100, 2);  // 40 mm at 1.25 pixels per mm, both ways
 }
 
+// The graphics text style of the configuration: bold, underline and strike-out each add ink
+// to the same text; underline below the letters, strike-out across them.
+TEST(graphics_widget, texts_take_the_configured_style) {
+    struct Ink {
+        int pixels = 0, lowest = -1;
+    };
+    auto render = [](int flags) {
+        Configuration config;
+        config.graphicsFontStyle = flags;
+        DisplayList list;
+        list.SetClientSize(300, 100);
+        EXPECT_TRUE(list.SetWindow(false, false, 0, 0, 300, 100));
+        list.SetColor(4);
+        list.SetTextStyle(30, 0, 0, 0);
+        list.OutTextXY(10, 30, "HHHH");
+        GraphicsWidget g(list, config);
+        const QImage image = g.Render();
+        Ink ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qRed(image.pixel(x, y)) > 150 && qGreen(image.pixel(x, y)) < 150) {
+                    ++ink.pixels;
+                    ink.lowest = std::max(ink.lowest, y);
+                }
+        return ink;
+    };
+    const Ink plain = render(0), bold = render(1), underline = render(4), strike = render(8);
+    ASSERT_GT(plain.pixels, 100);
+    EXPECT_GT(bold.pixels, plain.pixels * 11 / 10);
+    EXPECT_GT(underline.pixels, plain.pixels);
+    EXPECT_GT(underline.lowest, plain.lowest);  // the line lies below the letters
+    EXPECT_GT(strike.pixels, plain.pixels);
+    EXPECT_EQ(strike.lowest, plain.lowest);
+}
+
 }  // namespace
 }  // namespace bxr::gui
