@@ -8,10 +8,11 @@
 #include "app/config_dialog.h"
 #include "app/document_command.h"
 #include "app/diagram_export.h"
+#include "app/documentation_commands.h"
 #include "app/drawing_options_form.h"
 #include "app/dxf_import.h"
 #include "app/edit_commands.h"
-#include "app/documentation_commands.h"
+#include "app/help_commands.h"
 #include "app/project_commands.h"
 #include "app/report_commands.h"
 #include "app/select_material.h"
@@ -260,6 +261,12 @@ void DocumentSetup(Session& s, int) {
 void Language(Session& s, int code) {
     ApplyLanguage(s, code);
 }
+void Homepage(Session& s, int) {
+    OpenDocumentationCommand(s.ws, s.fs(), s.launcher ? *s.launcher : SystemLauncher());
+}
+void Mail(Session& s, int) {
+    WriteMailCommand(s.ws, s.launcher ? *s.launcher : SystemLauncher());
+}
 void About(Session& s, int) {
     s.ws.ui->ShowMessage(ReportHeading() + "\n\nVersion " + BXR_VERSION);
 }
@@ -424,8 +431,8 @@ const CommandItem kTable[] = {
     {.name = "mi_helplanguageRoman", .parent = "mi_helplanguage", .word = "romanian", .run = Language, .arg = kLanguageRomanian},
     {.name = "mi_helplanguageKorea", .parent = "mi_helplanguage", .word = "korean", .run = Language, .arg = kLanguageKorean},
     {.name = "sep_help2", .parent = kHelp, .fixed = "-"},
-    {.name = "mi_HelpHomepage", .parent = kHelp, .word = "homepage", .run = Later},
-    {.name = "mi_HelpEmail", .parent = kHelp, .word = "email", .run = Later},
+    {.name = "mi_HelpHomepage", .parent = kHelp, .word = "homepage", .run = Homepage},
+    {.name = "mi_HelpEmail", .parent = kHelp, .word = "email", .run = Mail},
     {.name = "sep_help3", .parent = kHelp, .fixed = "-"},
     {.name = "mi_HelpAbout", .parent = kHelp, .word = "about", .run = About},
 };

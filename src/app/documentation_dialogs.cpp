@@ -37,7 +37,8 @@ ChangeDialog::ChangeDialog(ChangeRecord& record, int n, const std::string& today
               TextField("Edit_date", "Datum", record.date),
               TextField("Edit_editor", "Bearbeiter", record.editor),
               MultiLineField("Memo_description", "Beschreibung", record.description)};
-    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfe", 0),
+    help = 3000;
+    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfe", 3000),
                ProposalFor("Edit_date", "Button_today", "<" + today)};
 }
 
@@ -90,7 +91,8 @@ DrawingDataDialog::DrawingDataDialog(DrawingData& data, const std::string& relea
         fields.push_back(
             TextField(N("Grid_text", i), N("Text ", i), used ? t.text : std::string()).In("Texte"));
     }
-    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfe", 0)};
+    help = 3010;
+    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfe", 3010)};
     for (int i = 0; i < 4; ++i)
         buttons.push_back(ProposalFor(std::string("Grid_date_") + kRowNames[i],
                                       std::string("Button_today_") + kRowNames[i], "< " + today));
@@ -141,11 +143,14 @@ LinkDialog::LinkDialog(ProjectDocumentation& doc, Ui* ui) : doc_(doc), ui_(ui) {
     caption = "Document Setup";
     for (int i = 1; i <= kDocumentLinks; ++i) {
         fields.push_back(TextField(N("Edit_program", i), N("Program ", i), doc.links[i].program)
-                             .Max(kLinkLength));
-        fields.push_back(
-            TextField(N("Edit_file", i), N("File ", i), doc.links[i].file).Max(kLinkLength));
+                             .Max(kLinkLength)
+                             .Help(2710));
+        fields.push_back(TextField(N("Edit_file", i), N("File ", i), doc.links[i].file)
+                             .Max(kLinkLength)
+                             .Help(2720));
     }
-    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfetext", 0)};
+    help = 2710;
+    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfetext", 2710)};
     for (int i = 1; i <= kDocumentLinks; ++i) {
         buttons.push_back(PushButton(N("Button_program", i), "..."));
         buttons.push_back(PushButton(N("Button_file", i), "..."));

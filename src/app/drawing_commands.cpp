@@ -68,6 +68,7 @@ bool RunDrawing(Workspace& ws, int job, int mode, DrawingServices& s) {
     if (job == 2 && ws.ui) {
         const OutputSettings& out = ws.output();
         const Real proposal = PointPosition(ws.model, ws.results.extremes.pointMb);
+        ws.ui->SetHelpTopic(7030);
         auto x = AskRealInRange(*ws.ui, out, "Position x",
                                 ToDisplayUnits(out, Quantity::Length, proposal), 0,
                                 ToDisplayUnits(out, Quantity::Length, ws.model.length));

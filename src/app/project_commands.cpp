@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/project_table_form.h"
 #include "app/select_material.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
@@ -338,6 +339,7 @@ std::vector<ProjectTableRow> ScanProjectFolder(Workspace& ws, FileSystem& fs) {
             LowerText(name.substr(name.size() - suffix.size())) != suffix)
             continue;
         const std::string path = JoinPath(ws.dataFolder, name);
+        ws.ui->ShowCaption("BXR  -  Trägerberechnung -> "_oem + name);
         const auto data = fs.Read(path, kMaxProjectFileBytes);
         if (!data) continue;
         // A damaged file loads nothing and cannot be opened from the table: it has no row.
@@ -366,6 +368,7 @@ std::vector<ProjectTableRow> ScanProjectFolder(Workspace& ws, FileSystem& fs) {
                      IntText(m.notchZoneCount)};
         rows.push_back(std::move(row));
     }
+    ws.ui->ShowCaption("");
     return rows;
 }
 
@@ -375,27 +378,22 @@ bool OpenFromTable(Workspace& ws, FileSystem& fs) {
     ws.currentName.clear();
     const auto rows = ScanProjectFolder(ws, fs);
     if (rows.empty()) return false;
-    std::string title;
-    for (const auto& h : ProjectTableHeadings(ws.output()))
-        title += (title.empty() ? "" : "\t") + h;
-    std::vector<std::string> items;
-    for (const auto& r : rows) {
-        std::string line;
-        for (const auto& c : r.cells) line += (line.empty() ? "" : "\t") + c;
-        items.push_back(line);
-    }
     bool opened = false;
-    int preselected = 1;
-    while (const auto chosen = ws.ui->Choose(title, items, preselected)) {
-        if (*chosen < 1 || *chosen > static_cast<int>(rows.size())) break;
-        preselected = *chosen;
+    int current = 1;
+    for (;;) {
+        ProjectTableForm table(ProjectTableHeadings(ws.output()), rows, current);
+        ws.ui->RunForm(table);
+        const ProjectTableRow* chosen = table.Chosen();
+        if (!table.Accepted() || chosen == nullptr) break;
+        current = table.CurrentRow();
         ws.abortFlag = false;
         // A name without folder and extension, as everywhere else: Save then writes back
         // into dataFolder rather than into whatever folder happens to be current.
-        if (ReadProjectFile(ws, fs, rows[*chosen - 1].path)) {
-            ws.currentName = StripExtension(FileNameOf(rows[*chosen - 1].path));
+        if (ReadProjectFile(ws, fs, chosen->path)) {
+            ws.currentName = StripExtension(FileNameOf(chosen->path));
             ws.model.modified = false;
             opened = true;
+            ws.ui->RedrawCurrentView();
         }
     }
     return opened;

@@ -73,12 +73,12 @@ struct ProjectTableRow {
     std::array<std::string, 15> cells;  // code page 850, like every text given to the Ui
 };
 std::array<std::string, 15> ProjectTableHeadings(const OutputSettings& s);
-// Reads every project file in dataFolder in turn (the model ends up holding the last one).
+// Reads every project file in dataFolder in turn (the model ends up holding the last one);
+// the window's caption names the file being read.
 std::vector<ProjectTableRow> ScanProjectFolder(Workspace& ws, FileSystem& fs);
 // The command: ConfirmDiscard, the scan, then the table until it is closed with Cancel;
-// every chosen row is opened. The table goes through Ui::Choose: the title holds the 15
-// headings and each item one row, the columns separated by tabs. True when at least one file
-// was opened.
+// every chosen row is opened. The table is a ProjectTableForm run through Ui::RunForm. True
+// when at least one file was opened.
 bool OpenFromTable(Workspace& ws, FileSystem& fs);
 
 }  // namespace bxr

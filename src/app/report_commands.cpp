@@ -37,6 +37,7 @@ ChannelEnvironment ReportChannelFor(Workspace& ws, const ReportServices& service
     env.files = services.files;
     env.launcher = services.launcher;
     env.textWindow = services.textWindow;
+    env.textPrinter = services.textPrinter;
     return env;
 }
 

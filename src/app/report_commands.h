@@ -16,6 +16,7 @@ struct ReportServices {
     FileSystem* files = nullptr;
     ProcessLauncher* launcher = nullptr;
     TextWindow* textWindow = nullptr;
+    TextPrinter* textPrinter = nullptr;
 };
 
 // The channel settings of the configuration: default destination and its question, line

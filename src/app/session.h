@@ -58,6 +58,7 @@ struct Session {
     FileSystem* files = nullptr;      // null: the disk
     ProcessLauncher* launcher = nullptr;
     TextWindow* textWindow = nullptr;
+    TextPrinter* textPrinter = nullptr;  // null: printouts go to the print command
     Shell* shell = nullptr;
     DrawingServices drawing;
     ScreenInfo screen;
@@ -69,7 +70,7 @@ struct Session {
     Real requiredSafety = kDefaultRequiredSafety;
 
     FileSystem& fs() { return files ? *files : DiskFileSystem(); }
-    ReportServices reportServices() { return {&fs(), launcher, textWindow}; }
+    ReportServices reportServices() { return {&fs(), launcher, textWindow, textPrinter}; }
     DrawingServices& drawingServices();
     void RefreshShell() {
         if (shell) shell->Refresh();

@@ -8,6 +8,14 @@
 
 namespace bxr {
 
+ReplayOptions ScreenColours(int configuredBackground, bool colourDisplay) {
+    ReplayOptions o;
+    o.backgroundRgb = BackgroundRgb(configuredBackground);
+    o.foregroundRgb = ForegroundRgbOn(o.backgroundRgb);
+    o.colourDisplay = colourDisplay;
+    return o;
+}
+
 int ReplayDisplayList(const DisplayList& list, ReplayPainter& painter, const ReplayOptions& o) {
     auto X = [&](Real x) {
         return o.printing ? list.PrintX(x, o.pageWidth, o.marginMm, o.scale) : list.PixelX(x);
@@ -20,6 +28,7 @@ int ReplayDisplayList(const DisplayList& list, ReplayPainter& painter, const Rep
                                 l * list.scaleY() * o.pageHeight * o.scale / list.clientHeight())))
                           : list.PixelLengthY(l);
     };
+    auto Shown = [&](unsigned rgb) { return ShownRgb(rgb, o.backgroundRgb, o.foregroundRgb); };
     ReplayPen pen;
     pen.rgb = o.foregroundRgb;
     unsigned colour = o.foregroundRgb;
@@ -61,7 +70,7 @@ int ReplayDisplayList(const DisplayList& list, ReplayPainter& painter, const Rep
                 font.escapement =
                     static_cast<int>(std::lround(static_cast<double>(textAngle * 10)));
                 font.flags = o.textFlags;
-                font.rgb = (!o.colourDisplay || o.monochromePrint) ? 0 : colour;
+                font.rgb = (!o.colourDisplay || o.monochromePrint) ? o.foregroundRgb : colour;
                 Real x = v[0], y = v[1] + 0.75L * textHeight;
                 if (textAngle != 0) {
                     x = v[0] - SinDeg(textAngle) * 0.7L * textHeight;
@@ -77,7 +86,7 @@ int ReplayDisplayList(const DisplayList& list, ReplayPainter& painter, const Rep
                 break;
             }
             case 8:
-                colour = PaletteRgb(static_cast<int>(v[0]), o.foregroundRgb);
+                colour = Shown(PaletteRgb(static_cast<int>(v[0]), o.foregroundRgb));
                 pen.rgb = colour;
                 break;
             case 9:

@@ -46,17 +46,24 @@ class ReplayPainter {
     virtual void Text(const ReplayFont& font, int x, int y, const std::string& oemText) = 0;
 };
 
+// The colours of a canvas: the window's configured background, or white paper.
 struct ReplayOptions {
-    unsigned foregroundRgb = 0;
-    bool colourDisplay = true;  // off: texts are black
-    int textFlags = 0;          // the style of every text (ReplayFont::flags)
+    unsigned backgroundRgb = 0xFFFFFF;
+    unsigned foregroundRgb = 0;  // colour 0, and texts without colour display
+    bool colourDisplay = true;   // off: texts in the foreground colour
+    int textFlags = 0;           // the style of every text (ReplayFont::flags)
     bool printing = false;      // line widths four times; the page mapping below
     bool monochromePrint = false;
     int pageWidth = 0, pageHeight = 0;
     Real marginMm = 0, scale = 1;
 };
 
-// Paints every record from the first; returns the number of records painted.
+// The window's colours from its configured background; printing and picture files use the
+// defaults above (white paper, black foreground).
+ReplayOptions ScreenColours(int configuredBackground, bool colourDisplay);
+
+// Paints every record from the first; colours as ShownRgb (pen_style.h) shows them on the
+// background; returns the number of records painted.
 int ReplayDisplayList(const DisplayList& list, ReplayPainter& painter, const ReplayOptions& o);
 
 }  // namespace bxr

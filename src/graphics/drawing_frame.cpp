@@ -5,6 +5,7 @@
 
 #include "format/code_page.h"
 #include "format/date_text.h"
+#include "graphics/text_box.h"
 
 namespace bxr {
 
@@ -139,6 +140,12 @@ void DrawFrame(Drawing& d, const BeamModel& model, const ProjectDocumentation& d
     d.Pen(5);
     d.TextSize(4, 5);
     d.Text(120, 32.5L, model.drawingName);
+    // The second name stands in the cell left of the sheet box (x = 192): a long one is
+    // narrowed to end a millimetre before the line, clear of "Bl." beyond it.
+    const Real room = 192 - 120 - 1;
+    const std::size_t chars = model.drawingName2.size();
+    if (chars > 0 && kShownWidthShare * 4 * static_cast<Real>(chars) > room)
+        d.TextSize(room / (kShownWidthShare * static_cast<Real>(chars)), 5);
     d.Text(120, 12, model.drawingName2);
     d.TextSize(2.8L, 3.5L);
     d.Text(120, 25, model.drawingNumber);

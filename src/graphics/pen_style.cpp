@@ -57,6 +57,43 @@ unsigned PaletteRgb(int index, unsigned foregroundRgb) {
     return kPalette[static_cast<std::size_t>(index)];
 }
 
+unsigned BackgroundRgb(int configuredColour) {
+    if (configuredColour < 0 || configuredColour > 15) configuredColour = 1;
+    return PaletteRgb(configuredColour, 0x000000);
+}
+
+bool IsLightRgb(unsigned rgb) {
+    const unsigned r = (rgb >> 16) & 0xff, g = (rgb >> 8) & 0xff, b = rgb & 0xff;
+    return 299 * r + 587 * g + 114 * b >= 128 * 1000;
+}
+
+unsigned ForegroundRgbOn(unsigned backgroundRgb) {
+    return IsLightRgb(backgroundRgb) ? 0x000000 : 0xFFFFFF;
+}
+
+unsigned DarkerOnLight(unsigned rgb) {
+    switch (rgb) {
+        case 0xFFFFFF:
+            return 0x000000;
+        case 0xFFFF00:
+            return 0xB08800;
+        case 0x00FF00:
+            return 0x00A000;
+        case 0x00FFFF:
+            return 0x0090A0;
+        case 0xC0C0C0:
+        case 0xB0B0B0:
+            return 0x808080;
+        default:
+            return rgb;
+    }
+}
+
+unsigned ShownRgb(unsigned rgb, unsigned backgroundRgb, unsigned foregroundRgb) {
+    if (IsLightRgb(backgroundRgb)) rgb = DarkerOnLight(rgb);
+    return rgb == backgroundRgb ? foregroundRgb : rgb;
+}
+
 int LineStyleOfName(const std::string& name) {
     if (name == "DOTTED" || name == "PUNKT") return 1;
     if (name == "CENTER" || name == "DASHDOT" || name == "STRICHPUNKT") return 2;

@@ -25,6 +25,20 @@ int PenLineWidth(const CadSettings& cad, int pen);
 int GetColorTurbo(int colour);
 // RGB (0xRRGGBB) of a palette index 0..15; colour 0 is the given foreground colour.
 unsigned PaletteRgb(int index, unsigned foregroundRgb);
+// The graphics window's background from the configured colour number: the palette colour
+// (0 black); a number outside the palette gives the default colour 1.
+unsigned BackgroundRgb(int configuredColour);
+// True for colours a dark pen shows well on (perceived brightness at least half).
+bool IsLightRgb(unsigned rgb);
+// Colour 0 on that background: white on a dark one, black on a light one.
+unsigned ForegroundRgbOn(unsigned backgroundRgb);
+// The light palette colours (white, yellow, light green, cyan, the greys) in darker shades of
+// the same hue, for white paper and light backgrounds; other colours as they are.
+unsigned DarkerOnLight(unsigned rgb);
+// What a pen colour shows as on the background: on a light background the light pens
+// darker, and a colour equal to the background in the foreground colour, so that nothing
+// drawn disappears.
+unsigned ShownRgb(unsigned rgb, unsigned backgroundRgb, unsigned foregroundRgb);
 // Line style of a line type name: DOTTED/PUNKT 1, CENTER/DASHDOT/STRICHPUNKT 2,
 // DASHED/HIDDEN/VERDECKT 3, anything else 0.
 int LineStyleOfName(const std::string& name);

@@ -97,14 +97,29 @@ void DrawHatching(Drawing& d, const ExpandedPolygon& polygon, Real scale, Real d
 void DrawSectionTable(Drawing& d, const SectionState& section, Real x, Real y, Real height) {
     const OutputSettings& out = d.output();
     const Real w = 0.9L * height;  // one character
-    const Real columns[4] = {0, 25 * w, 29 * w, 33 * w};
+    const std::vector<SectionResultRow> rows = SectionTableRows(section);
+    // Columns of 25, 4 and 4 characters, each widened where its longest text would come
+    // closer to the next column than the smallest gap ("Izeta" in a column of four).
+    std::size_t longest[3] = {0, 0, 0};
+    for (const SectionResultRow& r : rows) {
+        longest[0] = std::max(longest[0], r.description.size());
+        longest[1] = std::max(longest[1], r.symbol.size());
+        longest[2] = std::max(longest[2], ResultUnitText(out, r.unit).size());
+    }
+    const Real minimum[3] = {25, 4, 4};
+    Real columns[4] = {0, 0, 0, 0};
+    for (int k = 0; k < 3; ++k) {
+        const Real needed =
+            (kShownWidthShare * static_cast<Real>(longest[k]) * w + kMinTextGapShare * height) / w;
+        columns[k + 1] = columns[k] + std::max(minimum[k], std::ceil(needed)) * w;
+    }
     d.TextAlign(0, 2);
     d.TextSize(w, height);
     d.Pen(21);
     d.Text(x, y, SectionTableHeading());
     Real row = y - 2 * height;
     int group = 0;
-    for (const SectionResultRow& r : SectionTableRows(section)) {
+    for (const SectionResultRow& r : rows) {
         if (r.group != group) {
             group = r.group;
             d.Pen(20 + group);

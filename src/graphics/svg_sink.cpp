@@ -55,28 +55,8 @@ SvgSink::SvgSink(FileSystem& fs, std::string path, const OutputSettings& out,
     : fs_(fs), path_(std::move(path)), out_(out), cad_(cad) {}
 
 std::string SvgSink::PaperColour(int cadColour) {
-    unsigned rgb = PaletteRgb(GetColorTurbo(cadColour), 0);
     // Light screen colours lose their contrast on paper; darker shades of the same hue.
-    switch (rgb) {
-        case 0xFFFFFF:
-            rgb = 0x000000;
-            break;
-        case 0xFFFF00:
-            rgb = 0xB08800;
-            break;
-        case 0x00FF00:
-            rgb = 0x00A000;
-            break;
-        case 0x00FFFF:
-            rgb = 0x0090A0;
-            break;
-        case 0xC0C0C0:
-        case 0xB0B0B0:
-            rgb = 0x808080;
-            break;
-        default:
-            break;
-    }
+    const unsigned rgb = DarkerOnLight(PaletteRgb(GetColorTurbo(cadColour), 0));
     char buf[8];
     std::snprintf(buf, sizeof buf, "#%06x", rgb);
     return buf;

@@ -34,6 +34,8 @@ Real NominalTextWidth(const std::string& oem, const TextState& style);
 // The share of the nominal width a text may fill at most, so that texts in neighbouring
 // columns of a table keep a visible gap.
 inline constexpr Real kShownWidthShare = 0.95L;
+// The least gap, in text heights, between neighbouring texts on one line.
+inline constexpr Real kMinTextGapShare = 0.2L;
 // The width a text is shown at: its natural advance, narrowed to kShownWidthShare of the
 // nominal width.
 Real ShownTextWidth(const std::string& oem, const TextState& style);

@@ -361,12 +361,8 @@ void Setter::DrawingPage(const DocumentDrawing& drawing) {
     const PixelRect v = list.viewport();
     p_->setClipRect(QRect(QPoint(v.left, v.top), QPoint(v.right, v.bottom)).normalized());
     QtReplayPainter painter(*p_, FromOem(ws_.config.graphicsFont));
-    // White paper whatever the window's background: black stands for the foreground.
-    painter.SetBackground(0xffffffu, 0);
-    ReplayOptions o;
-    o.foregroundRgb = 0;
-    o.colourDisplay = ws_.config.colourGraphics;
-    ReplayDisplayList(list, painter, o);
+    // White paper whatever the window's background, the light pens darker on it.
+    ReplayDisplayList(list, painter, PaperReplayOptions(ws_.config));
     p_->setClipping(false);
     p_->restore();
 }

@@ -273,7 +273,8 @@ class GridModel : public QAbstractTableModel {
     Qt::ItemFlags flags(const QModelIndex& i) const override {
         Qt::ItemFlags f = QAbstractTableModel::flags(i);
         auto* t = dynamic_cast<TableWindow*>(&form_);
-        if (t == nullptr || !t->PickMode()) f |= Qt::ItemIsEditable;
+        const bool editable = form_.Grid() == nullptr || form_.Grid()->Editable();
+        if (editable && (t == nullptr || !t->PickMode())) f |= Qt::ItemIsEditable;
         return f;
     }
     void Reset() {
@@ -447,6 +448,10 @@ FormDialog::FormDialog(FormModel& form, QWidget* parent, const WrapperRegistry& 
                     if (auto* g = form_.Grid()) g->ClickCell(i.row() + 1, i.column() + 1);
                     SyncFields();
                 });
+        if (!form.Grid()->Editable())
+            if (const FormButton* ok = form.ButtonWithRole(ButtonRole::kOk))
+                connect(table_, &QTableView::doubleClicked, this,
+                        [this, name = ok->name](const QModelIndex&) { PressButton(name); });
         connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this,
                 [this, model](int c) {
                     if (auto* g = form_.Grid()) g->ClickColumnTitle(c + 1);

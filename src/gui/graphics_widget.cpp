@@ -1,6 +1,7 @@
 #include "gui/graphics_widget.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPageLayout>
@@ -41,13 +42,8 @@ double AngleOf(double cx, double cy, int x, int y) {
 
 }  // namespace
 
-unsigned QtReplayPainter::Visible(unsigned rgb) const {
-    // A colour that would vanish in the background shows in the foreground colour.
-    return rgb == background_ ? foreground_ : rgb;
-}
-
 void QtReplayPainter::SetPen(const ReplayPen& pen) {
-    QPen qp(Rgb(Visible(pen.rgb)));
+    QPen qp(Rgb(pen.rgb));
     qp.setStyle(StyleOf(pen.style));
     qp.setWidth(std::max(1, pen.width));
     p_.setPen(qp);
@@ -76,7 +72,7 @@ void QtReplayPainter::Arc(const ReplayPen& pen, int left, int top, int right, in
 }
 
 void QtReplayPainter::Polygon(unsigned rgb, const int (&x)[4], const int (&y)[4]) {
-    const QColor c = Rgb(Visible(rgb));
+    const QColor c = Rgb(rgb);
     p_.setPen(c);
     p_.setBrush(c);
     const QPoint pts[4] = {{x[0], y[0]}, {x[1], y[1]}, {x[2], y[2]}, {x[3], y[3]}};
@@ -93,26 +89,32 @@ void QtReplayPainter::Text(const ReplayFont& font, int x, int y, const std::stri
     f.setStrikeOut((font.flags & kTextStrikeOut) != 0);
     p_.save();
     p_.setFont(f);
-    p_.setPen(Rgb(Visible(font.rgb)));
+    p_.setPen(Rgb(font.rgb));
     p_.translate(x, y);
     if (font.escapement != 0) p_.rotate(-font.escapement / 10.0);
     // The replay puts the top of the character cell 0.75 heights above the text's point,
     // so that the baseline falls on the point as in the drawing files; a font's own ascent
     // is taller than that share of its size and would push the letters below the point.
-    p_.drawText(0, static_cast<int>(std::lround(0.75 * font.heightPx)), FromOem(oemText));
+    // Never wider than the style allows: a wide configured font is narrowed, so that the
+    // columns of a table keep their gap.
+    const QString text = FromOem(oemText);
+    const int natural = QFontMetrics(f).horizontalAdvance(text);
+    if (font.maxWidthPx > 0 && natural > font.maxWidthPx)
+        p_.scale(double(font.maxWidthPx) / natural, 1.0);
+    p_.drawText(0, static_cast<int>(std::lround(0.75 * font.heightPx)), text);
     p_.restore();
 }
 
 QColor BackgroundColour(const Configuration& c) {
-    // The stored default 1 and 0 mean the plain white sheet; the others are palette colours.
-    if (c.backgroundColour <= 1 || c.backgroundColour > 15) return Qt::white;
-    return Rgb(PaletteRgb(c.backgroundColour, 0));
+    return Rgb(BackgroundRgb(c.backgroundColour));
 }
 
 ReplayOptions ScreenReplayOptions(const Configuration& c) {
+    return ScreenColours(c.backgroundColour, c.colourGraphics);
+}
+
+ReplayOptions PaperReplayOptions(const Configuration& c) {
     ReplayOptions o;
-    const QColor bg = BackgroundColour(c);
-    o.foregroundRgb = bg.lightness() < 128 ? 0xffffffu : 0u;
     o.colourDisplay = c.colourGraphics;
     o.textFlags = c.graphicsFontStyle;
     return o;
@@ -126,24 +128,24 @@ GraphicsWidget::GraphicsWidget(DisplayList& list, const Configuration& config, Q
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void GraphicsWidget::PaintOn(QPainter& p) const {
+void GraphicsWidget::PaintOn(QPainter& p, Canvas canvas) const {
     // Lines as the window always drew them: one pixel, not blended into two rows.
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.fillRect(QRect(0, 0, list_.clientWidth(), list_.clientHeight()), BackgroundColour(config_));
+    const ReplayOptions o =
+        canvas == Canvas::kWindow ? ScreenReplayOptions(config_) : PaperReplayOptions(config_);
+    p.fillRect(QRect(0, 0, list_.clientWidth(), list_.clientHeight()), Rgb(o.backgroundRgb));
     const PixelRect v = list_.viewport();
     p.setClipRect(QRect(QPoint(v.left, v.top), QPoint(v.right, v.bottom)).normalized());
     QtReplayPainter painter(p, FromOem(config_.graphicsFont));
-    const ReplayOptions o = ScreenReplayOptions(config_);
-    painter.SetBackground(BackgroundColour(config_).rgb() & 0xffffffu, o.foregroundRgb);
     ReplayDisplayList(list_, painter, o);
     p.setClipping(false);
 }
 
-QImage GraphicsWidget::Render() const {
+QImage GraphicsWidget::Render(Canvas canvas) const {
     QImage image(list_.clientWidth(), list_.clientHeight(), QImage::Format_RGB32);
     QPainter p(&image);
-    PaintOn(p);
+    PaintOn(p, canvas);
     return image;
 }
 
@@ -183,7 +185,7 @@ void GraphicsWidget::paintEvent(QPaintEvent*) {
     const double f = Fit();
     p.translate(SheetOffset());
     p.scale(f, f);
-    PaintOn(p);
+    PaintOn(p, Canvas::kWindow);
     if (list_.rubberBandActive()) {
         const PixelRect r = list_.rubberBand();
         p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
@@ -289,7 +291,7 @@ void GraphicsWidget::Print() {
     }
     QPainter p(&printer);
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    ReplayOptions o = ScreenReplayOptions(config_);
+    ReplayOptions o = PaperReplayOptions(config_);
     o.printing = true;
     o.monochromePrint = config_.windowsPrintMode != 2;
     o.pageWidth = page.width();
@@ -302,7 +304,7 @@ void GraphicsWidget::Print() {
 
 bool GraphicsWidget::Export(const QString& path) {
     const QString ext = QFileInfo(path).suffix().toLower();
-    if (ext == "png") return Render().save(path, "PNG");
+    if (ext == "png") return Render(Canvas::kPaper).save(path, "PNG");
     if (ext == "svg") {
         QSvgGenerator svg;
         svg.setFileName(path);
@@ -311,7 +313,7 @@ bool GraphicsWidget::Export(const QString& path) {
         svg.setTitle("BXR");
         QPainter p;
         if (!p.begin(&svg)) return false;
-        PaintOn(p);
+        PaintOn(p, Canvas::kPaper);
         return p.end();
     }
     if (ext == "pdf") {
@@ -325,7 +327,7 @@ bool GraphicsWidget::Export(const QString& path) {
         const double s = std::min(double(page.width()) / list_.clientWidth(),
                                   double(page.height()) / list_.clientHeight());
         p.scale(s, s);
-        PaintOn(p);
+        PaintOn(p, Canvas::kPaper);
         return p.end();
     }
     return false;

@@ -22,15 +22,9 @@ class QtReplayPainter : public ReplayPainter {
              int ye) override;
     void Polygon(unsigned rgb, const int (&x)[4], const int (&y)[4]) override;
     void Text(const ReplayFont& font, int x, int y, const std::string& oemText) override;
-    void SetBackground(unsigned background, unsigned foreground) {
-        background_ = background;
-        foreground_ = foreground;
-    }
 
   private:
     void SetPen(const ReplayPen& pen);
-    unsigned Visible(unsigned rgb) const;
-    unsigned background_ = 0xffffff, foreground_ = 0;
     QPainter& p_;
     QString family_;
 };
@@ -38,14 +32,20 @@ class QtReplayPainter : public ReplayPainter {
 // Background and foreground of the window from the configuration.
 QColor BackgroundColour(const Configuration& c);
 ReplayOptions ScreenReplayOptions(const Configuration& c);
+// Printing and picture files: white paper whatever the window shows.
+ReplayOptions PaperReplayOptions(const Configuration& c);
+
+// Where a drawing is painted: the window with its configured colours, or white paper.
+enum class Canvas { kWindow, kPaper };
 
 class GraphicsWidget : public QWidget {
     Q_OBJECT
   public:
     GraphicsWidget(DisplayList& list, const Configuration& config, QWidget* parent = nullptr);
 
-    // Paints the list as the window shows it into an image of the list's client size.
-    QImage Render() const;
+    // Paints the list as the window shows it (or on paper) into an image of the list's
+    // client size.
+    QImage Render(Canvas canvas = Canvas::kWindow) const;
     // Printing: the printer dialog (when configured), then the page.
     void Print();
     // The drawing to a file; the format from the extension (.png, .svg, .pdf).
@@ -63,7 +63,7 @@ class GraphicsWidget : public QWidget {
     void wheelEvent(QWheelEvent*) override;
 
   private:
-    void PaintOn(QPainter& p) const;
+    void PaintOn(QPainter& p, Canvas canvas) const;
     double Fit() const;
     // Where the sheet's top left corner sits in the widget (the sheet is centred).
     QPointF SheetOffset() const;

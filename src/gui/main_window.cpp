@@ -21,10 +21,12 @@
 namespace bxr::gui {
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), ui_(this), text_(this), graphics_(nullptr) {
+    : QMainWindow(parent), ui_(this), text_(this), printer_(this), graphics_(nullptr) {
     setObjectName("Thh");
     session_.ws.ui = &ui_;
     session_.textWindow = &text_;
+    session_.textPrinter = &printer_;
+    text_.printFont = [this] { return PrintFontFrom(session_.ws.config); };
     session_.shell = this;
     session_.calculate = [this](CalcState& cs) { CalculateResponsively(cs); };
     ui_.redraw = [this] {
@@ -40,6 +42,9 @@ MainWindow::MainWindow(QWidget* parent)
     };
     ui_.beforePrompt = [this] { graphics_->repaint(); };
     ui_.progress = [this](const std::string& status) { return Progress(status); };
+    ui_.caption = [this](const std::string& caption) {
+        setWindowTitle(caption.empty() ? FromUtf8(WindowTitle(session_.ws)) : FromOem(caption));
+    };
     graphics_ = new GraphicsWidget(session_.window, session_.ws.config, this);
     setCentralWidget(graphics_);
     statusBar()->showMessage("");

@@ -9,6 +9,7 @@
 #include "app/session.h"
 #include "gui/graphics_widget.h"
 #include "gui/qt_ui.h"
+#include "gui/text_printing.h"
 #include "gui/text_view.h"
 
 class QAction;
@@ -53,6 +54,7 @@ class MainWindow : public QMainWindow, public Shell {
     Session session_;
     QtUi ui_;
     QtTextWindow text_;
+    QtTextPrinter printer_;
     GraphicsWidget* graphics_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;

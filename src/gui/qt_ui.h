@@ -43,9 +43,13 @@ class QtUi : public Ui {
         return progress ? progress(status) : false;
     }
     void RunForm(FormModel& form) override;
+    void ShowCaption(const std::string& caption) override {
+        if (this->caption) this->caption(caption);
+    }
 
     std::function<void()> redraw;
     std::function<void(View)> showView;
+    std::function<void(const std::string&)> caption;
     // Before a question or dialog opens: lets the window show what the command drew so far.
     std::function<void()> beforePrompt;
     std::function<bool(const std::string&)> progress;

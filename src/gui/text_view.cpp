@@ -14,6 +14,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "gui/text_printing.h"
+
 namespace bxr::gui {
 
 TextView::TextView(QWidget* parent) : QDialog(parent) {
@@ -88,11 +90,12 @@ void TextView::Print() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    edit_->print(&printer);
+    PaintTextPages(printer, edit_->toPlainText(), PrintoutFont(printFont));
 }
 
 void QtTextWindow::ShowText(const std::string& title, const std::string& text) {
     if (view_ == nullptr) view_ = new TextView(parent_);
+    if (printFont) view_->printFont = printFont();
     view_->SetText(QString::fromStdString(title), QString::fromStdString(text));
     view_->show();
     view_->raise();

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
+#include "platform/text_printer.h"
 #include "platform/text_window.h"
 
 class QPlainTextEdit;
@@ -20,7 +22,9 @@ class TextView : public QDialog {
     // Selects the next occurrence after the cursor; false when there is none.
     bool FindNext(const QString& what);
     bool SaveTo(const QString& path) const;
+    // The print dialog, then the text in the print font.
     void Print();
+    PrintFont printFont;
 
   private:
     QPlainTextEdit* edit_;
@@ -33,6 +37,8 @@ class QtTextWindow : public TextWindow {
     explicit QtTextWindow(QWidget* parent) : parent_(parent) {}
     void ShowText(const std::string& title, const std::string& text) override;
     TextView* view() { return view_; }
+    // The configured print font at the time the text is shown.
+    std::function<PrintFont()> printFont;
 
   private:
     QWidget* parent_;

@@ -152,6 +152,9 @@ class FormGrid {
     virtual bool EditCell(int row, int column, const std::string& text) = 0;
     // Sorts by the column.
     virtual bool ClickColumnTitle(int column) = 0;
+    // False for a grid that only shows: its cells take no typing, and a double click on a
+    // row presses OK.
+    virtual bool Editable() const { return true; }
 };
 
 class FormModel {

@@ -50,6 +50,9 @@ class Ui {
     // The help topic of the prompt or choice that follows (what its help key shows); 0 for
     // none.
     virtual void SetHelpTopic(int /*topic*/) {}
+    // The main window's caption while a long command runs (code page 850); empty gives the
+    // window its usual title back.
+    virtual void ShowCaption(const std::string& /*caption*/) {}
     // Shows a status text while a long task runs (empty: none); true when the user asked to
     // cancel it. Called now and then by long calculations.
     virtual bool ShowProgress(const std::string& /*status*/) { return false; }

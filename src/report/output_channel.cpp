@@ -669,7 +669,7 @@ bool OutputChannel::StartViewer(const std::string& configured, const std::string
     return true;
 }
 
-bool OutputChannel::Print(const std::string& file, bool removeAfter) {
+bool OutputChannel::Print(const std::string& file, bool removeAfter, const std::string& options) {
     const std::string& command = env_.settings.printCommand;
     if (!launcher().ProgramExists(command)) {
         Notice("Kein Drucker verfügbar: der Druckbefehl \""_oem + command +
@@ -677,15 +677,29 @@ bool OutputChannel::Print(const std::string& file, bool removeAfter) {
         return false;
     }
     // The file goes only after the print command has taken it into its queue; the shell
-    // runs detached, so the report never waits for the printer.
+    // runs detached, so the report never waits for the printer. The options are made of
+    // digits and fixed words only.
+    const std::string run = "\"$0\" " + (options.empty() ? "" : options + " ") + "-- \"$1\"";
     std::vector<std::string> argv = {
-        "/bin/sh", "-c", removeAfter ? "\"$0\" -- \"$1\" && rm -f -- \"$1\"" : "\"$0\" -- \"$1\"",
-        command, file};
+        "/bin/sh", "-c", removeAfter ? run + " && rm -f -- \"$1\"" : run, command, file};
     if (!launcher().StartDetached(argv)) {
         Notice("Der Druckbefehl \""_oem + command + "\" konnte nicht gestartet werden.");
         return false;
     }
     return true;
+}
+
+// The window prints in the configured font itself; without it the print command gets the
+// font size as characters and lines per inch.
+bool OutputChannel::PrintInFont(const std::string& file) {
+    const PrintFont& font = env_.settings.printFont;
+    if (env_.textPrinter == nullptr) return Print(file, true, PrintSizeOptions(font.pointSize));
+    auto bytes = files().Read(file, 64u << 20);
+    files().Remove(file);
+    if (!bytes) return false;
+    std::string text;
+    for (const auto& line : SplitLines(*bytes)) text += OemToDisplayLong(env_.format, line) + "\n";
+    return env_.textPrinter->PrintText(OemToDisplayLong(env_.format, defaultName_), text, font);
 }
 
 bool OutputChannel::RunClosingAction() {
@@ -717,8 +731,8 @@ bool OutputChannel::RunClosingAction() {
             Notice(path_ + " " + "und Windows-Datei" + " outwin.txt " + "wurden angelegt." + ".");
             return true;
         case kPrinter:
-            resultPath_ = path_;
-            return Print(path_, true);
+            resultPath_ = env_.textPrinter ? std::string() : path_;
+            return PrintInFont(path_);
         case kTextProgram:
             resultPath_ = outwin;
             if (!CopyConverted(path_, outwin)) {

@@ -11,12 +11,13 @@
 #include <vector>
 
 #include "config/configuration.h"
-#include "model/calc_messages.h"
-#include "report/error_descriptions.h"
-#include "platform/file_system.h"
 #include "format/output_settings.h"
+#include "model/calc_messages.h"
+#include "platform/file_system.h"
 #include "platform/process_launcher.h"
+#include "platform/text_printer.h"
 #include "platform/text_window.h"
+#include "report/error_descriptions.h"
 
 namespace bxr {
 
@@ -52,7 +53,16 @@ struct ChannelSettings {
     std::string tempFolder;   // empty: TMPDIR, then /tmp
     std::string printCommand = "lp";
     std::string printerSetupFile;  // "TEXT.QRN": sent ahead of text printouts when it exists
+    PrintFont printFont;           // of the printer destination
 };
+
+// The print command's options for a font size: characters and lines per inch of a fixed
+// font of that size (10 points: "-o cpi=12 -o lpi=6").
+std::string PrintSizeOptions(int pointSize);
+
+// The font of text printouts from the configuration: an empty name is "Courier New", a size
+// of 0 is 10.
+PrintFont PrintFontFrom(const Configuration& c);
 
 // The channel settings of a configuration, every value limited to what the channel knows:
 // the destination 1..8 (otherwise the screen: the project table is for batch runs only), the line style 1..4 (otherwise "---"), lines
@@ -71,6 +81,7 @@ struct ChannelEnvironment {
     FileSystem* files = nullptr;          // null: the disk
     ProcessLauncher* launcher = nullptr;  // null: the system
     TextWindow* textWindow = nullptr;     // null: the channel keeps the text (keptText)
+    TextPrinter* textPrinter = nullptr;   // null: the printer destination uses the print command
     std::function<std::string()> today;   // null: TodayText
     std::function<std::string()> now;     // null: TimeText
 };
@@ -163,7 +174,8 @@ class OutputChannel {
     bool CopyConverted(const std::string& from, const std::string& to);
     bool WriteConverted(const std::string& bytes, const std::string& to);
     bool StartViewer(const std::string& configured, const std::string& file);
-    bool Print(const std::string& file, bool removeAfter);
+    bool Print(const std::string& file, bool removeAfter, const std::string& options = {});
+    bool PrintInFont(const std::string& file);
     FileSystem& files() const;
     ProcessLauncher& launcher() const;
 

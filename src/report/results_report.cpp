@@ -356,8 +356,10 @@ void WriteStressTable(const Workspace& ws, OutputChannel& out, const Fmt& f) {
     const AnalysisResults& r = ws.results;
     const std::string su = f.Unit(Quantity::Stress);
     out.WriteLine("\fSPANNUNGEN (" + MethodText(m.notchMode) + ")");
-    ResultTable t(out, 22, {"", "", "  x [mm]", "phi [" + f.Unit(Quantity::Angle) + "]"},
-                  {14, 18, 12, 0, 0, 0, 0, 0});
+    ResultTable t(
+        out, 22,
+        {"", "", "  x [" + f.Unit(Quantity::Length) + "]", "phi [" + f.Unit(Quantity::Angle) + "]"},
+        {14, 18, 12, 0, 0, 0, 0, 0});
     auto stress = [&](Real x) { return f.Field(Quantity::Stress, x, 4, 0) + " " + su; };
     auto angle = [&](Real a) { return FormatDecimals(f.settings(), a, 1); };
     const Station& b = r.stations[r.extremes.pointSigB];

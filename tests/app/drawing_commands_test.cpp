@@ -61,6 +61,7 @@ TEST(DrawingCommands, DiagramPlaneIsAskedForWhenNotGiven) {
 TEST(DrawingCommands, CancelledPositionDrawsNoStressView) {
     Session s({Cancel{}});
     EXPECT_FALSE(RunDrawing(s.ws, 2, 3, s.services));
+    EXPECT_EQ(s.ui.helpTopics, std::vector<int>{7030});  // F1 at "Position x"
     EXPECT_TRUE(s.ws.abortFlag);
     EXPECT_TRUE(s.window.records().empty());
 }

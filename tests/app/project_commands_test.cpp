@@ -307,7 +307,7 @@ TEST(project_commands_test, korm_export_and_import_carry_contour_section_values_
     EXPECT_EQ(g.ws.documentation.changes[1].text, "Erstausgabe");
 }
 
-TEST(project_commands_test, open_from_table_lists_fifteen_columns_and_opens_chosen_rows) {
+TEST(project_commands_test, open_from_table_shows_fifteen_columns_and_opens_chosen_rows) {
     Fixture f;
     const test::SampleProject a = test::CantileverBracket();
     const test::SampleProject b = test::ContinuousBeam();
@@ -316,18 +316,32 @@ TEST(project_commands_test, open_from_table_lists_fifteen_columns_and_opens_chos
     f.fs.files["/proj/notes.txt"] = "x";
     f.fs.dates["/proj/a.bxr"] = FileDate{2025, 3, 7};
     f.ws.currentName = "alt";
-    f.ui.Push(2);
+    std::vector<std::string> titles, firstRow;
+    f.ui.Push(test::FormScript([&](FormModel& form) {
+        FormGrid* grid = form.Grid();
+        ASSERT_NE(grid, nullptr);
+        ASSERT_EQ(grid->ColumnCount(), 15);
+        ASSERT_EQ(grid->RowCount(), 2);
+        for (int c = 1; c <= 15; ++c) {
+            titles.push_back(grid->ColumnTitle(c));
+            firstRow.push_back(grid->Cell(1, c));
+        }
+        grid->ClickCell(2, 1);
+        form.Press("Button_ok");
+    }));
     f.ui.Push(Cancel{});
     ASSERT_TRUE(OpenFromTable(f.ws, f.fs));
-    ASSERT_EQ(f.ui.choiceItems.size(), 2u);
-    const auto& items = f.ui.choiceItems[0];
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0],
-              "a.bxr\t2025/03/07\tKO-220\tKonsole\tKragarm 60 x 100, an der Wand "
-              "eingespannt\t\t4\t  800.0\t1\tS235JR\t1\t1\t0\t0\t0");
-    EXPECT_EQ(f.ui.shown[0],
-              "File\tDate  y/m/d\tNo.\tName\tInfo 1\tInfo 2\tn geo\tl [mm]\tLager\tMaterial\tF\tq\t"
-              "Mb\tFax\tkerb");
+    EXPECT_EQ(titles, (std::vector<std::string>{"File", "Date  y/m/d", "No.", "Name", "Info 1",
+                                                "Info 2", "n geo", "l [mm]", "Lager", "Material",
+                                                "F", "q", "Mb", "Fax", "kerb"}));
+    EXPECT_EQ(firstRow,
+              (std::vector<std::string>{"a.bxr", "2025/03/07", "KO-220", "Konsole",
+                                        "Kragarm 60 x 100, an der Wand eingespannt", "", "4",
+                                        "  800.0", "1", "S235JR", "1", "1", "0", "0", "0"}));
+    // The caption names each file while it is read, then the window's own title returns.
+    EXPECT_EQ(f.ui.captions,
+              (std::vector<std::string>{"BXR  -  Trägerberechnung -> a.bxr"_oem,
+                                        "BXR  -  Trägerberechnung -> b.BXR"_oem, ""}));
     EXPECT_EQ(f.ws.model.drawingNumber, "DT-4-6000");
     EXPECT_EQ(f.ws.currentName, "b");
     EXPECT_FALSE(f.ws.model.modified);

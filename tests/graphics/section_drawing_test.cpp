@@ -115,10 +115,11 @@ TEST(SectionDrawing, ResultsTableShowsTheRectanglesValues) {
     const auto lines = Lines(h.Finish());
     // Heading at (5, 120) aligned by its top: height 3.5 without mass rows.
     EXPECT_EQ(lines[2], "TEXT\t5.000000\t116.500000\tERGEBNISSE");
-    // The area row two text heights lower: A = 1000 mm2, value column 33 * 0.9 * 3.5 further.
+    // The area row two text heights lower: A = 1000 mm2, value column 34 * 0.9 * 3.5 further
+    // (25 + 4 + 4 characters, the symbol column widened to 5 for "Izeta").
     bool area = false, ys = false;
     for (const auto& l : lines) {
-        if (l == "TEXT\t108.950000\t109.500000\t1000") area = true;
+        if (l == "TEXT\t112.100000\t109.500000\t1000") area = true;
         if (l.find("\t50") != std::string::npos && l.rfind("TEXT", 0) == 0 &&
             l.substr(l.size() - 3) == "\t50")
             ys = true;  // the centroid at y = 50

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <cmath>
 
 namespace bxr::gui {
 namespace {
@@ -17,6 +18,7 @@ bool IsWhite(QRgb c) {
 TEST(graphics_widget,
      a_line_of_colour_4_lands_at_its_mapped_pixels_and_nothing_outside_the_viewport) {
     Configuration config;
+    config.backgroundColour = 15;  // a white sheet
     DisplayList list;
     list.SetClientSize(200, 100);
     // World 0..100 x 0..50 on the left half: 1 pixel per unit across, 2 down.
@@ -141,6 +143,86 @@ TEST(graphics_widget, texts_take_the_configured_style) {
     EXPECT_GT(underline.lowest, plain.lowest);  // the line lies below the letters
     EXPECT_GT(strike.pixels, plain.pixels);
     EXPECT_EQ(strike.lowest, plain.lowest);
+}
+
+// A configured font wider than the style allows is narrowed to the style's width, so that the
+// columns of a table keep their gap in the window as in the drawing files.
+TEST(graphics_widget, a_text_is_never_painted_wider_than_its_style_allows) {
+    QImage image(400, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        QtReplayPainter painter(p, "DejaVu Sans Mono");
+        ReplayFont font;
+        font.heightPx = 30;
+        font.maxWidthPx = 100;  // about half of what nine characters of this font take
+        painter.Text(font, 10, 5, "Izeta mm4");
+    }
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    ASSERT_GE(right, 0);
+    EXPECT_LE(right, 10 + 100);
+    EXPECT_GE(right - left, 80);  // narrowed, not cut off
+}
+
+// WCAG contrast ratio of two colours, from their relative luminance.
+double Contrast(QRgb a, QRgb b) {
+    auto luminance = [](QRgb c) {
+        auto lin = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The window shows the configured background (1, dark blue, without a configuration) and
+// the palette's colours on it; on a light background the light pens are drawn darker; a
+// picture file is white paper whatever the window shows.
+TEST(graphics_widget, colours_follow_the_configuration_and_pictures_stay_on_white_paper) {
+    struct Case {
+        int background;
+        Canvas canvas;
+        QRgb expectedBackground;
+        bool lightPensDarker;
+    };
+    const Case cases[] = {{1, Canvas::kWindow, qRgb(0, 0, 128), false},
+                          {0, Canvas::kWindow, qRgb(0, 0, 0), false},
+                          {15, Canvas::kWindow, qRgb(255, 255, 255), true},
+                          {1, Canvas::kPaper, qRgb(255, 255, 255), true}};
+    const int lightPens[] = {14, 11, 10, 15};  // yellow, cyan, light green, white
+    for (const Case& c : cases) {
+        Configuration config;
+        config.backgroundColour = c.background;
+        DisplayList list;
+        list.SetClientSize(200, 100);
+        ASSERT_TRUE(list.SetWindow(false, false, 0, 0, 200, 100, 0, 0, 1, 1));
+        for (int i = 0; i < 4; ++i) {
+            list.SetColor(lightPens[i]);
+            list.Line(10, 10 + 20 * i, 190, 10 + 20 * i);  // pixel rows 90, 70, 50, 30
+        }
+        list.SetColor(12);
+        list.Line(10, 95, 190, 95);  // red, row 5
+        GraphicsWidget g(list, config);
+        const QImage image = g.Render(c.canvas);
+        const std::string where =
+            std::to_string(c.background) + "/" + std::to_string(static_cast<int>(c.canvas));
+        EXPECT_EQ(image.pixel(100, 60) & 0xffffff, c.expectedBackground & 0xffffff) << where;
+        EXPECT_TRUE(IsRed(image.pixel(100, 5))) << where;
+        for (int i = 0; i < 4; ++i) {
+            const QRgb pen = image.pixel(100, 90 - 20 * i);
+            EXPECT_GE(Contrast(pen, c.expectedBackground), 3.0) << where << " pen " << lightPens[i];
+            if (!c.lightPensDarker && lightPens[i] == 14)
+                EXPECT_EQ(pen & 0xffffff, 0xffff00u) << where;  // the palette's own yellow
+        }
+    }
 }
 
 }  // namespace

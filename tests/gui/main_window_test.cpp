@@ -316,7 +316,7 @@ TEST(main_window, items_that_come_later_say_so_in_one_message) {
     MainWindow w;
     ScriptedUi ui(std::vector<Answer>{});
     w.session().ws.ui = &ui;
-    w.Run("mi_HelpHomepage");
+    w.Run("mi_HelpHilfebild");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("chsten Version"), std::string::npos);
     w.session().ws.ui = &NullUi::Shared();

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "config/config_file.h"
 #include "model/project_file.h"
 #include "support/fake_catalog_tables.h"
 #include "support/golden.h"
@@ -84,6 +85,21 @@ TEST(BatchReport, WritesTheReportNamedAfterTheProjectIntoTheCurrentFolder) {
     // Lower-case "/i" is the same form.
     RunResult lower = RunWbxr(work, {project, "/i"});
     EXPECT_EQ(lower.exitCode, 0) << lower.err;
+}
+
+TEST(BatchReport, InEnglishUnitsThePositionColumnsAreHeadedInInches) {
+    const std::string work = test::MakeTempFolder();
+    WriteProject(work, "welle.bxr", test::GearShaft());
+    Configuration english;
+    english.output.unitSystem = 1;
+    test::WriteFile(work + "bxr.cfg", ConfigurationText(english));
+    RunResult r = RunWbxr(work, {"welle.bxr", "/I", "/NOGUI"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string report = test::Slurp(work + "welle.txt");
+    EXPECT_EQ(report.find("x [mm]"), std::string::npos);
+    const std::size_t extremes = report.find("x [in]");
+    ASSERT_NE(extremes, std::string::npos);
+    EXPECT_NE(report.find("x [in]", extremes + 1), std::string::npos);  // the stress table
 }
 
 TEST(BatchReport, MissingUnreadableOrDamagedProjectsFailWithOneLineOnStandardError) {

@@ -89,6 +89,24 @@ TEST(ExampleReportsEnglish, GearShaftInInchesAndPoundsMatchesItsGoldenFile) {
         "");
 }
 
+// Both position columns (extreme values and stresses) are headed in the unit of the values
+// below them, in every form of the report.
+TEST(ExampleReportsEnglish, PositionColumnsAreHeadedInInchesInEveryForm) {
+    for (int destination : {kDosFile, kProjectTable, kHtml}) {
+        Workspace ws;
+        ASSERT_TRUE(LoadExample("getriebewelle", ws));
+        ws.config.output.unitSystem = 1;
+        const Written w = Report(ws, destination);
+        ASSERT_EQ(w.outcome, ReportOutcome::Written) << destination;
+        EXPECT_EQ(w.bytes.find("x [mm]"), std::string::npos) << destination;
+        std::size_t headings = 0;
+        for (auto at = w.bytes.find("x [in]"); at != std::string::npos;
+             at = w.bytes.find("x [in]", at + 1))
+            ++headings;
+        EXPECT_EQ(headings, 2u) << destination;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Bundled, ExampleReports,
                          ::testing::Values("getriebewelle", "konsole", "durchlauftraeger"));
 

@@ -310,6 +310,62 @@ TEST(OutputChannelPrinter, PrintsTheFirstFreeOutFileDetachedAndRemovesItAfterwar
     EXPECT_EQ(argv[4], f.folder + "$OUT2.TMP");
 }
 
+// The configured print font reaches the printer: the window's printer gets the font itself,
+// the print command its size as characters and lines per inch of a fixed font
+// (72 / (0.6 * size) and 72 / (1.2 * size)).
+TEST(OutputChannelPrinter, PrintsInTheConfiguredFontAndSize) {
+    struct Recorder : TextPrinter {
+        std::string title, text;
+        PrintFont font;
+        bool PrintText(const std::string& t, const std::string& x, const PrintFont& f) override {
+            title = t;
+            text = x;
+            font = f;
+            return true;
+        }
+    };
+    Configuration c;
+    c.printFont = "Lucida Console";
+    c.printFontSize = 12;
+    c.printFontStyle = 1;
+    Fixture f;
+    f.env.settings = ChannelSettingsFrom(c);
+    f.env.settings.tempFolder = f.folder;
+    Recorder printer;
+    f.env.textPrinter = &printer;
+    {
+        OutputChannel ch(f.env);
+        ASSERT_TRUE(ch.Open(kPrinter, "b"));
+        ch.WriteLine("Größe"_oem);
+        ASSERT_TRUE(ch.Close());
+        EXPECT_FALSE(DiskFileSystem().IsFile(ch.path()));  // the temporary file is gone
+    }
+    EXPECT_TRUE(f.launcher.started.empty());
+    EXPECT_EQ(printer.font.family, "Lucida Console");
+    EXPECT_EQ(printer.font.pointSize, 12);
+    EXPECT_EQ(printer.font.style, 1);
+    EXPECT_NE(printer.text.find("Größe"), std::string::npos);  // UTF-8 for the printer
+
+    Fixture g;
+    g.launcher.existing = {"lp"};
+    g.env.settings.printFont = ChannelSettingsFrom(c).printFont;
+    OutputChannel ch(g.env);
+    ASSERT_TRUE(ch.Open(kPrinter, "b"));
+    ch.WriteLine("x");
+    ASSERT_TRUE(ch.Close());
+    ASSERT_EQ(g.launcher.started.size(), 1u);
+    EXPECT_NE(g.launcher.started[0][2].find("\"$0\" -o cpi=10 -o lpi=5 -- \"$1\""),
+              std::string::npos)
+        << g.launcher.started[0][2];
+    // Without a configured font: Courier New at 10 points, 12 characters and 6 lines an inch.
+    Configuration empty;
+    empty.printFont = "";
+    empty.printFontSize = 0;
+    EXPECT_EQ(ChannelSettingsFrom(empty).printFont.family, "Courier New");
+    EXPECT_EQ(PrintSizeOptions(ChannelSettingsFrom(empty).printFont.pointSize),
+              "-o cpi=12 -o lpi=6");
+}
+
 TEST(OutputChannelPrinter, TextPrinterWithPausesStopsWhenTheUserDeclinesTheNextSheet) {
     Fixture f;
     f.launcher.existing = {"lp"};

@@ -42,6 +42,7 @@ class ScriptedUi : public Ui {
     void RedrawCurrentView() override { ++redraws; }
     void ShowView(View view) override { views.push_back(view); }
     void SetHelpTopic(int topic) override { helpTopics.push_back(topic); }
+    void ShowCaption(const std::string& caption) override { captions.push_back(caption); }
     // Runs the script of the form; a script that leaves the form open, and a Cancel answer,
     // close it as the window's close button does.
     void RunForm(FormModel& form) override;
@@ -54,6 +55,7 @@ class ScriptedUi : public Ui {
     std::vector<std::string> offered;  // the current text of each AskText, in order
     std::vector<View> views;
     std::vector<int> helpTopics;
+    std::vector<std::string> captions;
     int beeps = 0;
     int redraws = 0;
 
