@@ -172,7 +172,7 @@ TEST(SvgSink, TextsOfTheSectionDrawingsAndQuickPagesStayClearOfEachOther) {
                                   << boxes[j].text << "\"";
         EXPECT_EQ(overlaps, 0) << name;
     }
-    EXPECT_EQ(checked, 20);
+    EXPECT_EQ(checked, 30);
 }
 
 }  // namespace
