@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/calc_message_display.h"
+#include "app/program_folders.h"
 #include "format/code_page.h"
 #include "format/text_helpers.h"
 #include "platform/ui.h"
@@ -46,12 +47,8 @@ std::string TableAccess::TableFolder() const {
     if (!ws_.config.dbfFolder.empty()) return WithTrailingSlash(ws_.config.dbfFolder);
     // No folder configured: the tables installed beside the program, so that a fresh build
     // finds its catalogue.
-    const std::string& program = ws_.config.programFolder;
-    if (!program.empty())
-        for (const char* sub : {"data", "../share/bxr"}) {
-            const std::string folder = JoinPath(program, sub);
-            if (fs_.IsFolder(folder)) return WithTrailingSlash(folder);
-        }
+    for (const auto& folder : ProgramDataFolders(ws_.config.programFolder))
+        if (fs_.IsFolder(folder)) return WithTrailingSlash(folder);
     return "";
 }
 
@@ -90,16 +87,19 @@ bool TableAccess::OpenCatalogue(const std::string& name) {
     if (!fs_.OpenRandom(path, OpenMode::Read))
         return Failed("Datei " + path + " " + "nicht gefunden oder kein Zugriffsrecht" + " !");
 
-    // Write check: a table that cannot be changed in place is worked on as a copy.
-    bool useCopy = false;
-    std::string probe;
-    auto handle = CreateTempFile(fs_, TableFolder(), "TEST", ".$$$", probe);
-    if (!handle || !handle->Write("DBF Write Check") || !handle->Close()) {
-        useCopy = true;
-        if (handle) fs_.Remove(probe);
-    } else {
-        fs_.Remove(probe);
-        useCopy = !fs_.OpenRandom(path, OpenMode::ReadWrite);  // read-only table
+    // Write check: a table that cannot be changed in place is worked on as a copy. The
+    // program's own tables are never changed, and their folder is not even probed.
+    bool useCopy = IsProgramData(path, ws_.config.programFolder);
+    if (!useCopy) {
+        std::string probe;
+        auto handle = CreateTempFile(fs_, TableFolder(), "TEST", ".$$$", probe);
+        if (!handle || !handle->Write("DBF Write Check") || !handle->Close()) {
+            useCopy = true;
+            if (handle) fs_.Remove(probe);
+        } else {
+            fs_.Remove(probe);
+            useCopy = !fs_.OpenRandom(path, OpenMode::ReadWrite);  // read-only table
+        }
     }
     std::string chosen = path;
     if (useCopy && !CopyToTemp(path, chosen)) return false;

@@ -95,6 +95,9 @@ class FileSystem {
                                                          OpenMode /*mode*/) {
         return nullptr;
     }
+    // Creates the folder with the folders above it that are missing; true when it exists
+    // afterwards.
+    virtual bool CreateFolders(const std::string& path) { return IsFolder(path); }
 };
 
 // The real disk.

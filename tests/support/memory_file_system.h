@@ -27,6 +27,10 @@ class MemoryFileSystem : public FileSystem {
     bool Remove(const std::string& path) override;
     bool IsFile(const std::string& path) override { return files.count(path) > 0; }
     bool IsFolder(const std::string& path) override;
+    bool CreateFolders(const std::string& path) override {
+        emptyFolders[path.empty() || path.back() == '/' ? path : path + "/"] = true;
+        return true;
+    }
     std::optional<std::vector<std::string>> List(const std::string& folder) override;
     std::optional<FileDate> ModificationDate(const std::string& path) override;
 };
