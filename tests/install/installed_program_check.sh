@@ -21,6 +21,8 @@ for f in share/bxr/wqzwst.dbf share/bxr/bxr.err share/bxr/null.bxr \
          share/icons/hicolor/256x256/apps/bxr.png share/mime/packages/bxr.xml; do
   [ -s "$prefix/$f" ] || fail "$f not installed"
 done
+# The window module where the program looks for it.
+[ ! -e "$build/bxr_window.so" ] || [ -s "$prefix/lib/bxr/bxr_window.so" ] || fail "no window module"
 
 mkdir -p "$tmp/home" "$tmp/installed" "$tmp/built"
 export HOME="$tmp/home"
