@@ -87,19 +87,20 @@ bool TableAccess::OpenCatalogue(const std::string& name) {
     if (!fs_.OpenRandom(path, OpenMode::Read))
         return Failed("Datei " + path + " " + "nicht gefunden oder kein Zugriffsrecht" + " !");
 
-    // Write check: a table that cannot be changed in place is worked on as a copy. The
-    // program's own tables are never changed, and their folder is not even probed.
-    bool useCopy = IsProgramData(path, ws_.config.programFolder);
-    if (!useCopy) {
-        std::string probe;
-        auto handle = CreateTempFile(fs_, TableFolder(), "TEST", ".$$$", probe);
-        if (!handle || !handle->Write("DBF Write Check") || !handle->Close()) {
-            useCopy = true;
-            if (handle) fs_.Remove(probe);
-        } else {
-            fs_.Remove(probe);
-            useCopy = !fs_.OpenRandom(path, OpenMode::ReadWrite);  // read-only table
-        }
+    // The program's own tables are only read, in place: they never change, their folder gets
+    // no probe file, and the runs of a folder batch share them without copies.
+    if (IsProgramData(path, ws_.config.programFolder)) return Open(path, false);
+
+    // Write check: a table that cannot be changed in place is worked on as a copy.
+    bool useCopy = false;
+    std::string probe;
+    auto handle = CreateTempFile(fs_, TableFolder(), "TEST", ".$$$", probe);
+    if (!handle || !handle->Write("DBF Write Check") || !handle->Close()) {
+        useCopy = true;
+        if (handle) fs_.Remove(probe);
+    } else {
+        fs_.Remove(probe);
+        useCopy = !fs_.OpenRandom(path, OpenMode::ReadWrite);  // read-only table
     }
     std::string chosen = path;
     if (useCopy && !CopyToTemp(path, chosen)) return false;

@@ -54,7 +54,9 @@ TEST(program_folders, new_projects_go_to_the_documents_folder_when_started_from_
         for (const char* f : {"/proj/", "/work/", "/home/ana/", "/"}) fs.emptyFolders[f] = true;
         EXPECT_EQ(StartDataFolder(fs, c.configured, c.working, c.user), c.folder)
             << c.configured << " from " << c.working;
-        if (c.folder == ours) EXPECT_TRUE(fs.IsFolder(ours));
+        if (c.folder == ours) {
+            EXPECT_TRUE(fs.IsFolder(ours));
+        }
     }
 }
 

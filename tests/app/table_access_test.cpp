@@ -61,10 +61,12 @@ TEST(TableAccess, WithoutAConfiguredFolderTheTablesBesideTheProgramAreUsedAndLef
         CopyFile(DiskFileSystem(), f.dbf.Path("wst1dyn.dbf"), program.Path("data/wst1dyn.dbf")));
     TableAccess tables(f.ws);
     EXPECT_EQ(tables.TableFolder(), program.Path("data/"));
-    // The program's own table is worked on as a copy, and its folder gets no probe file.
+    // The program's own table is read in place, and its folder gets no probe file.
     const auto before = std::filesystem::last_write_time(program.Path("data"));
     ASSERT_TRUE(tables.OpenCatalogue("wst1dyn"));
-    EXPECT_EQ(f.ws.table.fileName, f.temp.Path("wst1dyn.dbf"));
+    EXPECT_EQ(f.ws.table.fileName, program.Path("data/wst1dyn.dbf"));
+    EXPECT_FALSE(f.ws.table.table.Writable());
+    EXPECT_EQ(tables.RecordCount(), 4u);
     EXPECT_EQ(std::filesystem::last_write_time(program.Path("data")), before);
     f.ws.config.dbfFolder = "/opt/tables";  // a configured folder wins, "/" added
     EXPECT_EQ(tables.TableFolder(), "/opt/tables/");
