@@ -2,8 +2,8 @@
 # Installs the build into a temporary prefix and runs the installed wbxr from a folder outside
 # the build tree, with a home of its own: the usage screen, the report and a DXF drawing of an
 # installed example must come out as the build tree's program makes them (so the installed
-# program found its tables and message descriptions), and nothing may be written into the
-# installation.
+# program found its tables and message descriptions), the calculation document must come out
+# of the installed window module, and nothing may be written into the installation.
 #   installed_program_check.sh BUILD_DIR
 set -eu
 build=$(cd "$1" && pwd)
@@ -44,6 +44,12 @@ for run in installed built; do
   "$program" antriebswelle.bxr /CAD1:1 /NOGUI || fail "$run: /CAD1:1 exits with $?"
   [ -s antriebswelle.txt ] && [ -s antriebswelle.dxf ] || fail "$run: report or drawing missing"
 done
+# The calculation document is drawn by the window module: found in the installation's lib/bxr.
+cd "$tmp/installed"
+if [ -e "$build/bxr_window.so" ]; then
+  "$wbxr" antriebswelle.bxr /PDF /NOGUI || fail "/PDF exits with $?"
+  [ "$(head -c 5 antriebswelle.pdf)" = "%PDF-" ] || fail "/PDF wrote no PDF"
+fi
 cmp "$tmp/installed/antriebswelle.txt" "$tmp/built/antriebswelle.txt" ||
   fail "the installed program's report differs from the build tree's"
 cmp "$tmp/installed/antriebswelle.dxf" "$tmp/built/antriebswelle.dxf" ||
