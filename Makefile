@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build test test-fast test-asan run bench clean
+.PHONY: all deps build test test-fast test-asan run bench package clean
 
 all: build
 
@@ -40,6 +40,11 @@ bench: build
 	bench/report_batch.sh 1000
 	bench/report_batch.sh 50 bench/allround_shaft.bxr
 	bench/batch_speed.sh 1000
+
+# The Debian package bxr_<version>_<arch>.deb in $(BUILD), checked by lintian.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/bxr_*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "app/program_folders.h"
 #include "format/code_page.h"
 #include "platform/ui.h"
 
@@ -37,14 +38,17 @@ std::string ConfiguredTempFolder(const Configuration& config) {
 }
 
 std::string DescriptionFilePath(const Configuration& config) {
-    if (!config.pltFolder.empty()) return JoinPath(config.pltFolder, kDescriptionFileName);
+    // The help folder's own file, then one saved in the configuration folder after an edit of
+    // the program's, then the program's.
     FileSystem& disk = DiskFileSystem();
-    if (!config.programFolder.empty()) {
-        for (const char* sub : {"data", "../share/bxr", "../data"}) {
-            std::string p = JoinPath(JoinPath(config.programFolder, sub), kDescriptionFileName);
-            if (disk.IsFile(p)) return p;
-        }
+    for (const std::string& folder : {std::string(config.pltFolder), config.configFolder}) {
+        if (folder.empty()) continue;
+        const std::string p = JoinPath(folder, kDescriptionFileName);
+        if (disk.IsFile(p)) return p;
     }
+    const std::string own = FindProgramData(disk, config.programFolder, kDescriptionFileName);
+    if (!own.empty()) return own;
+    if (!config.pltFolder.empty()) return JoinPath(config.pltFolder, kDescriptionFileName);
 #ifdef BXR_SOURCE_DATA_DIR
     return JoinPath(BXR_SOURCE_DATA_DIR, kDescriptionFileName);
 #else
@@ -55,13 +59,18 @@ std::string DescriptionFilePath(const Configuration& config) {
 namespace {
 
 // The description file goes to the temporary folder first and from there back over the
-// original, so that a failed write never leaves the help folder without its file.
+// original, so that a failed write never leaves the help folder without its file. The
+// program's own file is never written: the edited copy goes to the configuration folder,
+// where the next look finds it first.
 void SaveDescription(Workspace& ws, const std::string& message, const std::string& cause,
                      const std::string& remedy, FileSystem& files) {
-    const std::string path = DescriptionFilePath(ws.config);
+    const std::string source = DescriptionFilePath(ws.config);
+    const std::string path = IsProgramData(source, ws.config.programFolder)
+                                 ? JoinPath(ws.config.configFolder, kDescriptionFileName)
+                                 : source;
     const std::string temp = JoinPath(ConfiguredTempFolder(ws.config), kDescriptionFileName);
     if (temp == path) return;
-    ErrorDescriptions d = ErrorDescriptions::Load(files, path);
+    ErrorDescriptions d = ErrorDescriptions::Load(files, source);
     if (!d.Replace(message, cause, remedy)) {
         ws.ui->ShowMessage(message + " not found.");
         return;

@@ -31,8 +31,8 @@ class MessageDescriptionForm : public FormModel {
     std::string cause_, remedy_;
 };
 
-// Where the description file lives: the help folder of the configuration, else the data
-// folder that came with the program.
+// Where the description file lives: the help folder of the configuration, else the
+// configuration folder (an edited copy of the program's), else the program's data folder.
 std::string DescriptionFilePath(const Configuration& config);
 // The configured temporary folder, else TMPDIR, else /tmp.
 std::string ConfiguredTempFolder(const Configuration& config);

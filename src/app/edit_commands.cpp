@@ -5,6 +5,7 @@
 
 #include "app/beam_input.h"
 #include "app/calc_settings_dialog.h"
+#include "app/program_folders.h"
 #include "app/project_commands.h"
 #include "app/select_material.h"
 #include "app/select_profile.h"
@@ -30,11 +31,11 @@ void TakeOutAddedLoads(BeamModel& m) {
     m.auxLoadsAppended = false;
 }
 
-// The template "null" of the data folder, when there is one. A template that does not read
+// The template "null" of the data folder or of the program, when there is one. A template that does not read
 // completely is left aside with a message, so that New does not start from half a project.
 void LoadTemplate(Workspace& ws, FileSystem& fs) {
-    const std::string path = JoinPath(ws.dataFolder, std::string("null.") + kProjectExtension);
-    if (!fs.IsFile(path)) return;
+    const std::string path = TemplateProjectPath(ws, fs);
+    if (path.empty()) return;
     const std::optional<std::string> data = fs.Read(path, kMaxProjectFileBytes);
     BeamModel model = ws.model;
     ProjectDocumentation doc = ws.documentation;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/program_folders.h"
 #include "app/project_table_form.h"
 #include "app/select_material.h"
 #include "format/code_page.h"
@@ -178,8 +179,8 @@ bool ReadProjectFile(Workspace& ws, FileSystem& fs, const std::string& name) {
 }
 
 bool LoadTemplateProject(Workspace& ws, FileSystem& fs) {
-    const std::string path = BareNamePath(ws, "null", kProjectExtension);
-    if (!fs.IsFile(path)) return false;
+    const std::string path = TemplateProjectPath(ws, fs);
+    if (path.empty()) return false;
     const bool read = ReadProjectFile(ws, fs, path);
     ws.currentName.clear();
     ws.model.modified = false;

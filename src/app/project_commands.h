@@ -30,7 +30,7 @@ bool WriteProjectFile(Workspace& ws, FileSystem& fs, const std::string& name, bo
 // currentName). A damaged or incomplete file is read as far as it goes, the user is told, the
 // abort flag is set and currentName is cleared so that Save never overwrites that file.
 bool ReadProjectFile(Workspace& ws, FileSystem& fs, const std::string& name);
-// The template project "null" of the data folder, when there is one (start-up and New): read
+// The template project "null" of the data folder or of the program, when there is one: read
 // like any project, the strengths of its material looked up again, then nameless and not
 // modified. False when there is none or it could not be read.
 bool LoadTemplateProject(Workspace& ws, FileSystem& fs);

@@ -5,6 +5,7 @@
 
 #include "app/calc_message_display.h"
 #include "app/config_commands.h"
+#include "app/program_folders.h"
 #include "app/project_commands.h"
 #include "format/code_page.h"
 #include "model/project_file.h"
@@ -50,12 +51,11 @@ StartupResult StartSession(Session& s, const CommandLine& cl, const std::string&
     FileSystem& fs = s.fs();
     s.noGui = cl.noGui;
     LoadStartupConfiguration(ws, fs, s.screen, workingFolder, programFolder);
-    // A fresh build keeps its catalogue tables in data/ beside the program; they serve as long
-    // as the configured table folder has none.
-    const std::string beside = JoinPath(programFolder, "data");
-    if (!fs.IsFile(JoinPath(ws.config.dbfFolder, "wqzwst.dbf")) &&
-        fs.IsFile(JoinPath(beside, "wqzwst.dbf")))
-        ws.config.dbfFolder = beside;
+    // The program's own catalogue tables (data/ beside a fresh build, share/bxr when
+    // installed) serve as long as the configured table folder has none.
+    const std::string own = FindProgramData(fs, programFolder, "wqzwst.dbf");
+    if (!fs.IsFile(JoinPath(ws.config.dbfFolder, "wqzwst.dbf")) && !own.empty())
+        ws.config.dbfFolder = FolderOf(own);
     ws.abortFlag = false;
     const bool fromCommandLine = cl.form == CommandLine::Form::Plain;
     if (!fromCommandLine) {
@@ -83,10 +83,13 @@ StartupResult StartSession(Session& s, const CommandLine& cl, const std::string&
         std::string folder = ws.config.defaultDataFolder.empty()
                                  ? ws.config.workingFolder
                                  : std::string(ws.config.defaultDataFolder);
-        if (!user.empty()) folder = JoinPath(folder, user);
+        if (!user.empty())
+            folder = JoinPath(folder, user);
+        else
+            folder = StartDataFolder(fs, folder, ws.config.workingFolder, s.userFolders);
         ws.dataFolder = folder;
-        const std::string templ = JoinPath(folder, std::string("null.") + kProjectExtension);
-        if (fs.IsFile(templ)) {
+        const std::string templ = TemplateProjectPath(ws, fs);
+        if (!templ.empty()) {
             ReadProjectFile(ws, fs, templ);
             ws.currentName.clear();
         }

@@ -17,6 +17,7 @@
 #include "config/config_file.h"
 #include "config/vocabulary.h"
 #include "graphics/display_list.h"
+#include "platform/user_folders.h"
 #include "workspace/workspace.h"
 
 namespace bxr {
@@ -62,6 +63,8 @@ struct Session {
     Shell* shell = nullptr;
     DrawingServices drawing;
     ScreenInfo screen;
+    // Home and documents folder: where new projects go when no data folder is configured.
+    UserFolders userFolders;
     // How the commands calculate; the window runs it so that it stays responsive.
     AnalysisRunner calculate;
     // The undo history and the list editors' last selections.

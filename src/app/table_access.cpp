@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/calc_message_display.h"
+#include "app/program_folders.h"
 #include "format/code_page.h"
 #include "format/text_helpers.h"
 #include "platform/ui.h"
@@ -46,12 +47,8 @@ std::string TableAccess::TableFolder() const {
     if (!ws_.config.dbfFolder.empty()) return WithTrailingSlash(ws_.config.dbfFolder);
     // No folder configured: the tables installed beside the program, so that a fresh build
     // finds its catalogue.
-    const std::string& program = ws_.config.programFolder;
-    if (!program.empty())
-        for (const char* sub : {"data", "../share/bxr"}) {
-            const std::string folder = JoinPath(program, sub);
-            if (fs_.IsFolder(folder)) return WithTrailingSlash(folder);
-        }
+    for (const auto& folder : ProgramDataFolders(ws_.config.programFolder))
+        if (fs_.IsFolder(folder)) return WithTrailingSlash(folder);
     return "";
 }
 
@@ -89,6 +86,10 @@ bool TableAccess::OpenCatalogue(const std::string& name) {
     const std::string path = TableFolder() + fileName;
     if (!fs_.OpenRandom(path, OpenMode::Read))
         return Failed("Datei " + path + " " + "nicht gefunden oder kein Zugriffsrecht" + " !");
+
+    // The program's own tables are only read, in place: they never change, their folder gets
+    // no probe file, and the runs of a folder batch share them without copies.
+    if (IsProgramData(path, ws_.config.programFolder)) return Open(path, false);
 
     // Write check: a table that cannot be changed in place is worked on as a copy.
     bool useCopy = false;

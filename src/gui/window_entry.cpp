@@ -1,10 +1,12 @@
 #include "gui/window_entry.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdlib>
 
 #include "gui/focus_keeper.h"
 #include "gui/main_window.h"
+#include "platform/user_folders.h"
 
 namespace bxr::gui {
 
@@ -36,8 +38,11 @@ int RunWindow(int argc, char** argv, const CommandLine& cl, const std::string& w
               const std::string& programFolder) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("BXR");
+    // The icon of the installed desktop entry; a build tree has none and keeps the default.
+    QApplication::setWindowIcon(QIcon::fromTheme("bxr"));
     MainWindow window;
     new FocusKeeper(window);
+    window.session().userFolders = CurrentUserFolders(DiskFileSystem());
     const StartupResult start = StartSession(window.session(), cl, workingFolder, programFolder);
     if (!start.run) return start.exitCode;
     window.show();

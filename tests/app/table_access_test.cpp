@@ -51,7 +51,7 @@ TEST(TableAccess, OpensANameWithoutExtensionInTheTableFolderInPlace) {
     EXPECT_TRUE(f.ui.messages.empty());
 }
 
-TEST(TableAccess, WithoutAConfiguredFolderTheTablesBesideTheProgramAreUsed) {
+TEST(TableAccess, WithoutAConfiguredFolderTheTablesBesideTheProgramAreUsedAndLeftAlone) {
     Fixture f;
     TempFolder program;
     f.ws.config.dbfFolder.clear();
@@ -61,8 +61,13 @@ TEST(TableAccess, WithoutAConfiguredFolderTheTablesBesideTheProgramAreUsed) {
         CopyFile(DiskFileSystem(), f.dbf.Path("wst1dyn.dbf"), program.Path("data/wst1dyn.dbf")));
     TableAccess tables(f.ws);
     EXPECT_EQ(tables.TableFolder(), program.Path("data/"));
+    // The program's own table is read in place, and its folder gets no probe file.
+    const auto before = std::filesystem::last_write_time(program.Path("data"));
     ASSERT_TRUE(tables.OpenCatalogue("wst1dyn"));
     EXPECT_EQ(f.ws.table.fileName, program.Path("data/wst1dyn.dbf"));
+    EXPECT_FALSE(f.ws.table.table.Writable());
+    EXPECT_EQ(tables.RecordCount(), 4u);
+    EXPECT_EQ(std::filesystem::last_write_time(program.Path("data")), before);
     f.ws.config.dbfFolder = "/opt/tables";  // a configured folder wins, "/" added
     EXPECT_EQ(tables.TableFolder(), "/opt/tables/");
 }
