@@ -1,6 +1,8 @@
 #include "app/calc_message_display.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <sstream>
 
 #include "format/code_page.h"
 #include "platform/ui.h"
@@ -106,6 +108,35 @@ void ShowCalcMessages(Workspace& ws, bool noGui, FileSystem& files) {
         ShowMessageDescription(ws, items[*chosen - 1], files);
         preselected = *chosen + 1;
     }
+}
+
+}  // namespace bxr
+
+namespace bxr {
+
+namespace {
+
+bool RepeatsTheList(const std::string& box, const std::vector<std::string>& entries) {
+    std::istringstream lines(box);
+    std::string line;
+    bool any = false;
+    while (std::getline(lines, line)) {
+        if (std::find(entries.begin(), entries.end(), line) == entries.end()) return false;
+        any = true;
+    }
+    return any;
+}
+
+}  // namespace
+
+void ShowCalculationOutcome(Workspace& ws, bool noGui, FileSystem& files) {
+    if (noGui) return;
+    const bool stopped = ws.abortFlag;
+    for (const std::string& box : ws.results.boxMessages)
+        if (!RepeatsTheList(box, ws.messages.entries)) ws.ui->ShowMessage(box);
+    if (!ws.messages.empty()) ShowCalcMessages(ws, noGui, files);
+    // Looking at the list is no cancel: the calculation's own stop flag stays as it was.
+    ws.abortFlag = stopped;
 }
 
 }  // namespace bxr

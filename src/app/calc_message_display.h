@@ -39,6 +39,10 @@ std::string ConfiguredTempFolder(const Configuration& config);
 
 // The message list with its descriptions; nothing at all when noGui is set.
 void ShowCalcMessages(Workspace& ws, bool noGui, FileSystem& files);
+// After a calculation the user started: its message boxes, then the message list when the
+// calculation produced messages. A box that only repeats entries of the list is left out:
+// the list shows them with cause and remedy. Nothing at all when noGui is set.
+void ShowCalculationOutcome(Workspace& ws, bool noGui, FileSystem& files);
 // One message's description window, with saving of changed texts.
 void ShowMessageDescription(Workspace& ws, const std::string& message, FileSystem& files);
 

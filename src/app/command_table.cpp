@@ -27,13 +27,21 @@ namespace {
 constexpr int kWindow = static_cast<int>(CadOutput::Window);
 constexpr int kAsk = 0;
 
-void Calculate(Session& s) {
-    if (!s.ws.model.auxLoadsAppended) {
-        if (s.calculate)
-            s.calculate(s.ws);
-        else
-            RunAnalysis(s.ws);
-    }
+// A calculation the user started, then what it has to say: its boxes and its message list.
+void CalculateAndShow(Session& s) {
+    if (s.calculate)
+        s.calculate(s.ws);
+    else
+        RunAnalysis(s.ws);
+    ShowCalculationOutcome(s.ws, s.noGui, s.fs());
+}
+
+// The results a view needs, calculated when they are not current. False when the calculation
+// stopped (its messages have been shown): the view then has nothing to show.
+bool Calculate(Session& s) {
+    if (s.ws.model.auxLoadsAppended) return true;
+    CalculateAndShow(s);
+    return !s.ws.messages.fatal && !s.ws.abortFlag;
 }
 
 // ---- items whose input comes with the next version --------------------------------------
@@ -142,7 +150,7 @@ void Profile(Session& s, int) {
     SectionDrawingCommand(s.ws, 1, kWindow, s.drawingServices());
 }
 void CalculationSettings(Session& s, int) {
-    const AnalysisRunner run = s.calculate ? s.calculate : AnalysisRunner(RunAnalysis);
+    const AnalysisRunner run = [&s](CalcState&) { CalculateAndShow(s); };
     if (EditCalcSettings(s.ws, run)) {
         s.ws.model.modified = true;
         if (s.ws.config.helpLevel == 1 || s.ws.config.helpLevel == 2) {
@@ -155,15 +163,15 @@ void CalculationSettings(Session& s, int) {
 // ---- View, Diagrams, CAD ------------------------------------------------------------------
 
 void Printout(Session& s, int) {
-    Calculate(s);
+    if (!Calculate(s)) return;
     ViewStandardReport(s.ws, s.reportServices(), s.noGui);
 }
 void PositionReport(Session& s, int) {
-    Calculate(s);
+    if (!Calculate(s)) return;
     ViewPositionReport(s.ws, s.reportServices(), s.noGui);
 }
 void DrawInWindow(Session& s, int job) {
-    if (job != 1 && job != 5 && job != 6) Calculate(s);
+    if (job != 1 && job != 5 && job != 6 && !Calculate(s)) return;
     RunDrawing(s.ws, job, kWindow, s.drawingServices());
 }
 void ViewDrawing(Session& s, int job) {
@@ -190,25 +198,21 @@ void Messages(Session& s, int) {
     ShowCalcMessages(s.ws, s.noGui, s.fs());
 }
 void Diagram(Session& s, int job) {
-    Calculate(s);
     s.currentView = kViewDiagrams;
+    if (!Calculate(s)) return;
     DiagramCommand(s.ws, job / 10, job % 10, kWindow, s.drawingServices());
 }
 void DiagramExport(Session& s, int) {
-    Calculate(s);
-    if (s.ws.messages.fatal) {
-        ShowCalcMessages(s.ws, s.noGui, s.fs());
-        return;
-    }
+    if (!Calculate(s)) return;
     OutputChannel out(ReportChannelFor(s.ws, s.reportServices()));
     ExportDiagramTable(s.ws, out, StationExportSource(s.ws));
 }
 void CadDrawing(Session& s, int job) {
-    if (job != 1 && job != 5 && job != 6) Calculate(s);
+    if (job != 1 && job != 5 && job != 6 && !Calculate(s)) return;
     RunDrawing(s.ws, job, kAsk, s.drawingServices());
 }
 void CadDiagrams(Session& s, int) {
-    Calculate(s);
+    if (!Calculate(s)) return;
     CadDiagramSeries(s.ws, s.drawingServices());
 }
 void CadSection(Session& s, int) {

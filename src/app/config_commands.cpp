@@ -41,6 +41,11 @@ void RunFolderChecks(Workspace& ws, FileSystem& fs, const std::string& tempEnvir
     }
 }
 
+bool RememberLanguage(const Configuration& c, FileSystem& fs, int code) {
+    const auto text = fs.Read(ConfigFilePath(c, "cfg"), 1024 * 1024);
+    return WriteConfigFile(c, fs, "cfg", WithStoredLanguage(text ? *text : std::string(), code));
+}
+
 bool SaveConfigurationCommand(Workspace& ws, FileSystem& fs) {
     if (WriteConfiguration(ws.config, fs)) return true;
     ws.abortFlag = true;

@@ -20,6 +20,9 @@ bool SaveSessionState(Workspace& ws, FileSystem& fs);
 // Fills empty folders, shows a message for each folder that fails its test and asks for a
 // new temporary folder when that one fails.
 void RunFolderChecks(Workspace& ws, FileSystem& fs, const std::string& tempEnvironment);
+// At the end of a session whose language changed: the configuration file read back with
+// only its language entry changed, or a new file of defaults with that language.
+bool RememberLanguage(const Configuration& c, FileSystem& fs, int code);
 // Writes the configuration file; on failure a message naming the file and the abort flag.
 bool SaveConfigurationCommand(Workspace& ws, FileSystem& fs);
 // Asks for a ".cfg" file in the configuration folder and reads it.

@@ -4,6 +4,7 @@
 
 #include "analysis/run_analysis.h"
 #include "app/angle_form.h"
+#include "app/calc_message_display.h"
 #include "app/cad_output.h"
 #include "app/real_prompt.h"
 #include "app/run_calculation.h"
@@ -19,14 +20,12 @@ namespace bxr {
 
 namespace {
 
-void ShowMessages(Workspace& ws, const std::string& fallback) {
-    if (ws.messages.entries.empty()) {
-        if (!fallback.empty()) ws.ui->ShowMessage(fallback);
-        return;
-    }
-    std::string all;
-    for (const auto& m : ws.messages.entries) all += (all.empty() ? "" : "\n") + m;
-    ws.ui->ShowMessage(all);
+// A drawing that cannot be made: the messages that stopped it, as the list with cause and
+// remedy.
+void ShowMessages(Workspace& ws, FileSystem& fs) {
+    const bool stopped = ws.abortFlag;
+    ShowCalcMessages(ws, false, fs);
+    ws.abortFlag = stopped;
 }
 
 bool DrawSection(Workspace& ws, int variant, int mode, DrawingServices& s) {
@@ -34,7 +33,7 @@ bool DrawSection(Workspace& ws, int variant, int mode, DrawingServices& s) {
     const CadSettings cad = CadSettingsFrom(ws.config);
     ComputeSectionProperties(ws);
     if (ws.messages.fatal) {
-        ShowMessages(ws, "");
+        ShowMessages(ws, fs);
         return false;
     }
     auto d = OpenCadOutput(ws, mode, cad, s.window, fs);
@@ -59,7 +58,7 @@ bool RunDrawing(Workspace& ws, int job, int mode, DrawingServices& s) {
     if (needsResults) {
         if (!ws.model.auxLoadsAppended) RunCalculation(ws);
         if (ws.messages.fatal) {
-            ShowMessages(ws, "");
+            ShowMessages(ws, fs);
             return false;
         }
         if (ws.abortFlag) return false;

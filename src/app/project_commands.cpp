@@ -71,15 +71,16 @@ std::optional<std::string> ResolveOpenName(Workspace& ws, const std::string& nam
     return chosen;
 }
 
-// The path ConfirmDiscard names in its question.
-std::string CurrentProjectPath(const Workspace& ws) {
+}  // namespace
+
+std::string ProjectPath(const Workspace& ws) {
+    if (ws.currentName.empty()) return {};
+    // The project of the command line keeps the extension it was named with.
     if (!ws.commandLineProject.empty() &&
-        StripExtension(FileNameOf(ws.commandLineProject)) == ws.currentName)
+        StripExtension(ws.commandLineProject) == JoinPath(ws.dataFolder, ws.currentName))
         return ws.commandLineProject;
     return BareNamePath(ws, ws.currentName, kProjectExtension);
 }
-
-}  // namespace
 
 std::optional<std::string> ResolveSaveName(Workspace& ws, FileSystem& fs, const std::string& name,
                                            const std::string& extension, bool askOverwrite) {
@@ -187,7 +188,7 @@ bool LoadTemplateProject(Workspace& ws, FileSystem& fs) {
 
 bool SaveCommand(Workspace& ws, FileSystem& fs) {
     ws.abortFlag = false;
-    if (!WriteProjectFile(ws, fs, ws.currentName, false)) return false;
+    if (!WriteProjectFile(ws, fs, ProjectPath(ws), false)) return false;
     ws.model.modified = false;
     return true;
 }
@@ -217,13 +218,13 @@ bool ConfirmDiscard(Workspace& ws, FileSystem& fs) {
     if (!ws.model.modified) return true;
     if (!ws.currentName.empty()) {
         std::optional<bool> yes;
-        yes = ws.ui->AskYesNo("Datei speichern (" + CurrentProjectPath(ws) + ") ?");
+        yes = ws.ui->AskYesNo("Datei speichern (" + ProjectPath(ws) + ") ?");
         if (!yes) {
             ws.abortFlag = true;
             return false;
         }
         if (*yes) {
-            if (!WriteProjectFile(ws, fs, ws.currentName, false)) return false;
+            if (!WriteProjectFile(ws, fs, ProjectPath(ws), false)) return false;
         }
         ws.model.modified = false;
         return true;

@@ -35,6 +35,10 @@ bool ReadProjectFile(Workspace& ws, FileSystem& fs, const std::string& name);
 // modified. False when there is none or it could not be read.
 bool LoadTemplateProject(Workspace& ws, FileSystem& fs);
 
+// The current project's file: dataFolder + currentName + ".bxr", or the file named on the
+// command line as it was named; empty for a new project.
+std::string ProjectPath(const Workspace& ws);
+
 bool SaveCommand(Workspace& ws, FileSystem& fs);
 bool SaveAsCommand(Workspace& ws, FileSystem& fs);
 bool OpenCommand(Workspace& ws, FileSystem& fs);

@@ -19,10 +19,6 @@ bool MatchesTempPattern(const std::string& name) {
     return name.size() >= 5 && name.front() == '$' && name.compare(name.size() - 4, 4, ".dx$") == 0;
 }
 
-std::string WithExtension(const std::string& name) {
-    return name.find('.') == std::string::npos ? name + "." + kProjectExtension : name;
-}
-
 }  // namespace
 
 DrawingServices& Session::drawingServices() {
@@ -32,8 +28,7 @@ DrawingServices& Session::drawingServices() {
     const std::time_t t = std::time(nullptr);
     std::tm now{};
     localtime_r(&t, &now);
-    drawing.frame.projectPath =
-        ws.currentName.empty() ? "" : JoinPath(ws.dataFolder, WithExtension(ws.currentName));
+    drawing.frame.projectPath = ProjectPath(ws);
     drawing.frame.year = now.tm_year + 1900;
     drawing.frame.month = now.tm_mon + 1;
     drawing.frame.day = now.tm_mday;
@@ -45,7 +40,7 @@ DrawingServices& Session::drawingServices() {
 std::string WindowTitle(const Workspace& ws) {
     std::string title = "BXR  -  Trägerberechnung";
     if (!ws.currentName.empty())
-        title += "  -  " + OemToDisplay(ws.output(), WithExtension(ws.currentName));
+        title += "  -  " + OemToDisplay(ws.output(), FileNameOf(ProjectPath(ws)));
     return title;
 }
 
@@ -63,11 +58,7 @@ StartupResult StartSession(Session& s, const CommandLine& cl, const std::string&
         ws.config.dbfFolder = beside;
     ws.abortFlag = false;
     const bool fromCommandLine = cl.form == CommandLine::Form::Plain;
-    if (fromCommandLine) {
-        ws.commandLineProject = cl.file;
-        ws.dataFolder.clear();
-        ws.config.archiveMode = true;
-    } else {
+    if (!fromCommandLine) {
         std::string user;
         if (ws.config.askUserName) {
             auto answer = ws.ui->AskText("Passwort (User) eingeben ...", "");
@@ -103,30 +94,42 @@ StartupResult StartSession(Session& s, const CommandLine& cl, const std::string&
     ws.abortFlag = false;
     ws.model.modified = false;
     if (fromCommandLine) {
-        // A project that cannot be read leaves the model empty under that name; nothing is
-        // written over the file.
-        // The name is taken as a path from the working folder.
+        // The name is taken as a path from the working folder. The project's folder becomes
+        // the data folder, so that Save writes the file that was named and the file dialogs
+        // start beside it; archive mode comes from the configuration alone.
         const bool absolute = !cl.file.empty() && cl.file[0] == '/';
         const std::string path =
             std::filesystem::path(absolute ? cl.file : JoinPath(workingFolder, cl.file))
                 .lexically_normal();
-        ws.currentName = StripExtension(path);
+        ws.commandLineProject = path;
+        ws.dataFolder = FolderOf(path);
+        ws.currentName = StripExtension(FileNameOf(path));
         if (fs.IsFile(path)) {
+            // A project that cannot be read leaves the model empty and nameless, so that
+            // nothing is written over the file.
             NullUi quiet;
             Ui* shown = ws.ui;
             ws.ui = &quiet;  // messageBoxesOn is clear while the project is read
-            if (ReadProjectFile(ws, fs, path)) {
-                ws.currentName = StripExtension(path);
+            if (ReadProjectFile(ws, fs, path))
                 AddRecentFile(ws.recentFiles, path);
-            } else {
+            else
                 ws.currentName.clear();
-            }
             ws.ui = shown;
+        } else {
+            // A new project under that name: the name must make a file.
+            auto probe = fs.CreateNew(path);
+            const bool creatable = probe && probe->Close();
+            if (creatable) fs.Remove(path);
+            if (!creatable) {
+                ws.ui->ShowMessage("Ungültiger Dateiname "_oem + "\"" + path + "\"" + " !");
+                return {false, kExitOk};
+            }
         }
         ws.model.modified = false;
         ws.abortFlag = false;
     }
     const int stored = StoredLanguage(ws.config);
+    s.startLanguage = stored;
     if (stored > 0) s.vocabulary.Apply(stored);
     s.RefreshShell();
     return {};
@@ -191,7 +194,10 @@ bool ConfirmClose(Session& s) {
 
 void EndSession(Session& s) {
     SaveSessionState(s.ws, s.fs());
-    WriteConfiguration(s.ws.config, s.fs());
+    // The configuration file changes only through "&Speichern" of its dialog; the menu
+    // language is the one choice of the session that is remembered by itself.
+    const int language = StoredLanguage(s.ws.config);
+    if (language != s.startLanguage) RememberLanguage(s.ws.config, s.fs(), language);
 }
 
 }  // namespace bxr

@@ -53,6 +53,7 @@ struct Session {
     int currentView = kViewSketch;
     bool noGui = false;               // "/NOGUI": no message display
     bool spreadsheetStarted = false;  // the spreadsheet link never starts on this system
+    int startLanguage = 0;            // the stored language when the session started
     DisplayList window;               // the graphics window's list
     FileSystem* files = nullptr;      // null: the disk
     ProcessLauncher* launcher = nullptr;
@@ -99,7 +100,8 @@ void RedrawCurrentView(Session& s);
 // The close request: false (the window stays) when ConfirmDiscard stopped it; otherwise the
 // temporary "$*.dx$" files are deleted.
 bool ConfirmClose(Session& s);
-// When the window is gone: the state file and the configuration are written.
+// When the window is gone: the state file is written, and a language changed during the
+// session goes into the configuration file (nothing else of the session does).
 void EndSession(Session& s);
 
 }  // namespace bxr

@@ -50,7 +50,9 @@ class Writer {
 class Reader {
   public:
     static constexpr bool kReading = true;
-    explicit Reader(std::string_view data) : in_(data) {}
+    // watch: a field whose line is to be found (its offset and length in the data).
+    explicit Reader(std::string_view data, const void* watch = nullptr)
+        : in_(data), watch_(watch) {}
 
     // The next line; nothing once the file has ended.
     std::optional<std::string> Line() {
@@ -63,7 +65,12 @@ class Reader {
     template <class T>
     void Int(T& v) {
         last_ = false;
+        const std::size_t start = in_.Position();
         if (auto l = Line()) {
+            if (static_cast<const void*>(&v) == watch_) {
+                watchedAt_ = start;
+                watchedLength_ = l->size();
+            }
             v = static_cast<T>(
                 ParseIntegerLine(*l, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
             last_ = true;
@@ -93,9 +100,14 @@ class Reader {
     // True when the value just visited came from the file: only then does its rule apply.
     bool Read() const { return last_; }
     bool Ended() const { return ended_; }
+    std::size_t WatchedAt() const { return watchedAt_; }
+    std::size_t WatchedLength() const { return watchedLength_; }
 
   private:
     LineReader in_;
+    const void* watch_ = nullptr;
+    std::size_t watchedAt_ = std::string::npos;
+    std::size_t watchedLength_ = 0;
     bool ended_ = false;
     bool last_ = false;
 };
@@ -398,6 +410,9 @@ std::string ConfigFilePath(const Configuration& c, const std::string& extension)
 }
 
 std::string FallbackConfigFolder() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    // The base directory specification ignores a relative path.
+    if (xdg && xdg[0] == '/') return JoinPath(xdg, "bxr/");
     const char* home = std::getenv("HOME");
     if (!home || !*home) return {};
     return JoinPath(home, ".config/bxr/");
@@ -430,8 +445,10 @@ bool ReadConfiguration(Configuration& c, FileSystem& fs, const ScreenInfo& scree
                        const std::string& fallbackFolder) {
     auto data = fs.Read(ConfigFilePath(c, "cfg"), 1024 * 1024);
     if (!data && !fallbackFolder.empty()) {
-        data = fs.Read(JoinPath(fallbackFolder, c.configBaseName + ".cfg"), 1024 * 1024);
-        if (data) c.configFolder = fallbackFolder;
+        // Without a configuration in the working folder the user's folder holds both files,
+        // also when there is none yet: nothing is ever written into the working folder.
+        c.configFolder = fallbackFolder;
+        data = fs.Read(ConfigFilePath(c, "cfg"), 1024 * 1024);
     }
     if (!data) {
         ScreenDefaults(c, screen);
@@ -457,7 +474,31 @@ bool ImportConfiguration(Configuration& c, FileSystem& fs, const std::string& pa
 }
 
 bool WriteConfiguration(const Configuration& c, FileSystem& fs) {
-    return WriteFileSafely(fs, ConfigFilePath(c, "cfg"), ConfigurationText(c));
+    return WriteConfigFile(c, fs, "cfg", ConfigurationText(c));
+}
+
+bool WriteConfigFile(const Configuration& c, FileSystem& fs, const std::string& extension,
+                     const std::string& text) {
+    if (!c.configFolder.empty() && !fs.MakeFolders(c.configFolder)) return false;
+    return WriteFileSafely(fs, ConfigFilePath(c, extension), text);
+}
+
+std::string WithStoredLanguage(const std::string& fileText, int code) {
+    Configuration scratch;
+    Reader r(fileText, &scratch.reservedInteger);
+    ReadContext rc;
+    ScreenInfo screen;
+    rc.screen = &screen;
+    Sequence(scratch, r, rc);
+    if (r.WatchedAt() != std::string::npos) {
+        std::string out = fileText;
+        out.replace(r.WatchedAt(), r.WatchedLength(), std::to_string(code));
+        return out;
+    }
+    // A file that ends before the entry: what it holds, the defaults after it. Its empty
+    // folders stay empty (the scratch configuration knows no working folder).
+    scratch.reservedInteger = code;
+    return ConfigurationText(scratch);
 }
 
 std::string StateFileText(const Configuration& c) {
@@ -486,7 +527,7 @@ void ReadStateFile(Configuration& c, FileSystem& fs) {
 }
 
 bool WriteStateFile(const Configuration& c, FileSystem& fs) {
-    return WriteFileSafely(fs, ConfigFilePath(c, "cff"), StateFileText(c));
+    return WriteConfigFile(c, fs, "cff", StateFileText(c));
 }
 
 bool FolderTakesFiles(FileSystem& fs, const std::string& folder) {

@@ -23,7 +23,8 @@ struct ScreenInfo {
 
 // Path of the configuration or state file: configFolder + base name + extension.
 std::string ConfigFilePath(const Configuration& c, const std::string& extension);
-// The fallback folder when the working folder holds no configuration: ~/.config/bxr/.
+// The user's configuration folder, used when the working folder holds no configuration:
+// $XDG_CONFIG_HOME/bxr/, else ~/.config/bxr/.
 std::string FallbackConfigFolder();
 
 // The whole file as the program writes it; numbers always with ".".
@@ -33,8 +34,9 @@ std::string ConfigurationText(const Configuration& c);
 bool ReadConfigurationText(const std::string& data, Configuration& c, const ScreenInfo& screen,
                            const std::string& tempEnvironment);
 
-// Reads configFolder/bxr.cfg, else the fallback folder (which then becomes the configuration
-// folder). Without any file the screen-based sizes are set and false is returned.
+// Reads configFolder/bxr.cfg; when there is none, the fallback folder becomes the
+// configuration folder and its file is read. Without any file the screen-based sizes are set
+// and false is returned.
 bool ReadConfiguration(Configuration& c, FileSystem& fs, const ScreenInfo& screen,
                        const std::string& fallbackFolder = FallbackConfigFolder());
 // Reads another ".cfg"; its folder and base name become the configuration's from now on.
@@ -42,6 +44,12 @@ bool ImportConfiguration(Configuration& c, FileSystem& fs, const std::string& pa
                          const ScreenInfo& screen);
 // Rewrites the file completely (temporary file, then rename); false on any error.
 bool WriteConfiguration(const Configuration& c, FileSystem& fs);
+// Writes configFolder/bxr.<extension>, creating the folder when it is missing.
+bool WriteConfigFile(const Configuration& c, FileSystem& fs, const std::string& extension,
+                     const std::string& text);
+// The configuration file's text with only its stored language changed. A text that ends
+// before that entry is completed with the defaults.
+std::string WithStoredLanguage(const std::string& fileText, int code);
 
 // The state file: the user name and four texts kept between runs.
 std::string StateFileText(const Configuration& c);

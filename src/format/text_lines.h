@@ -23,6 +23,8 @@ class LineReader {
     std::optional<std::string> Next();
     bool AtEnd() const { return pos_ >= data_.size(); }
     int LinesRead() const { return lines_; }
+    // Offset of the next line's first byte.
+    std::size_t Position() const { return pos_; }
 
   private:
     std::string_view data_;

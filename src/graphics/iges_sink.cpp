@@ -113,7 +113,7 @@ void IgesSink::Start() {
     if (started_) return;
     started_ = true;
     AddLine(s_, 'S', "IGES-Datei generiert von BXR");
-    AddLine(s_, 'S', "Uebersetzer von VORTANE GMBH, Uebersetzerversion 3.1");
+    AddLine(s_, 'S', "Uebersetzer von VORTANE GMBH, Uebersetzerversion " + info_.version);
 }
 
 void IgesSink::Sheet(Real xmin, Real ymin, Real xmax, Real ymax) {
@@ -313,7 +313,7 @@ std::string IgesSink::Text() const {
     std::vector<std::string> s = s_;
     if (s.empty()) {
         AddLine(s, 'S', "IGES-Datei generiert von BXR");
-        AddLine(s, 'S', "Uebersetzer von VORTANE GMBH, Uebersetzerversion 3.1");
+        AddLine(s, 'S', "Uebersetzer von VORTANE GMBH, Uebersetzerversion " + info_.version);
     }
     put(s);
     put(g_);

@@ -1,6 +1,7 @@
 #include "gui/qt_ui.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -8,6 +9,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "gui/form_dialog.h"
@@ -41,6 +43,29 @@ std::optional<int> QtUi::Choose(const std::string& title, const std::vector<std:
     auto* label = new QLabel(table ? QString() : heading);
     label->setWordWrap(true);
     if (!table) layout->addWidget(label);
+    const int count = static_cast<int>(items.size());
+    // A preselection outside the items means the first one.
+    const int current = preselected >= 1 && preselected <= count ? preselected - 1 : 0;
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Cancel)->setText("Abbrechen");
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    // Up to seven choices stand as radio buttons; more, and the rows of a table, as a list.
+    if (!table && count <= kMaxRadioChoices) {
+        auto* group = new QButtonGroup(&d);
+        for (int i = 0; i < count; ++i) {
+            auto* radio = new QRadioButton(FromOem(items[static_cast<std::size_t>(i)]));
+            group->addButton(radio, i);
+            layout->addWidget(radio);
+        }
+        layout->addWidget(buttons);
+        if (QAbstractButton* b = group->button(current)) {
+            b->setChecked(true);
+            b->setFocus();
+        }
+        if (d.exec() != QDialog::Accepted || group->checkedId() < 0) return std::nullopt;
+        return group->checkedId() + 1;
+    }
     auto* list = new QListWidget;
     if (table) {
         QFont fixed("Monospace");
@@ -49,17 +74,11 @@ std::optional<int> QtUi::Choose(const std::string& title, const std::vector<std:
         layout->addWidget(new QLabel(heading.replace('\t', "  |  ")));
     }
     for (const auto& item : items) list->addItem(FromOem(item).replace('\t', "  |  "));
-    if (preselected >= 1 && preselected <= static_cast<int>(items.size()))
-        list->setCurrentRow(preselected - 1);
+    if (count > 0) list->setCurrentRow(current);
     list->setMinimumWidth(std::min(900, list->sizeHintForColumn(0) + 40));
-    list->setFixedHeight(
-        std::min(480, list->sizeHintForRow(0) * (static_cast<int>(items.size()) + 1) + 8));
+    list->setFixedHeight(std::min(480, list->sizeHintForRow(0) * (count + 1) + 8));
     layout->addWidget(list, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText("Abbrechen");
     layout->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     QObject::connect(list, &QListWidget::itemActivated, &d, &QDialog::accept);
     if (d.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
     return list->currentRow() + 1;

@@ -14,6 +14,9 @@ namespace bxr::gui {
 
 class QtUi : public Ui {
   public:
+    // The shared choice shows this many items as radio buttons, more as a list.
+    static constexpr int kMaxRadioChoices = 7;
+
     explicit QtUi(QWidget* parent) : parent_(parent) {}
 
     std::optional<int> Choose(const std::string& title, const std::vector<std::string>& items,

@@ -184,6 +184,11 @@ class Disk : public FileSystem {
         struct stat st {};
         return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
     }
+    bool MakeFolders(const std::string& path) override {
+        std::error_code ec;
+        std::filesystem::create_directories(path, ec);
+        return IsFolder(path);
+    }
     std::optional<std::vector<std::string>> List(const std::string& folder) override {
         std::error_code ec;
         std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);

@@ -87,6 +87,8 @@ class FileSystem {
     virtual bool Remove(const std::string& path) = 0;
     virtual bool IsFile(const std::string& path) = 0;
     virtual bool IsFolder(const std::string& path) = 0;
+    // Creates the folder and those above it that are missing; true when it exists afterwards.
+    virtual bool MakeFolders(const std::string& path) { return IsFolder(path); }
     // Names (not paths) of the plain files in a folder, sorted; nothing when it cannot be listed.
     virtual std::optional<std::vector<std::string>> List(const std::string& folder) = 0;
     virtual std::optional<FileDate> ModificationDate(const std::string& path) = 0;

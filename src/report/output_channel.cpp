@@ -82,7 +82,7 @@ std::string ProgramHeading() {
     return "BXR  -  Trägerberechnung"_oem;
 }
 std::string ProgramVersion() {
-    return "3.1";
+    return BXR_VERSION;
 }
 
 std::string InsertAt(std::string line, const std::string& text, int column) {

@@ -208,7 +208,7 @@ class OutputChannel {
 
 // The program heading "BXR  -  Trägerberechnung" and the versioned report heading parts.
 std::string ProgramHeading();
-std::string ProgramVersion();  // "3.1"
+std::string ProgramVersion();  // BXR_VERSION, the project version of the build
 
 // Pascal-style insertion: text goes in at the 1-based column, shifting what follows;
 // beyond the end it is appended.

@@ -40,7 +40,7 @@ ReportOutcome WritePositionReport(Workspace& ws, OutputChannel& out, int destina
 // The contour and the section values.
 void WriteSectionBlock(const Workspace& ws, OutputChannel& out);
 
-// The report heading "BXR V3.1  -  Trägerberechnung" (code page 850).
+// The report heading "BXR V" + the program version + "  -  Trägerberechnung" (code page 850).
 std::string ReportHeading();
 
 }  // namespace bxr

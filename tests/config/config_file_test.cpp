@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "format/text_lines.h"
+#include "config/vocabulary.h"
 #include "format/code_page.h"
 #include "support/memory_file_system.h"
 
@@ -309,6 +310,8 @@ TEST(config_file_test, missing_file_sets_screen_sizes_and_the_dialog_scale) {
     EXPECT_EQ(c.textWindow.height, 944);
     // round((600 / (554 + 46) + 0.009) * (96 / 96) * 100) = round(100.9) = 101
     EXPECT_EQ(c.dialogScalePercent, 101);
+    // With no file anywhere, the files of this session belong to the user's folder.
+    EXPECT_EQ(c.configFolder, "/home/u/.config/bxr/");
     Configuration d;
     ReadConfiguration(d, fs, ScreenInfo{1280, 1024, 700, 654, 120}, "");
     // round((700 / 700 + 0.009) * 1.25 * 100) = round(126.125) = 126
@@ -398,6 +401,39 @@ TEST(config_file_test, check_folders_fills_defaults_and_names_each_bad_folder) {
                               "ungültiger Ordner für temporäre Dateien konfiguriert"_oem}));
     EXPECT_TRUE(r.tempFolderInvalid);
     EXPECT_TRUE(fs.files.empty());  // every probe file was erased again
+}
+
+}  // namespace
+}  // namespace bxr
+
+namespace bxr {
+namespace {
+
+TEST(config_file_test, remembering_the_language_changes_that_one_line_only) {
+    // A full file, hand-written values included: everything but the language stays byte for
+    // byte, as the writer would put the other language there.
+    Configuration before = Unusual();
+    StoreLanguage(before, 2);
+    Configuration after = before;
+    StoreLanguage(after, 8);
+    std::string hand = ConfigurationText(before);
+    const auto at = hand.find("Textstil CAD\r\n");
+    ASSERT_NE(at, std::string::npos);
+    hand.replace(at, 14, "textstil cad (edited)\r\n");
+    std::string handAfter = ConfigurationText(after);
+    handAfter.replace(at, 14, "textstil cad (edited)\r\n");
+    EXPECT_EQ(WithStoredLanguage(hand, 8), handAfter);
+
+    // No file, or one that ends early: the defaults with that language, whose empty
+    // folders stay empty to mean the working folder of each later start.
+    for (const std::string& text : {std::string(), std::string("bxr Konfiguration\r\nVersion 3.1\r\n")}) {
+        Configuration r;
+        ReadConfigurationText(WithStoredLanguage(text, 7), r, ScreenInfo{}, "");
+        EXPECT_EQ(StoredLanguage(r), 7);
+        EXPECT_EQ(r.linesPerPage, 66);
+        EXPECT_FALSE(r.archiveMode);
+        EXPECT_TRUE(r.dbfFolder.empty());
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -171,6 +172,29 @@ TEST_F(InputFixture, length_prompt_shows_its_help_topic_on_f1_and_takes_the_type
 // The point-force list: the entry chosen last comes preselected, Alt+N opens a new entry, its
 // fields are typed in order, Enter stores it; Alt+Ä changes the selected line;
 // Escape in the entry dialog ends the editor and keeps what was stored.
+TEST_F(InputFixture, choice_shows_up_to_seven_radio_buttons_and_a_bad_preselection_means_one) {
+    struct Case {
+        int count, preselected;
+        int radios;  // 0: a list
+        int chosen;  // by Enter alone
+    };
+    const Case cases[] = {
+        {3, 2, 3, 2}, {3, 0, 3, 1}, {7, 9, 7, 1}, {8, 8, 0, 8}, {8, 12, 0, 1},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> items;
+        for (int i = 1; i <= c.count; ++i) items.push_back("Wahl " + std::to_string(i));
+        int radios = -1;
+        DialogDriver driver({[&](QWidget& d) {
+            radios = static_cast<int>(d.findChildren<QRadioButton*>().size());
+            Key(d, Qt::Key_Return);
+        }});
+        EXPECT_EQ(ui.Choose("Lagerungsart", items, c.preselected), c.chosen) << c.count;
+        EXPECT_EQ(radios, c.radios) << c.count;
+        EXPECT_EQ(driver.unexpected(), 0);
+    }
+}
+
 TEST_F(InputFixture, point_force_list_new_and_change_by_keyboard) {
     ws.model.pointLoads[1] = {1000, 100, 0, "F 1"};
     ws.model.pointLoads[2] = {2000, 200, 90, "F 2"};

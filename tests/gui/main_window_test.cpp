@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
 #include <QTimer>
 #include <atomic>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "app/command_table.h"
@@ -253,6 +257,59 @@ TEST(main_window, closes_without_changes_and_asks_with_changes) {
     EXPECT_TRUE(w.close());  // "No": the changes are dropped
     EXPECT_EQ(ui.shown.size(), 2u);
     w.session().ws.ui = &NullUi::Shared();
+}
+
+// The value line after the project file's "Länge" caption.
+std::string StoredLength(const std::string& file) {
+    const std::string caption = "L\x84nge\r\n";
+    const auto at = file.find(caption);
+    if (at == std::string::npos) return {};
+    const auto from = at + caption.size();
+    return file.substr(from, file.find('\r', from) - from);
+}
+
+TEST(main_window, edits_of_a_project_opened_by_name_are_saved_or_kept_as_answered_at_close) {
+    std::ifstream in(std::string(BXR_SOURCE_DATA_DIR) + "/getriebewelle.bxr", std::ios::binary);
+    std::stringstream example;
+    example << in.rdbuf();
+    // Started with the project on its command line and a configuration without archive
+    // mode: Save writes the file; the window manager's close request after a further edit
+    // asks, and only Cancel keeps the window.
+    struct Case {
+        Answer answer;
+        bool closes;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {true, true, "1600.0000000"},
+        {false, true, "1500.0000000"},
+        {Cancel{}, false, "1500.0000000"},
+    };
+    for (const Case& c : cases) {
+        MemoryFileSystem fs;
+        fs.files["/work/welle.bxr"] = example.str();
+        MainWindow w;
+        ScriptedUi ui({std::string("1500"), std::string("1600"), c.answer});
+        w.session().files = &fs;
+        w.session().ws.ui = &ui;
+        CommandLine cl;
+        cl.form = CommandLine::Form::Plain;
+        cl.file = "welle.bxr";
+        ASSERT_TRUE(StartSession(w.session(), cl, "/work", "/prog").run);
+        w.show();
+        w.Run("mi_editlaenge");
+        w.Action("mi_FileSave")->trigger();
+        EXPECT_EQ(StoredLength(fs.files["/work/welle.bxr"]), "1500.0000000");
+        EXPECT_TRUE(ui.messages.empty()) << ui.messages[0];
+        w.Run("mi_editlaenge");
+        QCloseEvent e;
+        QApplication::sendEvent(&w, &e);
+        EXPECT_EQ(e.isAccepted(), c.closes);
+        EXPECT_EQ(StoredLength(fs.files["/work/welle.bxr"]), c.stored);
+        EXPECT_EQ(ui.shown.back(), "Datei speichern (/work/welle.bxr) ?");
+        EXPECT_TRUE(ui.Exhausted());
+        w.session().ws.ui = &NullUi::Shared();
+    }
 }
 
 TEST(main_window, items_that_come_later_say_so_in_one_message) {

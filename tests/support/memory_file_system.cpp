@@ -53,6 +53,11 @@ bool MemoryFileSystem::Remove(const std::string& path) {
     return files.erase(path) > 0;
 }
 
+bool MemoryFileSystem::MakeFolders(const std::string& path) {
+    if (!IsFolder(path)) emptyFolders[path.empty() || path.back() == '/' ? path : path + "/"] = true;
+    return true;
+}
+
 bool MemoryFileSystem::IsFolder(const std::string& path) {
     const std::string prefix = path.empty() || path.back() == '/' ? path : path + "/";
     if (emptyFolders.count(prefix)) return true;

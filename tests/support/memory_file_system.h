@@ -27,6 +27,7 @@ class MemoryFileSystem : public FileSystem {
     bool Remove(const std::string& path) override;
     bool IsFile(const std::string& path) override { return files.count(path) > 0; }
     bool IsFolder(const std::string& path) override;
+    bool MakeFolders(const std::string& path) override;
     std::optional<std::vector<std::string>> List(const std::string& folder) override;
     std::optional<FileDate> ModificationDate(const std::string& path) override;
 };
