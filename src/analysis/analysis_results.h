@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/outline_hull.h"
+#include "analysis/shaft_profile.h"
 #include "model/beam_model.h"
 
 namespace bxr {
@@ -159,6 +160,7 @@ enum class SolveMethod { kFast, kLiteral };
 struct SolverScratch {
     StationTable table;
     OutlineHull outline;  // of the last section the stresses were worked out for
+    ShaftProfile shaft;   // the shaft sections at the points of the last pass
     std::vector<Real> values;
     std::vector<double> approx;  // double copies for the quick scans of the fast solver
     // The fast solver's answers to a unit force at each extra support are the same in every

@@ -133,6 +133,26 @@ void CheckInput(CalcState& ws) {
             AddFatalMessage(ws, "Kerbzone ausserh. Welle !");
     }
 
+    // 8b. Shaft sections: a section that cannot be a circle or tube, or two that claim the
+    // same stretch, stop; one reaching beyond the beam is cut at its end.
+    m.shaftSectionCount = std::clamp<std::int32_t>(m.shaftSectionCount, 0, kMaxShaftSections);
+    for (int i = 1; i <= m.shaftSectionCount; ++i) {
+        const ShaftSection& s = m.shaftSections[static_cast<std::size_t>(i)];
+        const std::string head = "Fatal  : Wellenabschnitt " + std::to_string(i);
+        if (!(s.x1 < s.x2)) AddFatalMessage(ws, head + ": x1>=x2");
+        if (!(s.D > 0)) AddFatalMessage(ws, head + ": D<=0");
+        if (!(s.d >= 0)) AddFatalMessage(ws, head + ": d<0");
+        if (s.D > 0 && s.d >= 0 && !(s.d < s.D)) AddFatalMessage(ws, head + ": d>=D");
+        if (s.x1 < 0 || s.x2 > length)
+            AddMessage(ws, "Wellenabschn. ausserh. Welle (" + std::to_string(i) + ") !");
+        for (int j = 1; j < i; ++j) {
+            const ShaftSection& o = m.shaftSections[static_cast<std::size_t>(j)];
+            if (s.x1 < o.x2 && o.x1 < s.x2)
+                AddFatalMessage(ws, "Fatal  : Abschnitte " + std::to_string(j) + "/" +
+                                        std::to_string(i) + " überlappen"_oem);
+        }
+    }
+
     // 9. Material.
     const MaterialRecord& mat = m.material;
     // A negative modulus gives a negative buckling load, a negative density a negative mass.

@@ -65,11 +65,54 @@ bool BendsAlikeInEveryDirection(const SectionProperties& p) {
     return std::fabs(p.I1 - p.I2) <= 1e-12L * std::max(std::fabs(p.I1), std::fabs(p.I2));
 }
 
+// As IntegrateRawSlopes, with the E·I of the shaft section standing at each point. A round
+// or tube section bends alike in every direction; the contour's points keep its principal
+// axes.
+template <typename Out>
+void IntegrateSteppedSlopes(const BeamModel& m, const SectionProperties& p,
+                            const ShaftProfile& shaft, const StationTable& t, Out out) {
+    const int n = t.n;
+    const Real dx = m.length / n;
+    const Real e = m.material.e;
+    std::array<Real, kMaxShaftSections + 1> f{};
+    for (int i = 1; i <= shaft.count; ++i)
+        f[static_cast<std::size_t>(i)] = dx / (e * shaft.I[static_cast<std::size_t>(i)]);
+    const bool turned = p.phi != 0 && !BendsAlikeInEveryDirection(p);
+    const bool etaLarger = std::fabs(p.Ieta) > std::fabs(p.Izeta);
+    const Real iu = p.phi == 0 ? p.Izeta : etaLarger ? std::fabs(p.I2) : std::fabs(p.I1);
+    const Real iv = p.phi == 0 ? p.Ieta : etaLarger ? std::fabs(p.I1) : std::fabs(p.I2);
+    const Real fu = dx / (e * iu), fv = dx / (e * iv);
+    const Real c = std::cos(p.phi), s = std::sin(p.phi);
+    Real sy = 0, sz = 0;
+    out(0, Real(0), Real(0));
+    for (int k = 1; k <= n; ++k) {
+        const Real my = t[k].Mb_xy, mz = t[k].Mb_xz;
+        const std::size_t at = shaft.at[static_cast<std::size_t>(k)];
+        if (at != 0) {
+            sy += my * f[at];
+            sz += mz * f[at];
+        } else if (!turned) {
+            sy += my * fu;
+            sz += mz * fv;
+        } else {
+            const Real au = (my * c + mz * s) * fu;
+            const Real av = (mz * c - my * s) * fv;
+            sy += au * c - av * s;
+            sz += av * c + au * s;
+        }
+        out(k, sy, sz);
+    }
+}
+
 // The slopes integrated from the moments with slope 0 at point 0, handed to out(k, y, z) for
 // the points 0..n.
 template <typename Out>
-void IntegrateRawSlopes(const BeamModel& m, const SectionProperties& p, const StationTable& t,
-                        Out out) {
+void IntegrateRawSlopes(const BeamModel& m, const SectionProperties& p, const ShaftProfile& shaft,
+                        const StationTable& t, Out out) {
+    if (shaft.active && shaft.n == t.n) {
+        IntegrateSteppedSlopes(m, p, shaft, t, out);
+        return;
+    }
     const int n = t.n;
     const Real dx = m.length / n;
     const Real e = m.material.e;
@@ -322,16 +365,17 @@ void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportRea
     CopyToPointZero(t, {&Station::Mb_xy, &Station::Mb_xz, &Station::Mb, &Station::phiMb});
 }
 
-void RawSlopesInto(const BeamModel& m, const SectionProperties& p, const StationTable& t,
-                   Real* outY, Real* outZ) {
-    IntegrateRawSlopes(m, p, t, [&](int k, Real y, Real z) {
+void RawSlopesInto(const BeamModel& m, const SectionProperties& p, const ShaftProfile& shaft,
+                   const StationTable& t, Real* outY, Real* outZ) {
+    IntegrateRawSlopes(m, p, shaft, t, [&](int k, Real y, Real z) {
         outY[k] = y;
         outZ[k] = z;
     });
 }
 
-void RawSlopes(const BeamModel& m, const SectionProperties& p, StationTable& t) {
-    IntegrateRawSlopes(m, p, t, [&](int k, Real y, Real z) {
+void RawSlopes(const BeamModel& m, const SectionProperties& p, const ShaftProfile& shaft,
+               StationTable& t) {
+    IntegrateRawSlopes(m, p, shaft, t, [&](int k, Real y, Real z) {
         t[k].slope_xy = y;
         t[k].slope_xz = z;
     });
@@ -547,8 +591,9 @@ PassEnd ForcePass(CalcState& ws, Real w0, const PassOptions& options) {
         AddFatalMessage(ws, "Fatal  : A = 0 !");
         return PassEnd::kStopped;
     }
+    const ShaftProfile& shaft = UpdateShaftProfile(ws.results.scratch.shaft, m, p);
     if (options.stresses && !StressStage(ws)) return PassEnd::kStopped;
-    RawSlopes(m, p, t);
+    RawSlopes(m, p, shaft, t);
     return SlopeAndDeflection(ws, options.columns);
 }
 

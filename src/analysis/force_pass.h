@@ -5,6 +5,7 @@
 
 #include "analysis/analysis_results.h"
 #include "analysis/load_range.h"
+#include "analysis/shaft_profile.h"
 #include "model/beam_model.h"
 #include "model/section_properties.h"
 
@@ -45,12 +46,14 @@ PassEnd ForcePass(CalcState& ws, Real w0, const PassOptions& options);
 void ShearAndMoment(const BeamModel& m, const LoadRange& loads, const SupportReactions& r, Real w0,
                     StationTable& t, ExtremeValues* extremes,
                     PassColumns columns = PassColumns::kAll);
-// First half of stage 3: slope_xy and slope_xz integrated from the moments, before the
+// First half of stage 3: slope_xy and slope_xz integrated from the moments over E·I of each
+// point (the contour's, or the shaft section's where the profile is active), before the
 // integration constants (slope 0 at point 0).
-void RawSlopes(const BeamModel& m, const SectionProperties& p, StationTable& t);
+void RawSlopes(const BeamModel& m, const SectionProperties& p, const ShaftProfile& shaft,
+               StationTable& t);
 // The same from the moments of src into outY[0..n] and outZ[0..n].
-void RawSlopesInto(const BeamModel& m, const SectionProperties& p, const StationTable& src,
-                   Real* outY, Real* outZ);
+void RawSlopesInto(const BeamModel& m, const SectionProperties& p, const ShaftProfile& shaft,
+                   const StationTable& src, Real* outY, Real* outZ);
 // The integration constant of the slope between the supports: bisection from -1e30..1e30
 // until the slopes between them sum to zero. sum is the sum of the raw slopes over the count
 // points between the supports. The rounds end when the sum S is exactly 0 or the bracket can

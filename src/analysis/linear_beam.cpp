@@ -173,7 +173,8 @@ class LinearBeam {
         ry_[source][1] = r.Ry[kSupportB];
         rz_[source][0] = r.Rz[kSupportA];
         rz_[source][1] = r.Rz[kSupportB];
-        RawSlopesInto(ws_.model, props, t, raw_[0], raw_[1]);
+        const ShaftProfile& shaft = UpdateShaftProfile(ws_.results.scratch.shaft, ws_.model, props);
+        RawSlopesInto(ws_.model, props, shaft, t, raw_[0], raw_[1]);
         for (int p = 0; p < 2; ++p) {
             const Real* raw = raw_[p];
             Real sum = 0;

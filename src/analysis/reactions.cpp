@@ -1,10 +1,12 @@
 #include "analysis/reactions.h"
 
 #include <cmath>
+#include <vector>
 
 #include "analysis/angle_math.h"
 #include "analysis/check_input.h"
 #include "analysis/calc_state.h"
+#include "model/shaft_sections.h"
 
 namespace bxr {
 
@@ -175,6 +177,26 @@ void AddBearingMoments(CalcState& ws) {
 
 void AddSelfWeight(CalcState& ws) {
     BeamModel& m = ws.model;
+    // A stepped beam weighs A·ρ·g per stretch of constant section. The room behind the user's
+    // entries holds every stretch, so these never count against the user's list.
+    const std::vector<ShaftStretch> stretches = ShaftStretches(m);
+    if (!stretches.empty()) {
+        const Real density = ws.section.density;
+        for (const ShaftStretch& st : stretches) {
+            const Real area =
+                st.section == 0
+                    ? std::fabs(ws.section.props.A)
+                    : ShaftSectionArea(m.shaftSections[static_cast<std::size_t>(st.section)]);
+            DistributedLoad q;
+            q.x1 = st.x1;
+            q.x2 = st.x2;
+            q.q = area * density * 1e-6L * 9.81L;
+            q.angle = 180;
+            q.label = "m0";
+            m.distributedLoads[++m.distributedLoadCount] = q;
+        }
+        return;
+    }
     if (m.distributedLoadCount >= kMaxDistributedLoads) {
         AddFatalMessage(ws, "Fatal  : Fq max !");
         StopForFault(ws);

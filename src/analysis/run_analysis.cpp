@@ -10,6 +10,7 @@
 #include "analysis/stresses.h"
 #include "analysis/support_solvers.h"
 #include "analysis/calc_state.h"
+#include "model/shaft_sections.h"
 #include "sections/compute_section.h"
 
 namespace bxr {
@@ -28,7 +29,7 @@ Counts CountsOf(const BeamModel& m) {
 Counts WithAddedLoads(const BeamModel& m, Counts user) {
     const int type = m.supportType;
     if (type == kAngularContactPair) user.moments += 2;
-    if (m.selfWeightAsLoad) user.distributed += 1;
+    if (m.selfWeightAsLoad) user.distributed += SelfWeightLoadCount(m);
     if (type == kThreeHinges) user.points += 2;
     if (type == kFourHinges) user.points += 4;
     if (type == kFiveHinges) user.points += 6;
@@ -118,7 +119,9 @@ void RunAnalysis(CalcState& ws) {
 
     const SectionProperties& p = ws.section.props;
     ws.results.buckling.eulerLoad =
-        EulerLoad(m.supportType, m.length, std::min(p.I1, p.I2), m.material.e);
+        m.shaftSectionCount > 0
+            ? SteppedEulerLoad(m, p)
+            : EulerLoad(m.supportType, m.length, std::min(p.I1, p.I2), m.material.e);
     SecondOrderDeflection(ws);
     if (cancelled()) return;
     PollAbort(ws, false);

@@ -86,14 +86,29 @@ bool StressStage(CalcState& ws) {
     StationTable& t = ws.results.stations;
     OutlineHull& outline = ws.results.scratch.outline;
     outline.Build(p, ws.section.polygon);
+    const ShaftProfile& shaft = UpdateShaftProfile(ws.results.scratch.shaft, m, p);
+    const bool stepped = shaft.active && shaft.n == t.n;
     for (int k = 0; k <= t.n; ++k) {
         Station& s = t[k];
-        BendingStresses b = outline.Largest(s.Mb_xy, s.Mb_xz);
-        s.sigZ = -s.N / std::fabs(p.A);
+        const std::size_t at = stepped ? shaft.at[static_cast<std::size_t>(k)] : 0;
+        BendingStresses b;
+        if (at == 0) {
+            b = outline.Largest(s.Mb_xy, s.Mb_xz);
+            s.sigZ = -s.N / std::fabs(p.A);
+        } else {
+            // A round or tube section: the largest stress stands on the outer fibre.
+            const Real w = shaft.I[at] / (shaft.D[at] / 2);
+            b.xy = std::fabs(s.Mb_xy) / w;
+            b.xz = std::fabs(s.Mb_xz) / w;
+            b.combined = std::sqrt(s.Mb_xy * s.Mb_xy + s.Mb_xz * s.Mb_xz) / w;
+            s.sigZ = -s.N / shaft.A[at];
+        }
         if (notched) {
-            b.combined *= f;
-            b.xy *= f;
-            b.xz *= f;
+            const Real factor =
+                at != 0 && m.notchMode == 3 ? m.material.surfaceFactor / SizeFactor(shaft.D[at]) : f;
+            b.combined *= factor;
+            b.xy *= factor;
+            b.xz *= factor;
             // Zones include both ends; overlapping zones multiply.
             for (int z = 1; z <= m.notchZoneCount; ++z) {
                 const NotchZone& zone = m.notchZones[static_cast<std::size_t>(z)];

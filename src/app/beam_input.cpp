@@ -18,6 +18,8 @@
 #include "platform/ui.h"
 #include "sections/compute_section.h"
 #include "sections/contour_ops.h"
+#include "sections/round_contour.h"
+#include "model/shaft_sections.h"
 #include "workspace/workspace.h"
 
 namespace bxr {
@@ -86,6 +88,13 @@ std::string NotchZoneLine(const OutputSettings& s, int i, const NotchZone& z) {
            "ßk="_oem + FormatNumber(s, z.betaK, 1, 2) + " " + "ßkb="_oem +
            FormatNumber(s, z.betaKb, 1, 2) + " " + "ßkt="_oem + FormatNumber(s, z.betaKt, 1, 2) +
            "  (" + z.label + ")";
+}
+
+std::string ShaftSectionLine(const OutputSettings& s, int i, const ShaftSection& a) {
+    const std::string unit = " " + Unit(s, Quantity::Length);
+    return "Pos." + IntRightAligned(i, 3) + ":  x=" + Qf(s, Quantity::Length, a.x1, 7, 2) + " .." +
+           Qf(s, Quantity::Length, a.x2, 7, 2) + unit + "   D=" + Qf(s, Quantity::Length, a.D, 8, 3) +
+           unit + "   d=" + Qf(s, Quantity::Length, a.d, 8, 3) + unit;
 }
 
 // -------------------------------------------------------------------------------------------
@@ -501,7 +510,58 @@ class NotchZoneList : public EditableList {
     Workspace& ws_;
 };
 
+// The shaft sections, each in the entry dialog; "Lücken füllen" gives every stretch that no
+// section covers one of the round contour's diameters.
+class ShaftSectionList : public ModelList<ShaftSection, kMaxShaftSections + 1, std::int32_t> {
+  public:
+    ShaftSectionList(Workspace& ws, EntryLayout layout)
+        : ModelList(ws, ws.model.shaftSections, ws.model.shaftSectionCount,
+                    {&ShaftSection::x1, &ShaftSection::x2, &ShaftSection::D, &ShaftSection::d},
+                    nullptr, std::move(layout), &ShaftSectionLine) {}
+
+    bool HasTransform() const override { return true; }
+    std::string TransformCaption() const override { return "Lücken füllen"_oem; }
+    void Transform() override {
+        const bool abort = ws_.abortFlag;
+        ComputeSectionProperties(ws_);
+        ws_.abortFlag = abort;
+        const std::optional<ShaftSection> round = RoundContourSection(ws_.section);
+        if (ws_.model.contourCount == 0 || ws_.messages.fatal || !round) {
+            ws_.ui->ShowMessage("Die Kontur ist nicht rund !");
+            return;
+        }
+        if (!FillShaftGaps(ws_.model, *round)) {
+            ws_.ui->ShowMessage("Zu viele Wellenabschnitte !");
+            return;
+        }
+        RedrawDuringInput(ws_);
+    }
+};
+
 }  // namespace
+
+bool InputShaftSections(Workspace& ws, FileSystem& fs, int& lastSelected) {
+    EntryLayout layout{"Wellenabschnitt ",
+                       {Number("Edit_x1", "Anfang x1", Quantity::Length),
+                        Number("Edit_x2", "Ende x2", Quantity::Length),
+                        Number("Edit_D", "Außendurchmesser D"_oem, Quantity::Length),
+                        Number("Edit_d", "Bohrung d", Quantity::Length)},
+                       false,
+                       "",
+                       9590,
+                       {}};
+    ShaftSectionList list(ws, std::move(layout));
+    const ListSpec spec{"Wellenabschnitte",
+                        kMaxShaftSections,
+                        "Zu viele Wellenabschnitte !",
+                        "Zu viele Wellenabschnitte !",
+                        "Vor welchen Abschnitt soll eingefügt werden?",
+                        "zu löschenden Abschnitt wählen  ..."_oem,
+                        9590,
+                        9590,
+                        9590};
+    return RunListEditor(ws, fs, list, spec, lastSelected);
+}
 
 bool InputLoads(Workspace& ws, FileSystem& fs, ListSelections& last, int kind) {
     const auto run = [&](int k) {

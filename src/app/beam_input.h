@@ -43,6 +43,8 @@ bool InputLoads(Workspace& ws, FileSystem& fs, ListSelections& last, int kind);
 bool InputContour(Workspace& ws, FileSystem& fs, int& lastSelected);
 // The notch-zone list; each zone in the notch-zone dialog.
 bool InputNotchZones(Workspace& ws, FileSystem& fs, int& lastSelected);
+// The shaft sections, each in the entry dialog, with "Lücken füllen".
+bool InputShaftSections(Workspace& ws, FileSystem& fs, int& lastSelected);
 // "Transform.": rotation, shifts, scales, mirror and reversal asked and applied to the
 // contour, then the section recomputed and shown (its messages when it failed).
 bool TransformContourInput(Workspace& ws, FileSystem& fs);

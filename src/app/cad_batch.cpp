@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <ctime>
+#include <memory>
+#include <numbers>
 #include <ostream>
 
 #include "analysis/run_analysis.h"
+#include "analysis/shaft_profile.h"
 #include "format/code_page.h"
 #include "graphics/beam_sketch.h"
 #include "graphics/cad_settings.h"
@@ -13,6 +16,7 @@
 #include "graphics/quick_page.h"
 #include "graphics/section_drawing.h"
 #include "graphics/section_stress_view.h"
+#include "graphics/shaft_drawing.h"
 #include "graphics/view_3d.h"
 #include "sections/compute_section.h"
 
@@ -21,8 +25,36 @@ namespace bxr {
 namespace {
 
 bool IsImplemented(int job) {
-    if (job >= 1 && job <= 6) return true;
+    if (job >= 1 && job <= 7) return true;
     return job >= 10 && IsDiagramKind(job / 10) && job % 10 >= 1 && job % 10 <= 4;
+}
+
+// The section standing at point k: the contour's, or the circle or tube of the shaft section
+// there, as its own contour.
+SectionState SectionAtPoint(Workspace& ws, int k) {
+    const ShaftProfile& shaft = ws.results.scratch.shaft;
+    const bool stepped = shaft.active && shaft.n == ws.results.stations.n && k >= 0 &&
+                         k <= shaft.n && shaft.at[static_cast<std::size_t>(k)] != 0;
+    if (!stepped) return ws.section;
+    const ShaftSection& sec =
+        ws.model.shaftSections[shaft.at[static_cast<std::size_t>(k)]];
+    auto round = std::make_unique<BeamModel>();
+    round->arcDivision = ws.model.arcDivision;
+    const Real pi = std::numbers::pi_v<Real>;
+    const Real r = sec.D / 2, ri = sec.d / 2;
+    const ContourPoint solid[] = {{r, 0, pi}, {-r, 0, pi}};
+    const ContourPoint tube[] = {{r, 0, pi}, {-r, 0, pi}, {r, 0, 0},
+                                 {ri, 0, -pi}, {-ri, 0, -pi}, {ri, 0, 0}};
+    int n = 0;
+    if (sec.d > 0)
+        for (const ContourPoint& p : tube) round->contour[static_cast<std::size_t>(++n)] = p;
+    else
+        for (const ContourPoint& p : solid) round->contour[static_cast<std::size_t>(++n)] = p;
+    round->contourCount = static_cast<std::uint16_t>(n);
+    SectionState section;
+    CalcMessages quiet;
+    ComputeSectionProperties(*round, ws.output(), section, quiet);
+    return section;
 }
 
 bool EnsureResults(Workspace& ws, std::string& message) {
@@ -58,7 +90,7 @@ bool IsReportLine(const std::string& line) {
 }
 
 bool IsDrawingJob(int job) {
-    if (job >= 1 && job <= 6) return true;
+    if (job >= 1 && job <= 7) return true;
     return IsImplemented(job);
 }
 
@@ -91,6 +123,17 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
                    options.angles ? *options.angles : ViewAngles(c.view3dX, c.view3dY, c.view3dZ));
         return true;
     }
+    if (job == 7) {
+        // The shaft's geometry only: the contour stands where no shaft section lies.
+        ComputeSectionProperties(ws);
+        if (ws.messages.fatal) {
+            message =
+                ws.messages.entries.empty() ? "Querschnitt fehlerhaft" : ws.messages.entries[0];
+            return false;
+        }
+        DrawShaftDrawing(d, ws.model, ws.section);
+        return true;
+    }
     if (job == 4) {
         const ExtremesDisplay shown = PrepareExtremes(ws);
         if (shown.outcome != ExtremesOutcome::Page) {
@@ -111,7 +154,7 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
         const int k =
             std::clamp(options.stressPoint >= 0 ? options.stressPoint : ws.results.extremes.pointMb,
                        0, ws.results.stations.n);
-        DrawSectionStressView(d, ws.section, ws.results.stations[k]);
+        DrawSectionStressView(d, SectionAtPoint(ws, k), ws.results.stations[k]);
         return true;
     }
     DiagramInput in{ws.model, ws.results, options.askLimits};

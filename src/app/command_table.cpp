@@ -92,6 +92,7 @@ void Input(Session& s, int which) {
         case 8: EditAxialLoadsCommand(s.ws, e, s.fs()); break;
         case 9: EditNotchZonesCommand(s.ws, e, s.fs()); break;
         case 10: ResetCommand(s.ws, e); break;
+        case 13: EditShaftSectionsCommand(s.ws, e, s.fs()); break;
         case 11: UndoCommand(s.ws, e); break;
         default: RedoCommand(s.ws, e); break;
     }
@@ -321,6 +322,7 @@ const CommandItem kTable[] = {
     {.name = "mi_editbiegemoment", .parent = kEdit, .word = "bendingMoment", .run = Input, .arg = 7},
     {.name = "mi_editaxialkraft", .parent = kEdit, .word = "axialLoad", .run = Input, .arg = 8},
     {.name = "mi_editkerbzone", .parent = kEdit, .word = "notchZone", .run = Input, .arg = 9},
+    {.name = "mi_editabschnitte", .parent = kEdit, .word = "shaftSections", .run = Input, .arg = 13},
     {.name = "sep_edit3", .parent = kEdit, .fixed = "-"},
     {.name = "mi_editProfile", .parent = kEdit, .word = "profiles", .run = Profile},
     {.name = "sep_edit4", .parent = kEdit, .fixed = "-"},
@@ -339,6 +341,7 @@ const CommandItem kTable[] = {
     {.name = "mi_viewfertigungszeichnung", .parent = kView, .word = "productionDrawing", .join = " ", .word2 = "profile", .run = ViewDrawing, .arg = 6},
     {.name = "mi_viewProfilmitSpannungBiegung", .parent = kView, .word = "profileStress", .run = ViewDrawing, .arg = 2},
     {.name = "mi_view3d", .parent = kView, .word = "view3d", .run = ViewDrawing, .arg = 5},
+    {.name = "mi_viewwellenzeichnung", .parent = kView, .word = "shaftDrawing", .run = ViewDrawing, .arg = 7},
     {.name = "sep_view2", .parent = kView, .fixed = "-"},
     {.name = "mi_viewErrorMessages", .parent = kView, .word = "errorMessages", .enable = EnableRule::kMessages, .run = Messages},
 
@@ -372,6 +375,7 @@ const CommandItem kTable[] = {
     {.name = "mi_cadProfil", .parent = kCad, .word = "profiles", .tail = "...", .run = CadSection},
     {.name = "mi_cadProfilmitSpannungBiegung", .parent = kCad, .word = "profileStress", .run = CadDrawing, .arg = 2},
     {.name = "mi_cad3d", .parent = kCad, .word = "view3d", .run = CadDrawing, .arg = 5},
+    {.name = "mi_cadwellenzeichnung", .parent = kCad, .word = "shaftDrawing", .run = CadDrawing, .arg = 7},
     {.name = "sep_cad", .parent = kCad, .fixed = "-"},
     {.name = "mi_cadeinstellung", .parent = kCad, .word = "settings", .run = CadSettingsThenDrawing},
 

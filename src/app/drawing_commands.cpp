@@ -55,7 +55,7 @@ bool RunDrawing(Workspace& ws, int job, int mode, DrawingServices& s) {
     FileSystem& fs = s.fs ? *s.fs : DiskFileSystem();
     const CadSettings cad = CadSettingsFrom(ws.config);
     DrawJobOptions options;
-    const bool needsResults = job != 1 && job != 5 && job != 6;
+    const bool needsResults = job != 1 && job != 5 && job != 6 && job != 7;
     if (needsResults) {
         if (!ws.model.auxLoadsAppended) RunCalculation(ws);
         if (ws.messages.fatal) {

@@ -162,6 +162,11 @@ bool EditNotchZonesCommand(Workspace& ws, EditSession& session, FileSystem& fs) 
                           [&] { return InputNotchZones(ws, fs, session.lastSelected.notchZones); });
 }
 
+bool EditShaftSectionsCommand(Workspace& ws, EditSession& session, FileSystem& fs) {
+    return RunEditCommand(
+        ws, session, [&] { return InputShaftSections(ws, fs, session.lastSelected.shaftSections); });
+}
+
 bool EditMaterialCommand(Workspace& ws, EditSession& session, CatalogTables& tables) {
     return RunEditCommand(ws, session, [&] { return SelectMaterial(ws, tables); });
 }

@@ -51,6 +51,8 @@ bool EditDistributedLoadsCommand(Workspace& ws, EditSession& session, FileSystem
 bool EditMomentsCommand(Workspace& ws, EditSession& session, FileSystem& fs);
 bool EditAxialLoadsCommand(Workspace& ws, EditSession& session, FileSystem& fs);
 bool EditNotchZonesCommand(Workspace& ws, EditSession& session, FileSystem& fs);  // mi_editkerbzone
+bool EditShaftSectionsCommand(Workspace& ws, EditSession& session,
+                              FileSystem& fs);  // mi_editabschnitte
 // mi_editwerkstoff; the second form on the program's tables.
 bool EditMaterialCommand(Workspace& ws, EditSession& session, CatalogTables& tables);
 bool EditMaterialCommand(Workspace& ws, EditSession& session);

@@ -16,6 +16,7 @@ struct ListSelections {
     int axialLoads = 0;
     int contour = 0;
     int notchZones = 0;
+    int shaftSections = 0;
 };
 
 struct EditSession {

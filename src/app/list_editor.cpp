@@ -11,7 +11,8 @@
 namespace bxr {
 
 ListEditorForm::ListEditorForm(const ListSpec& spec, std::vector<std::string> lines, int selected,
-                               bool messagesExist, bool transform) {
+                               bool messagesExist, bool transform,
+                               const std::string& transformCaption) {
     caption = spec.caption;
     help = spec.helpList;
     const int count = static_cast<int>(lines.size());
@@ -27,7 +28,7 @@ ListEditorForm::ListEditorForm(const ListSpec& spec, std::vector<std::string> li
         HelpButton("Button_help", "&Hilfe", spec.helpList),
         HelpButton("Button_helpPicture", "Hilfe&bild", spec.helpList),
         PushButton("Button_errorMessages", "&Fehlermeldungen"),
-        PushButton("Button_transform", "Transform."),
+        PushButton("Button_transform", transformCaption),
     };
     if (!messagesExist) Button("Button_errorMessages")->Hidden();
     if (!transform) Button("Button_transform")->Hidden();
@@ -121,7 +122,7 @@ bool RunListEditor(Workspace& ws, FileSystem& fs, EditableList& list, const List
     for (;;) {
         const int count = list.Count();
         ListEditorForm form(spec, Lines(list), lastSelected, !ws.messages.empty(),
-                            list.HasTransform());
+                            list.HasTransform(), list.TransformCaption());
         ws.ui->RunForm(form);
         const int selected = form.Selected();
         lastSelected = selected;

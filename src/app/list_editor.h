@@ -45,6 +45,7 @@ class EditableList {
     virtual void EntryDeleted() {}
     // A list with a transformation offers the button "Transform.".
     virtual bool HasTransform() const { return false; }
+    virtual std::string TransformCaption() const { return "Transform."; }
     virtual void Transform() {}
     // The editor is about to end with OK.
     virtual void Finished() {}
@@ -67,7 +68,8 @@ class ListEditorForm : public FormModel {
 
     // selected: 1-based line to preselect, 0 for none.
     ListEditorForm(const ListSpec& spec, std::vector<std::string> lines, int selected,
-                   bool messagesExist, bool transform);
+                   bool messagesExist, bool transform,
+                   const std::string& transformCaption = "Transform.");
 
     bool Press(const std::string& buttonName) override;
     Action ChosenAction() const { return action_; }

@@ -74,6 +74,8 @@ const Word kEngineering[] = {
     {"bendingMoment", {"&Biegemoment", "&Bending Moment", "Moment de &flexion", _, _, _, "&Moment de incovoiere", "굽힘모멘트(&B)", _}},
     {"axialLoad",   {"&Axialkraft", "&Axial Load", "Force &axiale", _, _, _, "&Forta Axiala", "축방향힘(&A)", _}},
     {"notchZone",   {"Kerb&zone", "Stress Concentration &Zone", "&Zone d'entaille", _, _, _, "Zona de conc. a solicitarii", "응력집중영역(&Z)", _}},
+    {"shaftDrawing", {"&Wellenzeichnung", "S&haft drawing", _, _, _, _, "Desen &arbore", "축 도면(&H)", _}},
+    {"shaftSections", {"Wellen&abschnitte", "Shaft &sections", _, _, _, _, "Sectiuni &arbore", "축 단면(&A)", _}},
     {"profiles",    {"&Profile", "&Profiles", "&Profils", _, _, _, "&Profile(sectiuni)", "프로파일(&P)", _}},
     {"calculation", {"&Berechnung", "&Calculation", "&Calcul", _, _, _, "&Calcul", "연산(&C)", _}},
     {"schema",      {"&Schema", "D&raft", "&Schéma", _, _, _, "Schita", "도면(&r)", _}},

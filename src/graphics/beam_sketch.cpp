@@ -1,10 +1,13 @@
 #include "graphics/beam_sketch.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "analysis/angle_math.h"
 #include "format/number_format.h"
 #include "format/units.h"
+#include "model/shaft_sections.h"
 
 namespace bxr {
 
@@ -71,6 +74,44 @@ struct Sketch {
     }
 };
 
+// The shaft sections as their side view about the axis, the largest 6 mm high on the sheet,
+// with the bores dashed.
+void DrawStepOutline(const Sketch& s, const BeamModel& m) {
+    const std::vector<ShaftStretch> stretches = ShaftStretches(m);
+    Real largest = 0;
+    for (const ShaftStretch& st : stretches)
+        if (st.section != 0)
+            largest = std::max(largest, m.shaftSections[static_cast<std::size_t>(st.section)].D);
+    if (!(largest > 0)) return;
+    const Real scale = 3 / largest;
+    Real before = 0;  // half height of the stretch to the left
+    for (const ShaftStretch& st : stretches) {
+        const ShaftSection* sec =
+            st.section == 0 ? nullptr : &m.shaftSections[static_cast<std::size_t>(st.section)];
+        const Real half = sec != nullptr ? sec->D * scale : 0;
+        const Real x1 = s.X(st.x1), x2 = s.X(st.x2);
+        // The step at x1 from the stretch before, then the outline of this one.
+        if (half != before) {
+            s.d.Line(x1, s.h - before, x1, s.h - half);
+            s.d.Line(x1, s.h + before, x1, s.h + half);
+        }
+        if (half > 0) {
+            s.d.Line(x1, s.h - half, x2, s.h - half);
+            s.d.Line(x1, s.h + half, x2, s.h + half);
+            if (sec->d > 0) {
+                s.d.LineType(2);
+                const Real bore = sec->d * scale;
+                s.d.Line(x1, s.h - bore, x2, s.h - bore);
+                s.d.Line(x1, s.h + bore, x2, s.h + bore);
+                s.d.LineType(0);
+            }
+        }
+        before = half;
+    }
+    const Real end = s.X(m.length);
+    if (before > 0) s.d.Line(end, s.h - before, end, s.h + before);
+}
+
 }  // namespace
 
 void DrawBeamSketch(Drawing& d, const PlotFrame& f, const BeamModel& m, const SupportReactions& r,
@@ -84,6 +125,7 @@ void DrawBeamSketch(Drawing& d, const PlotFrame& f, const BeamModel& m, const Su
     d.Pen(19);
     d.TextSize(1.5L, 2.0L);
     d.Line(s.X(0), h, s.X(m.length), h);
+    DrawStepOutline(s, m);
 
     d.Pen(22);
     switch (m.supportType) {

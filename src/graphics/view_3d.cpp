@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "analysis/angle_math.h"
 #include "format/nice_scale.h"
 #include "format/number_format.h"
+#include "model/shaft_sections.h"
 
 namespace bxr {
 
@@ -51,8 +53,17 @@ void Draw3DView(Drawing& d, const BeamModel& model, const SectionState& section,
            f.y0 + f.height + 3, title);
 
     const Scale sx = NiceScale(0, model.length, 6);
-    const Scale sy = NiceScale(std::min(ex.ymin, Real{0}), ex.ymax, 6);
-    const Scale sz = NiceScale(std::min(ex.zmin, Real{0}), ex.zmax, 6);
+    // The shaft sections may reach beyond the contour.
+    Real ymin = ex.ymin, ymax = ex.ymax, zmin = ex.zmin, zmax = ex.zmax;
+    for (int i = 1; i <= std::min<int>(model.shaftSectionCount, kMaxShaftSections); ++i) {
+        const Real r = model.shaftSections[static_cast<std::size_t>(i)].D / 2;
+        ymin = std::min(ymin, section.props.ys - r);
+        ymax = std::max(ymax, section.props.ys + r);
+        zmin = std::min(zmin, section.props.zs - r);
+        zmax = std::max(zmax, section.props.zs + r);
+    }
+    const Scale sy = NiceScale(std::min(ymin, Real{0}), ymax, 6);
+    const Scale sz = NiceScale(std::min(zmin, Real{0}), zmax, 6);
     Real umin = 1e300L, umax = -1e300L, vmin = 1e300L, vmax = -1e300L;
     for (Real x : {sx.lower, sx.upper})
         for (Real y : {sy.lower, sy.upper})
@@ -99,35 +110,65 @@ void Draw3DView(Drawing& d, const BeamModel& model, const SectionState& section,
     }
 
     d.Pen(5);
-    const ExpandedPolygon& poly = section.polygon;
     const bool real3D = threeD && d.supports3D();
-    for (Real x : {Real{0}, model.length}) {
-        Real px = 0, py = 0;
-        for (int i = 1; i <= poly.count; ++i) {
-            const PolygonPoint& q = poly.points[static_cast<std::size_t>(i)];
-            Real nx, ny;
-            P(x, q.y, q.z, nx, ny);
-            if (i > 1) {
-                const PolygonPoint& o = poly.points[static_cast<std::size_t>(i - 1)];
-                if (real3D)
-                    d.Line3D(x, o.y, o.z, x, q.y, q.z);
-                else
-                    d.Line(px, py, nx, ny);
+    // A prism of the ring's points from x1 to x2: its end outlines, then its edges.
+    auto prism = [&](Real x1, Real x2, const std::vector<PolygonPoint>& ring, std::size_t edgeStep) {
+        for (Real x : {x1, x2}) {
+            Real px = 0, py = 0;
+            for (std::size_t i = 0; i < ring.size(); ++i) {
+                const PolygonPoint& q = ring[i];
+                Real nx, ny;
+                P(x, q.y, q.z, nx, ny);
+                if (i > 0) {
+                    const PolygonPoint& o = ring[i - 1];
+                    if (real3D)
+                        d.Line3D(x, o.y, o.z, x, q.y, q.z);
+                    else
+                        d.Line(px, py, nx, ny);
+                }
+                px = nx;
+                py = ny;
             }
-            px = nx;
-            py = ny;
         }
-    }
-    for (int i = 1; i <= poly.count; ++i) {
-        const PolygonPoint& q = poly.points[static_cast<std::size_t>(i)];
-        if (real3D) {
-            d.Line3D(model.length, q.y, q.z, 0, q.y, q.z);
-            continue;
+        for (std::size_t i = 0; i < ring.size(); i += edgeStep) {
+            const PolygonPoint& q = ring[i];
+            if (real3D) {
+                d.Line3D(x2, q.y, q.z, x1, q.y, q.z);
+                continue;
+            }
+            Real ax, ay, bx, by;
+            P(x2, q.y, q.z, ax, ay);
+            P(x1, q.y, q.z, bx, by);
+            d.Line(ax, ay, bx, by);
         }
-        Real ax, ay, bx, by;
-        P(model.length, q.y, q.z, ax, ay);
-        P(0, q.y, q.z, bx, by);
-        d.Line(ax, ay, bx, by);
+    };
+    const ExpandedPolygon& poly = section.polygon;
+    std::vector<PolygonPoint> contour;
+    for (int i = 1; i <= poly.count; ++i) contour.push_back(poly.points[static_cast<std::size_t>(i)]);
+    const std::vector<ShaftStretch> stretches = ShaftStretches(model);
+    if (stretches.empty()) {
+        prism(0, model.length, contour, 1);
+    } else {
+        // Each shaft section as its cylinder and bore about the contour's centroid, drawn with
+        // 72 chords and every sixth point's edge.
+        auto circle = [&](Real diameter) {
+            std::vector<PolygonPoint> ring;
+            for (int i = 0; i <= 72; ++i) {
+                const Real a = i * 5 * kPi / 180;
+                ring.push_back({section.props.ys + diameter / 2 * std::cos(a),
+                                section.props.zs + diameter / 2 * std::sin(a)});
+            }
+            return ring;
+        };
+        for (const ShaftStretch& st : stretches) {
+            if (st.section == 0) {
+                prism(st.x1, st.x2, contour, 1);
+                continue;
+            }
+            const ShaftSection& sec = model.shaftSections[static_cast<std::size_t>(st.section)];
+            prism(st.x1, st.x2, circle(sec.D), 6);
+            if (sec.d > 0) prism(st.x1, st.x2, circle(sec.d), 6);
+        }
     }
     d.PageEnd();
 }

@@ -1,5 +1,7 @@
 #include "model/beam_model.h"
 
+#include "model/shaft_sections.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,6 +12,7 @@ void Initialise(BeamModel& model) { model = BeamModel{}; }
 void ResetGeometry(BeamModel& model) {
     model.contourCount = 0;
     model.notchZoneCount = 0;
+    model.shaftSectionCount = 0;
     model.length = 0;
 }
 
@@ -31,7 +34,7 @@ void RemoveAddedLoads(BeamModel& model) {
     auto shrink = [](std::int32_t& count, int by) { count = std::max(0, count - by); };
     const auto type = model.supportType;
     if (type == kAngularContactPair) shrink(model.momentLoadCount, 2);
-    if (model.selfWeightAsLoad) shrink(model.distributedLoadCount, 1);
+    if (model.selfWeightAsLoad) shrink(model.distributedLoadCount, SelfWeightLoadCount(model));
     if (type >= kThreeHinges && type <= kFiveHinges) shrink(model.pointLoadCount, 2);
     if (type == kFourHinges || type == kFiveHinges) shrink(model.pointLoadCount, 2);
     if (type == kFiveHinges) shrink(model.pointLoadCount, 2);

@@ -21,12 +21,14 @@ inline constexpr int kMaxMomentLoads = 20;
 inline constexpr int kMaxAxialLoads = 10;
 inline constexpr int kMaxNotchZones = 20;
 inline constexpr int kMaxContourPoints = 200;
+inline constexpr int kMaxShaftSections = 30;
 
 // Room behind the user's entries for the loads a calculation appends (support forces of
-// C, D, E; the self-weight load; the two bearing moments) and for the temporary forces of
-// the bisection levels and the buckling iteration.
+// C, D, E; the self-weight loads, one per stretch of constant section; the two bearing
+// moments) and for the temporary forces of the bisection levels and the buckling iteration.
 inline constexpr int kPointLoadRoom = kMaxPointLoads + 6 + 6 + 10;
-inline constexpr int kDistributedLoadRoom = kMaxDistributedLoads + 1;
+inline constexpr int kMaxSelfWeightLoads = 2 * kMaxShaftSections + 1;
+inline constexpr int kDistributedLoadRoom = kMaxDistributedLoads + kMaxSelfWeightLoads;
 inline constexpr int kMomentLoadRoom = kMaxMomentLoads + 2;
 inline constexpr int kAxialLoadRoom = kMaxAxialLoads;
 
@@ -81,6 +83,14 @@ struct NotchZone {
     OemString label;
 };
 
+// A stretch of round or tube section along the beam; where none lies, the contour's section.
+struct ShaftSection {
+    Real x1 = 0;
+    Real x2 = 0;
+    Real D = 0;  // outer diameter, mm
+    Real d = 0;  // bore, mm; 0 for a solid shaft
+};
+
 enum SupportType : std::uint16_t {
     kFixedClamp = 1,
     kTwoHinges = 2,
@@ -117,6 +127,10 @@ struct BeamModel {
     std::uint16_t profileFamily = 1;
     std::uint16_t profileRecord = 1;
     Real arcDivision = 5;  // degree
+
+    // Shaft sections (1-based), in any order
+    std::array<ShaftSection, kMaxShaftSections + 1> shaftSections{};
+    std::int32_t shaftSectionCount = 0;
 
     // Load lists (1-based)
     std::array<PointLoad, kPointLoadRoom + 1> pointLoads{};
@@ -171,7 +185,7 @@ struct BeamModel {
 
 // Every field back to its start-up default.
 void Initialise(BeamModel& model);
-// contourCount, notchZoneCount and length to 0.
+// contourCount, notchZoneCount, shaftSectionCount and length to 0.
 void ResetGeometry(BeamModel& model);
 // The four load counts to 0.
 void ResetLoads(BeamModel& model);

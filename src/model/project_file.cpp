@@ -67,6 +67,9 @@ struct Row {
     int capacity = 0;
     bool countLine = false;  // the count stands on its own line before the group
     std::string afterCount;  // a separator between the count line and the first entry
+    // A block at the end of the file, written only when count is above 0 and read only when
+    // the file goes on; a file that ends before it has count 0.
+    bool optionalTail = false;
     bool IsGroup() const { return !group.empty(); }
 };
 
@@ -120,6 +123,15 @@ template <class F>
 Row RealRow(F ref) {
     Row r;
     r.write = [ref](Ctx& c) { return WriteReal(*c.s, ref(c)); };
+    r.read = [ref](Ctx& c, const std::string& line) { return Store(ref(c), line); };
+    return r;
+}
+
+// Seven decimals always, 0 too.
+template <class F>
+Row FixedRealRow(F ref) {
+    Row r;
+    r.write = [ref](Ctx& c) { return FormatDecimals(*c.s, ref(c), 7); };
     r.read = [ref](Ctx& c, const std::string& line) { return Store(ref(c), line); };
     return r;
 }
@@ -347,6 +359,24 @@ void Append(std::vector<Row>& to, std::vector<Row> rows) {
         return expr;       \
     }
 
+// The shaft sections, after the last line of the older files.
+Row ShaftSectionBlock() {
+    Row r;
+    r.optionalTail = true;
+    r.count = [](Ctx& c) { return static_cast<int>(c.m->shaftSectionCount); };
+    r.setCount = [](Ctx& c, int n) {
+        if (n == 0) c.m->shaftSectionCount = 0;
+    };
+    r.group = {Lit(kSep8), Lit("Wellenabschnitte"),
+               Group(FIELD(c.m->shaftSectionCount), kMaxShaftSections, "",
+                     {Lit(kSep8), FixedRealRow(FIELD(c.m->shaftSections[c.i].x1)),
+                      FixedRealRow(FIELD(c.m->shaftSections[c.i].x2)),
+                      FixedRealRow(FIELD(c.m->shaftSections[c.i].D)),
+                      FixedRealRow(FIELD(c.m->shaftSections[c.i].d))})};
+    return r;
+}
+
+
 std::vector<Row> ProjectRows() {
     std::vector<Row> rows = Banner();
     Append(rows, {Lit("----------------- "), Lit("QUERSCHNITT"), Lit("----------------- "),
@@ -410,6 +440,7 @@ std::vector<Row> ProjectRows() {
            {Text(FIELD(c.m->drawingName2), kDrawingName2Length), Int(FIELD(c.m->materialSource)),
             Bool(FIELD(c.m->bucklingOn)), Bool(FIELD(c.m->dunkerleyOn)), Bool(FIELD(c.m->hatching)),
             Bool(FIELD(c.m->principalAxes))});
+    rows.push_back(ShaftSectionBlock());
     return rows;
 }
 
@@ -442,6 +473,10 @@ const std::vector<Row>& KormTable() {
 
 void WriteRows(const std::vector<Row>& rows, Ctx& c, std::string& out) {
     for (const Row& r : rows) {
+        if (r.optionalTail) {
+            if (r.count(c) > 0) WriteRows(r.group, c, out);
+            continue;
+        }
         if (!r.IsGroup()) {
             out += r.write(c);
             out += kLineEnd;
@@ -462,6 +497,14 @@ void WriteRows(const std::vector<Row>& rows, Ctx& c, std::string& out) {
 bool ReadRows(const std::vector<Row>& rows, Ctx& c, LineReader& in) {
     auto damaged = [&c] { return !(c.damaged = true); };
     for (const Row& r : rows) {
+        if (r.optionalTail) {
+            if (in.AtEnd()) {
+                r.setCount(c, 0);
+                continue;
+            }
+            if (!ReadRows(r.group, c, in)) return false;
+            continue;
+        }
         if (!r.IsGroup()) {
             auto line = in.Next();
             if (!line) return false;

@@ -1,5 +1,6 @@
 #include "report/results_report.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -9,6 +10,7 @@
 #include "report/result_table.h"
 #include "format/text_helpers.h"
 #include "format/units.h"
+#include "model/shaft_sections.h"
 #include "sections/section_results.h"
 
 namespace bxr {
@@ -46,6 +48,7 @@ class Fmt {
 struct UserCounts {
     int pointLoads, distributedLoads, momentLoads, axialLoads;
     bool selfWeightShown, bearingMomentsShown;
+    int selfWeightLoads = 0;  // the last ones of the distributed loads: one per stretch
 };
 
 UserCounts CountsOf(const BeamModel& m) {
@@ -54,12 +57,15 @@ UserCounts CountsOf(const BeamModel& m) {
                  m.momentLoadCount,
                  m.axialLoadCount,
                  false,
-                 false};
+                 false,
+                 0};
     if (!m.auxLoadsAppended) return c;
     if (m.supportType >= kThreeHinges && m.supportType <= kFiveHinges)
         c.pointLoads -= 2 * (m.supportType - kAngularContactPair);  // 2, 4 or 6
     if (c.pointLoads < 0) c.pointLoads = 0;
     c.selfWeightShown = m.selfWeightAsLoad && m.distributedLoadCount > 0;
+    if (c.selfWeightShown)
+        c.selfWeightLoads = std::min<int>(SelfWeightLoadCount(m), m.distributedLoadCount);
     c.bearingMomentsShown = m.supportType == kAngularContactPair && m.momentLoadCount >= 2;
     return c;
 }
@@ -122,7 +128,9 @@ void WriteLoadBlocks(const Workspace& ws, OutputChannel& out, const Fmt& f) {
         for (int i = 1; i <= c.distributedLoads; ++i) {
             const DistributedLoad& q = m.distributedLoads[static_cast<std::size_t>(i)];
             std::string label = "   " + TextHead(q.label, 13);
-            if (c.selfWeightShown && i == c.distributedLoads) label = "  (Abschn.1)";
+            const int stretch = i - (c.distributedLoads - c.selfWeightLoads);
+            if (c.selfWeightShown && stretch >= 1)
+                label = "  (Abschn." + std::to_string(stretch) + ")";
             t.AddRow({IntRightAligned(i, 3), f.Field(Quantity::Length, q.x1, 6, 2),
                       f.Field(Quantity::Length, q.x2, 6, 2), f.Field(Quantity::LineLoad, q.q, 5, 3),
                       f.Number(q.angle, 4, 1), label});
@@ -470,6 +478,30 @@ void WriteSectionBlock(const Workspace& ws, OutputChannel& out) {
     }
 }
 
+// The shaft sections as the user typed them, with their area and axial second moment.
+void WriteShaftSectionBlock(const Workspace& ws, OutputChannel& out, const Fmt& f) {
+    const BeamModel& m = ws.model;
+    const int count = std::clamp<int>(m.shaftSectionCount, 0, kMaxShaftSections);
+    if (count == 0) return;
+    out.CheckPageSpace();
+    const std::string lu = " [" + f.Unit(Quantity::Length) + "]";
+    WriteHeading(out, "WELLENABSCHNITTE");
+    ResultTable t(out, 6,
+                  {"Nr.", "  x1" + lu, "  x2" + lu, "  D" + lu, "  d" + lu,
+                   "  A [" + f.Unit(Quantity::Area) + "]",
+                   "  I [" + f.Unit(Quantity::SecondMoment) + "]"},
+                  {11, 11, 11, 11, 14, 16, 0});
+    for (int i = 1; i <= count; ++i) {
+        const ShaftSection& s = m.shaftSections[static_cast<std::size_t>(i)];
+        t.AddRow({IntRightAligned(i, 3), f.Field(Quantity::Length, s.x1, 7, 2),
+                  f.Field(Quantity::Length, s.x2, 7, 2), f.Field(Quantity::Length, s.D, 7, 3),
+                  f.Field(Quantity::Length, s.d, 7, 3),
+                  f.Field(Quantity::Area, ShaftSectionArea(s), 10, 2),
+                  f.Field(Quantity::SecondMoment, ShaftSectionInertia(s), 12, 1)});
+    }
+    t.Close();
+}
+
 ReportOutcome WriteResultsReport(Workspace& ws, OutputChannel& out, int destination,
                                  const ReportSources& sources) {
     ReportOutcome ready = EnsureResults(ws, sources);
@@ -482,6 +514,7 @@ ReportOutcome WriteResultsReport(Workspace& ws, OutputChannel& out, int destinat
     out.WriteLine("");
 
     WriteSectionBlock(ws, out);
+    WriteShaftSectionBlock(ws, out, f);
     const AnalysisResults& r = ws.results;
     if (r.buckling.eulerLoad != 0)
         out.WriteParameterLine("Eulersche Knickkraft", "FK", f.Unit(Quantity::Force),

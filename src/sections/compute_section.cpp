@@ -4,9 +4,11 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <vector>
 
 #include "format/code_page.h"
 #include "format/number_format.h"
+#include "model/shaft_sections.h"
 #include "sections/arc_center.h"
 
 namespace bxr {
@@ -214,6 +216,33 @@ void ComputeMassValues(SectionState& section) {
     section.props.Js = std::fabs(s.IpS * section.density * length * 1e-12L);
 }
 
+// Volume, mass and mass moments of inertia of a beam whose shaft sections replace the contour
+// where they stand: summed over its stretches.
+void ComputeShaftMassValues(const BeamModel& model, SectionState& section) {
+    const std::vector<ShaftStretch> stretches = ShaftStretches(model);
+    if (stretches.empty()) return;
+    const SectionProperties& s = section.props;
+    Real volume = 0, ip0 = 0, ipS = 0;
+    for (const ShaftStretch& st : stretches) {
+        const Real len = st.x2 - st.x1;
+        if (st.section == 0) {
+            volume += std::fabs(s.A) * len;
+            ip0 += std::fabs(s.Ip0) * len;
+            ipS += std::fabs(s.IpS) * len;
+            continue;
+        }
+        const ShaftSection& sec = model.shaftSections[static_cast<std::size_t>(st.section)];
+        volume += ShaftSectionArea(sec) * len;
+        // The polar moment of a circle or tube about its own axis is twice the axial one.
+        ip0 += 2 * ShaftSectionInertia(sec) * len;
+        ipS += 2 * ShaftSectionInertia(sec) * len;
+    }
+    section.volume = volume;
+    section.mass = volume * section.density * 1e-6L;
+    section.props.J0 = ip0 * section.density * 1e-12L;
+    section.props.Js = ipS * section.density * 1e-12L;
+}
+
 }  // namespace
 
 void ComputeCentroidalValues(SectionProperties& s) {
@@ -284,6 +313,8 @@ void ComputeSectionProperties(const BeamModel& model, const OutputSettings& sett
     }
     ComputeCentroidalValues(s);
     ComputeMassValues(section);
+    if (model.shaftSectionCount > 0 && section.massLength == model.length)
+        ComputeShaftMassValues(model, section);
 }
 
 

@@ -202,3 +202,38 @@ TEST(messages, at_most_eleven_and_no_repeats_of_the_first_36_characters) {
 
 }  // namespace
 }  // namespace bxr::test
+
+namespace bxr::test {
+namespace {
+
+TEST(check_input, shaft_sections_that_cannot_stand_stop_and_one_beyond_the_beam_warns) {
+    struct Case {
+        ShaftSection a, b;
+        std::vector<std::string> messages;
+        bool fatal;
+    };
+    const Case cases[] = {
+        {{0, 500, 40, 0}, {500, 1000, 30, 20}, {}, false},
+        {{0, 500, 40, 0}, {400, 1000, 30, 0}, {"Fatal  : Abschnitte 1/2 überlappen"_oem}, true},
+        {{500, 500, 40, 0}, {600, 700, 0, 0},
+         {"Fatal  : Wellenabschnitt 1: x1>=x2", "Fatal  : Wellenabschnitt 2: D<=0"},
+         true},
+        {{0, 100, 40, -1}, {100, 200, 30, 30},
+         {"Fatal  : Wellenabschnitt 1: d<0", "Fatal  : Wellenabschnitt 2: d>=D"}, true},
+        {{-5, 100, 40, 0}, {900, 1200, 30, 0},
+         {"Wellenabschn. ausserh. Welle (1) !", "Wellenabschn. ausserh. Welle (2) !"}, false},
+    };
+    for (const Case& c : cases) {
+        auto ws = RectangleBeam(1000, kTwoHinges);
+        BeamModel& m = ws->model;
+        m.shaftSections[1] = c.a;
+        m.shaftSections[2] = c.b;
+        m.shaftSectionCount = 2;
+        CheckInput(*ws);
+        EXPECT_EQ(ws->messages.entries, c.messages);
+        EXPECT_EQ(ws->messages.fatal, c.fatal);
+    }
+}
+
+}  // namespace
+}  // namespace bxr::test

@@ -113,6 +113,7 @@ struct Case {
     bool dunkerley;
     bool buckling = false;
     Real xC = 350;  // support C
+    bool stepped = false;  // shaft sections with a stretch of the contour between them
 };
 
 class fast_and_literal : public ::testing::TestWithParam<Case> {};
@@ -131,6 +132,12 @@ TEST_P(fast_and_literal, give_the_same_results) {
         m.supportStiffnessOn = c.stiffness;
         Rotate(m, c.rotation);
         LoadMany(m, 6, 4);
+        if (c.stepped) {
+            m.shaftSections[1] = ShaftSection{0, 200, 50, 0};
+            m.shaftSections[2] = ShaftSection{200, 450, 45, 20};
+            m.shaftSections[3] = ShaftSection{600, 1000, 35, 0};
+            m.shaftSectionCount = 3;
+        }
         ws[method]->results.method = method == 0 ? SolveMethod::kFast : SolveMethod::kLiteral;
         RunAnalysis(*ws[method]);
         ASSERT_FALSE(ws[method]->abortFlag);
@@ -161,7 +168,14 @@ INSTANTIATE_TEST_SUITE_P(cases, fast_and_literal,
                                            Case{kTwoHinges, 70, 15, false, true, false},
                                            // C nearer to 0 than to point 1: read at point 0,
                                            // which shows the values of point 1.
-                                           Case{kFourHinges, 50, 10, false, false, false, 8}));
+                                           Case{kFourHinges, 50, 10, false, false, false, 8},
+                                           // Stepped shafts on a turned contour.
+                                           Case{kFiveHinges, 50, 25, false, true, false, 350,
+                                                true},
+                                           Case{kThreeHinges, 90, 0, true, true, false, 350,
+                                                true},
+                                           Case{kTwoHinges, 80, 15, false, true, true, 350,
+                                                true}));
 
 // Beams of the benchmark family: loads anywhere and at any angle, supports anywhere, eps
 // 0.001 or 1e-5, tubes and turned rectangles, buckling on. The literal method takes 31³

@@ -82,6 +82,10 @@ const ListCase kLists[] = {
      [](BeamModel& m, int n) { m.notchZoneCount = n; },
      [](const BeamModel& m) { return int(m.notchZoneCount); },
      [](Fixture& f) { return EditNotchZonesCommand(f.ws, f.session, f.fs); }},
+    {"shaft sections", 30, "Zu viele Wellenabschnitte !", "Zu viele Wellenabschnitte !",
+     [](BeamModel& m, int n) { m.shaftSectionCount = n; },
+     [](const BeamModel& m) { return int(m.shaftSectionCount); },
+     [](Fixture& f) { return EditShaftSectionsCommand(f.ws, f.session, f.fs); }},
 };
 
 TEST(ListEditor, AFullListRefusesNewAndInsertWithItsMessageAndKeepsItsCount) {
@@ -203,6 +207,51 @@ TEST(ListEditor, ChangeEditsTheSelectedLineAndTheNextDisplayPreselectsIt) {
     EXPECT_EQ(lines[0], "Q 1=1234.50 N/mm   x1=   0.0   x2= 100.0   w=  0 \xF8    (abcdefghij");
     // The view follows each stored entry, and the command redraws at its end.
     EXPECT_EQ(f.ui.redraws, 2);
+}
+
+TEST(ShaftSectionInput, EntryLineGapsFilledFromTheRoundContourAndOneUndoTakesAllBack) {
+    Fixture f;
+    BeamModel& m = f.ws.model;
+    m.length = 400;
+    // A tube 40/20 as the contour: two half circles outside, a slit, two inside.
+    const Real pi = std::numbers::pi_v<Real>;
+    const ContourPoint tube[] = {{20, 0, pi}, {-20, 0, pi}, {20, 0, 0},
+                                 {10, 0, -pi}, {-10, 0, -pi}, {10, 0, 0}};
+    m.contourCount = 6;
+    for (int i = 0; i < 6; ++i) m.contour[static_cast<std::size_t>(i + 1)] = tube[i];
+    m.arcDivision = 1;
+    std::vector<std::string> lines;
+    int preselected = 0;
+    f.ui.Push(List(0, "Button_new"));
+    f.ui.Push(FormScript([](FormModel& form) {
+        EXPECT_EQ(form.caption, "Wellenabschnitt 1");
+        form.Field("Edit_x1")->text = "100";
+        form.Field("Edit_x2")->text = "150";
+        form.Field("Edit_D")->text = "35";
+        form.Press("Button_ok");
+    }));
+    f.ui.Push(List(1, "Button_transform"));
+    f.ui.Push(ListSeen(lines, preselected, "Button_ok"));
+    EXPECT_TRUE(EditShaftSectionsCommand(f.ws, f.session, f.fs));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "Pos.  1:  x= 100.00 .. 150.00 mm   D=  35.000 mm   d=   0.000 mm");
+    // The stretches 0..100 and 150..400 get the tube's diameters.
+    EXPECT_EQ(m.shaftSections[2].x2, 100);
+    EXPECT_EQ(m.shaftSections[3].x1, 150);
+    EXPECT_EQ(m.shaftSections[3].x2, 400);
+    EXPECT_NEAR(static_cast<double>(m.shaftSections[3].D), 40, 1e-9);
+    EXPECT_NEAR(static_cast<double>(m.shaftSections[3].d), 20, 0.05);
+    EXPECT_TRUE(UndoCommand(f.ws, f.session));
+    EXPECT_EQ(m.shaftSectionCount, 0);
+    EXPECT_TRUE(RedoCommand(f.ws, f.session));
+    EXPECT_EQ(m.shaftSectionCount, 3);
+    // A contour that is not round leaves the gaps.
+    m.contour[4] = {10, 5, 0};
+    f.ui.Push(List(1, "Button_transform"));
+    f.ui.Push(List(0, "Button_ok"));
+    f.ui.messages.clear();
+    EditShaftSectionsCommand(f.ws, f.session, f.fs);
+    EXPECT_EQ(f.ui.messages.front(), "Die Kontur ist nicht rund !");
 }
 
 TEST(EntryDialogs, MomentTypedInNewtonMetresIsHeldInNewtonMillimetres) {

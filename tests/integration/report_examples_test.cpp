@@ -108,7 +108,8 @@ TEST(ExampleReportsEnglish, PositionColumnsAreHeadedInInchesInEveryForm) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Bundled, ExampleReports,
-                         ::testing::Values("getriebewelle", "konsole", "durchlauftraeger"));
+                         ::testing::Values("getriebewelle", "konsole", "durchlauftraeger",
+                                           "stufenwelle", "stufenwelle_dreilager"));
 
 // Rectangle 20 mm wide and 40 mm high, 1000 mm between two hinges, 1000 N at midspan acting
 // in +z, steel E = 210000 N/mm².

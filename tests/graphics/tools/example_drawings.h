@@ -15,6 +15,7 @@
 #include "graphics/quick_page.h"
 #include "graphics/section_drawing.h"
 #include "graphics/section_stress_view.h"
+#include "graphics/shaft_drawing.h"
 #include "graphics/view_3d.h"
 #include "model/project_file.h"
 #include "platform/file_system.h"
@@ -25,7 +26,8 @@ namespace bxr::samples {
 using NamedDrawing = std::pair<std::string, std::function<void(Drawing&)>>;
 
 inline const char* const kExampleNames[] = {"getriebewelle", "konsole", "durchlauftraeger",
-                                            "antriebswelle"};
+                                            "antriebswelle", "stufenwelle",
+                                            "stufenwelle_dreilager"};
 
 // Reads and calculates the example; nothing when it is missing, damaged or fails.
 inline std::unique_ptr<Workspace> LoadExample(const std::string& name, std::string& error) {
@@ -59,6 +61,8 @@ inline void AddExampleDrawings(const std::string& name, Workspace* w, bool every
     drawings.emplace_back(name + "_stress", [w](Drawing& d) {
         DrawSectionStressView(d, w->section, w->results.stations[w->results.extremes.pointMb]);
     });
+    drawings.emplace_back(name + "_shaft",
+                          [w](Drawing& d) { DrawShaftDrawing(d, w->model, w->section); });
     drawings.emplace_back(name + "_schema",
                           [w](Drawing& d) { DrawSchemaSheet(d, w->model, w->results.reactions); });
     // Every diagram of one example; the others show the three layouts of one kind.
