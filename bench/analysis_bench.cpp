@@ -146,6 +146,38 @@ void Family(benchmark::State& state, int supportType, int beams) {
     state.counters["stopped"] = stopped;
 }
 
+// The five-support family as stepped shafts of twelve sections beside the same beams
+// prismatic: the stepped beam's time over the prismatic one's, median and worst.
+void BM_FamilyFiveSupportsStepped(benchmark::State& state) {
+    constexpr int kRounds = 3, kBeams = 100;
+    std::vector<double> plain(kBeams, 1e300), stepped(kBeams, 1e300);
+    for (auto _ : state) {
+        for (int round = 0; round < kRounds; ++round) {
+            for (int i = 0; i < kBeams; ++i) {
+                const std::uint64_t seed = bxr::family::SeedOf(bxr::kFiveHinges, i);
+                for (int kind = 0; kind < 2; ++kind) {
+                    auto ws = bxr::family::FamilyBeam(bxr::kFiveHinges, seed);
+                    if (kind == 1) bxr::family::MakeStepped(ws->model, seed);
+                    const double start = ThreadMilliseconds();
+                    bxr::RunAnalysis(*ws);
+                    const double t = ThreadMilliseconds() - start;
+                    auto& best = kind == 0 ? plain : stepped;
+                    best[static_cast<std::size_t>(i)] = std::min(best[static_cast<std::size_t>(i)], t);
+                }
+            }
+        }
+    }
+    std::vector<double> ratio(kBeams), times = stepped;
+    for (std::size_t i = 0; i < ratio.size(); ++i) ratio[i] = stepped[i] / plain[i];
+    std::sort(ratio.begin(), ratio.end());
+    std::sort(times.begin(), times.end());
+    state.counters["median_ratio"] = ratio[ratio.size() / 2];
+    state.counters["worst_ratio"] = ratio.back();
+    state.counters["median_ms"] = times[times.size() / 2];
+    state.counters["worst_ms"] = times.back();
+}
+BENCHMARK(BM_FamilyFiveSupportsStepped)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 void BM_FamilyFiveSupports(benchmark::State& state) {
     Family(state, bxr::kFiveHinges, 200);
 }

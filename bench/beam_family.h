@@ -155,4 +155,17 @@ inline std::unique_ptr<Workspace> FamilyBeam(int supportType, std::uint64_t seed
     return ws;
 }
 
+// The same beam as a stepped shaft: twelve shaft sections of equal length over the whole
+// beam, diameters 30 to 120 mm, every third one bored, drawn from the seed.
+inline void MakeStepped(BeamModel& m, std::uint64_t seed) {
+    Draw d(seed ^ 0x5eedULL);
+    m.shaftSectionCount = 0;
+    for (int i = 0; i < 12; ++i) {
+        const Real outer = d.Between(30, 120);
+        m.shaftSections[static_cast<std::size_t>(++m.shaftSectionCount)] = {
+            m.length * i / 12, m.length * (i + 1) / 12, outer,
+            i % 3 == 2 ? outer * d.Between(0.3L, 0.7L) : Real(0)};
+    }
+}
+
 }  // namespace bxr::family

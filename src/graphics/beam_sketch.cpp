@@ -99,7 +99,7 @@ void DrawStepOutline(const Sketch& s, const BeamModel& m) {
             s.d.Line(x1, s.h - half, x2, s.h - half);
             s.d.Line(x1, s.h + half, x2, s.h + half);
             if (sec->d > 0) {
-                s.d.LineType(2);
+                s.d.LineType(3);
                 const Real bore = sec->d * scale;
                 s.d.Line(x1, s.h - bore, x2, s.h - bore);
                 s.d.Line(x1, s.h + bore, x2, s.h + bore);

@@ -128,8 +128,9 @@ void DrawShaftDrawing(Drawing& d, const BeamModel& m, const SectionState& sectio
     const Real axis = 115;
     const SideView s(d, out, scale, x0, axis);
 
-    // Frame and title.
-    d.Pen(1);
+    // Frame and title; the pens are those of the section drawing: outline 5, axes 1
+    // (dash-dot), hidden edges 2 (dashed), dimensions 4, texts and marks 3.
+    d.Pen(5);
     d.Rectangle(10, 10, kSheetWidth - 10, kSheetHeight - 10);
     d.TextSize(kTextHeight * 0.7L, kTextHeight);
     d.Text(15, 15, m.drawingName.empty() ? std::string("Welle") : m.drawingName);
@@ -142,14 +143,12 @@ void DrawShaftDrawing(Drawing& d, const BeamModel& m, const SectionState& sectio
     }
 
     // Axis, a little beyond both ends.
-    d.Pen(3);
-    d.LineType(1);
+    d.Pen(1);
     d.Line(s.X(0) - 6, axis, s.X(length) + 6, axis);
-    d.LineType(0);
 
     // Outline: top and bottom of every stretch, and at each step and end the face of the
     // larger neighbour.
-    d.Pen(2);
+    d.Pen(5);
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const Piece& p = pieces[i];
         d.Line(s.X(p.x1), s.Y(p.outer), s.X(p.x2), s.Y(p.outer));
@@ -162,8 +161,7 @@ void DrawShaftDrawing(Drawing& d, const BeamModel& m, const SectionState& sectio
     d.Line(s.X(last.x2), s.Y(-last.outer), s.X(last.x2), s.Y(last.outer));
 
     // Bores, hidden: dashed.
-    d.Pen(4);
-    d.LineType(2);
+    d.Pen(2);
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const Piece& p = pieces[i];
         if (p.inner > 0) {
@@ -175,11 +173,10 @@ void DrawShaftDrawing(Drawing& d, const BeamModel& m, const SectionState& sectio
         if (face > 0 && before != p.inner) d.Line(s.X(p.x1), s.Y(-face), s.X(p.x1), s.Y(face));
     }
     if (last.inner > 0) d.Line(s.X(last.x2), s.Y(-last.inner), s.X(last.x2), s.Y(last.inner));
-    d.LineType(0);
 
     // Dimensions: each diameter at the middle of its stretch, the stretch lengths in a chain
     // below the shaft and the whole length below that.
-    d.Pen(5);
+    d.Pen(4);
     d.TextSize(kTextHeight * 0.7L, kTextHeight);
     const Real bottom = s.Y(-largest);
     for (const Piece& p : pieces) {
@@ -196,7 +193,7 @@ void DrawShaftDrawing(Drawing& d, const BeamModel& m, const SectionState& sectio
     s.Horizontal(s.X(0), s.X(length), chain - 10, chain, chain, s.Length(length));
 
     // Supports below the shaft, notch zones above it.
-    d.Pen(6);
+    d.Pen(3);
     const Real top = s.Y(largest);
     auto supportMark = [&](Real x, const std::string& name) {
         const Real xs = s.X(x);
