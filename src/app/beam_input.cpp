@@ -525,8 +525,12 @@ class ShaftSectionList : public ModelList<ShaftSection, kMaxShaftSections + 1, s
         const bool abort = ws_.abortFlag;
         ComputeSectionProperties(ws_);
         ws_.abortFlag = abort;
+        if (ws_.messages.fatal && !ws_.messages.entries.empty()) {
+            ws_.ui->ShowMessage(ws_.messages.entries.front());
+            return;
+        }
         const std::optional<ShaftSection> round = RoundContourSection(ws_.section);
-        if (ws_.model.contourCount == 0 || ws_.messages.fatal || !round) {
+        if (ws_.model.contourCount == 0 || !round) {
             ws_.ui->ShowMessage("Die Kontur ist nicht rund !");
             return;
         }

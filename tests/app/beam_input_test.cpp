@@ -219,7 +219,7 @@ TEST(ShaftSectionInput, EntryLineGapsFilledFromTheRoundContourAndOneUndoTakesAll
                                  {10, 0, -pi}, {-10, 0, -pi}, {10, 0, 0}};
     m.contourCount = 6;
     for (int i = 0; i < 6; ++i) m.contour[static_cast<std::size_t>(i + 1)] = tube[i];
-    m.arcDivision = 1;
+    m.arcDivision = 3;
     std::vector<std::string> lines;
     int preselected = 0;
     f.ui.Push(List(0, "Button_new"));
@@ -233,6 +233,7 @@ TEST(ShaftSectionInput, EntryLineGapsFilledFromTheRoundContourAndOneUndoTakesAll
     f.ui.Push(List(1, "Button_transform"));
     f.ui.Push(ListSeen(lines, preselected, "Button_ok"));
     EXPECT_TRUE(EditShaftSectionsCommand(f.ws, f.session, f.fs));
+    EXPECT_TRUE(f.ui.messages.empty()) << f.ui.messages.front();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Pos.  1:  x= 100.00 .. 150.00 mm   D=  35.000 mm   d=   0.000 mm");
     // The stretches 0..100 and 150..400 get the tube's diameters.
