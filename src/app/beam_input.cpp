@@ -92,9 +92,10 @@ std::string NotchZoneLine(const OutputSettings& s, int i, const NotchZone& z) {
 
 std::string ShaftSectionLine(const OutputSettings& s, int i, const ShaftSection& a) {
     const std::string unit = " " + Unit(s, Quantity::Length);
-    return "Pos." + IntRightAligned(i, 3) + ":  x=" + Qf(s, Quantity::Length, a.x1, 7, 2) + " .." +
-           Qf(s, Quantity::Length, a.x2, 7, 2) + unit + "   D=" + Qf(s, Quantity::Length, a.D, 8, 3) +
-           unit + "   d=" + Qf(s, Quantity::Length, a.d, 8, 3) + unit;
+    // Widths count the digits before the decimal mark.
+    return "Pos." + IntRightAligned(i, 3) + ":  x=" + Qf(s, Quantity::Length, a.x1, 4, 2) + " .." +
+           Qf(s, Quantity::Length, a.x2, 4, 2) + unit + "   D=" + Qf(s, Quantity::Length, a.D, 4, 3) +
+           unit + "   d=" + Qf(s, Quantity::Length, a.d, 4, 3) + unit;
 }
 
 // -------------------------------------------------------------------------------------------

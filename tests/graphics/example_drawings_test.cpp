@@ -191,7 +191,7 @@ TEST(SvgSink, TextsOfTheSectionDrawingsAndQuickPagesStayClearOfEachOther) {
                                   << boxes[j].text << "\"";
         EXPECT_EQ(overlaps, 0) << name;
     }
-    EXPECT_EQ(checked, 20);
+    EXPECT_EQ(checked, 30);
 }
 
 // The window narrows a text to kShownWidthShare of its nominal width whatever font is
