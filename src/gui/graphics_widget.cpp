@@ -110,7 +110,9 @@ QColor BackgroundColour(const Configuration& c) {
 }
 
 ReplayOptions ScreenReplayOptions(const Configuration& c) {
-    return ScreenColours(c.backgroundColour, c.colourGraphics);
+    ReplayOptions o = ScreenColours(c.backgroundColour, c.colourGraphics);
+    o.textFlags = c.graphicsFontStyle;
+    return o;
 }
 
 ReplayOptions PaperReplayOptions(const Configuration& c) {
