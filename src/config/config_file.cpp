@@ -411,7 +411,7 @@ std::string ConfigFilePath(const Configuration& c, const std::string& extension)
 
 std::string FallbackConfigFolder() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    // The base directory specification ignores a relative path.
+    // A relative XDG_CONFIG_HOME is not to be trusted: fall back to the home folder.
     if (xdg && xdg[0] == '/') return JoinPath(xdg, "bxr/");
     const char* home = std::getenv("HOME");
     if (!home || !*home) return {};
