@@ -94,6 +94,11 @@ bool IsDrawingJob(int job) {
     return IsImplemented(job);
 }
 
+// Why a drawing of the section could not be made: the first calculation message.
+std::string SectionFault(const Workspace& ws) {
+    return ws.messages.entries.empty() ? "Querschnitt fehlerhaft" : ws.messages.entries[0];
+}
+
 bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std::string& message,
              const DrawJobOptions& options) {
     if (!IsImplemented(job)) {
@@ -104,8 +109,7 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
         ComputeSectionProperties(ws);
         const SectionDrawingInput in{ws.model, ws.section, ws.messages, ws.documentation, frame};
         if (!DrawSectionVariant(d, job == 1 ? 1 : 5, in)) {
-            message =
-                ws.messages.entries.empty() ? "Querschnitt fehlerhaft" : ws.messages.entries[0];
+            message = SectionFault(ws);
             return false;
         }
         return true;
@@ -114,8 +118,7 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
         // The view needs the section only; a batch run opens no angle dialog.
         ComputeSectionProperties(ws);
         if (ws.messages.fatal) {
-            message =
-                ws.messages.entries.empty() ? "Querschnitt fehlerhaft" : ws.messages.entries[0];
+            message = SectionFault(ws);
             return false;
         }
         const Configuration& c = ws.config;
@@ -129,8 +132,7 @@ bool DrawJob(Drawing& d, Workspace& ws, int job, const FrameContext& frame, std:
         // The shaft's geometry only: the contour stands where no shaft section lies.
         ComputeSectionProperties(ws);
         if (ws.messages.fatal) {
-            message =
-                ws.messages.entries.empty() ? "Querschnitt fehlerhaft" : ws.messages.entries[0];
+            message = SectionFault(ws);
             return false;
         }
         DrawShaftDrawing(d, ws.model, ws.section);
