@@ -18,7 +18,9 @@ wbxr="$prefix/bin/wbxr"
 for f in share/bxr/wqzwst.dbf share/bxr/bxr.err share/bxr/null.bxr \
          share/bxr/examples/antriebswelle.bxr share/man/man1/wbxr.1.gz \
          share/icons/hicolor/scalable/apps/bxr.svg share/icons/hicolor/48x48/apps/bxr.png \
-         share/icons/hicolor/256x256/apps/bxr.png share/mime/packages/bxr.xml; do
+         share/icons/hicolor/256x256/apps/bxr.png share/mime/packages/bxr.xml \
+         share/bxr/help/help.css share/bxr/help/de/pictures.html share/bxr/help/en/pictures.html \
+         share/bxr/help/pictures/load-angle.svg share/bxr/help/pictures/bearing-x.svg; do
   [ -s "$prefix/$f" ] || fail "$f not installed"
 done
 # The window module where the program looks for it.
