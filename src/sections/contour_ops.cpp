@@ -50,7 +50,11 @@ void TransformContour(BeamModel& model, Real angleDeg, Real shiftY, Real shiftZ,
     const Real c = std::cos(angle);
     const Real s = std::sin(angle);
     const int n = PointCount(model);
+    // Scales of opposite signs mirror the contour; an arc keeps its shape only when its sweep
+    // turns the other way too, as in the mirror commands.
+    const bool mirrored = (scaleY < 0) != (scaleZ < 0);
     for (int i = 1; i <= n; ++i) {
+        if (mirrored) model.contour[i].arcAngle = -model.contour[i].arcAngle;
         const Real y = scaleY * model.contour[i].y;
         const Real z = scaleZ * model.contour[i].z;
         model.contour[i].y = shiftY + y * c - z * s;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "section_test_support.h"
 #include "sections/compute_section.h"
@@ -120,6 +121,18 @@ TEST(ContourTransform, ScalesThenRotatesThenShifts) {
     TransformContour(model, 30, -3, 4, 1, 1);
     EXPECT_NEAR(model.contour[2].arcAngle, kPi / 2, 1e-15);
     EXPECT_NEAR(Compute(model).A, area, 1e-12);
+
+    // A negative scale mirrors: the disc keeps its size and its arc still bulges outwards,
+    // as the mirror about the z axis has it.
+    for (const auto& [scaleY, scaleZ] : {std::pair<Real, Real>{-1, 1}, {1, -1}}) {
+        SetContour(model, {{0, 0}, {10, 0, 90}, {0, 10}});
+        const SectionProperties before = Compute(model);
+        TransformContour(model, 0, 0, 0, scaleY, scaleZ);
+        const SectionProperties after = Compute(model);
+        EXPECT_NEAR(after.A, -before.A, 1e-12);
+        EXPECT_NEAR(after.ys, scaleY * before.ys, 1e-12);
+        EXPECT_NEAR(after.zs, scaleZ * before.zs, 1e-12);
+    }
 }
 
 TEST(ContourOps, DamagedCountStaysInsideTheModel) {
