@@ -102,7 +102,7 @@ class Source:
                         self.files[os.path.relpath(path, root)] = strip_comments(f.read())
         self.constants = {}
         for text in self.files.values():
-            for name, value in re.findall(r"\bconstexpr\s+int\s+(k\w+)\s*=\s*(\d+)\s*;", text):
+            for name, value in re.findall(r"\b(?:constexpr|const)\s+int\s+(k\w+)\s*=\s*(\d+)\s*;", text):
                 self.constants[name] = int(value)
 
     def value(self, expression):
