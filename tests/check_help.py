@@ -9,7 +9,7 @@
    anchor of its target page, and both language folders hold the same file names.
 
 With --from N only help numbers from N up are required. With --self-test it checks that a
-missing page, a broken link and a missing anchor are caught.
+missing page, a broken link, a missing anchor and a page the index does not reach are caught.
 """
 import os
 import re
@@ -205,12 +205,14 @@ def anchors(path):
 def page_faults(help_dir):
     faults = []
     root = os.path.realpath(help_dir)
+    linked = {}  # page -> the pages it links
     for folder, _, names in sorted(os.walk(help_dir)):
         for name in sorted(names):
             if not name.endswith(".html"):
                 continue
-            page = os.path.join(folder, name)
-            shown = os.path.relpath(page, help_dir)
+            page = os.path.realpath(os.path.join(folder, name))
+            shown = os.path.relpath(page, root)
+            linked[page] = set()
             for a, b in LINK.findall(read(page)):
                 link = a if a or not b else b
                 if EXTERNAL.match(link):
@@ -230,12 +232,29 @@ def page_faults(help_dir):
                         continue
                 if anchor and anchor not in anchors(path):
                     faults.append(f"{shown}: link {link} names no anchor of its page")
+                if path.endswith(".html"):
+                    linked[page].add(path)
     folders = [os.path.join(help_dir, lang) for lang in LANGUAGES]
     if all(os.path.isdir(f) for f in folders):
         names = [set(os.listdir(f)) for f in folders]
         for lang, own, other in [("de", names[0], names[1]), ("en", names[1], names[0])]:
             for name in sorted(own - other):
                 faults.append(f"{lang}/{name} has no page of that name in the other language")
+    # The index is the manual's contents: a page it does not lead to is found only by F1.
+    for lang in LANGUAGES:
+        index = os.path.join(root, lang, "index.html")
+        if not os.path.isfile(index):
+            faults.append(f"{lang}/index.html is missing")
+            continue
+        reached, todo = {index}, [index]
+        while todo:
+            for target in linked.get(todo.pop(), ()):
+                if target not in reached:
+                    reached.add(target)
+                    todo.append(target)
+        for page in sorted(linked):
+            if page.startswith(os.path.join(root, lang) + os.sep) and page not in reached:
+                faults.append(f"{os.path.relpath(page, root)} cannot be reached from {lang}/index.html")
     return faults
 
 
@@ -268,6 +287,8 @@ def self_test():
                          ' Ask(ui, "a, (b", kTopic, x);\n'
                          ' const ListSpec spec{"x, y", 3, 3000, 3010}; }\n',
         "data/help/help.css": "",
+        "data/help/de/index.html": '<a href="1111.html">a</a> <a href="3000.html">b</a>',
+        "data/help/en/index.html": '<a href="1111.html">a</a> <a href="3000.html">b</a>',
         "data/help/de/1111.html": '<a href="2222.html#top">x</a><img src="../pic.svg">',
         "data/help/de/2222.html": '<a name="top"></a><a href="messages.html#m1">m</a>',
         "data/help/de/3000.html": '<link href="../help.css"><a href="#gone">g</a>',
@@ -288,6 +309,7 @@ def self_test():
             "de/1111.html: link ../pic.svg names no file",
             "de/3000.html: link #gone names no anchor of its page",
             "de/3010.html has no page of that name in the other language",
+            "de/3010.html cannot be reached from de/index.html",
         ]
         ok = sorted(numbers) == [1111, 2222, 3000, 3010] and faults == expected
         _, later = check(root, first=3011)
@@ -298,7 +320,7 @@ def self_test():
 def main(argv):
     if argv[1:2] == ["--self-test"]:
         ok, numbers, faults = self_test()
-        print("the help check catches a missing page, a broken link and a missing anchor" if ok
+        print("the help check catches a missing page, a broken link, a missing anchor and a lost page" if ok
               else f"self-test failed: numbers {numbers}, faults {faults}")
         return 0 if ok else 1
     first = 0
