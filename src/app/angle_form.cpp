@@ -22,6 +22,7 @@ int Rounded(Real degrees) {
 
 AngleForm::AngleForm(const std::array<Real, 3>& anglesRad) : angles_(anglesRad) {
     caption = "Coordinate System";
+    help = 8260;  // F1; the dialog has no help button of its own
     const OutputSettings plain;
     const char* labels[3] = {"x", "y", "z"};
     for (int i = 0; i < 3; ++i) {

@@ -182,6 +182,7 @@ DiagramLimitsForm::DiagramLimitsForm(const std::string& title, const std::string
               TextField("Edit_xmax", "xmax", FormatFree(plain, kept[1])),
               TextField("Edit_ymin", "ymin", FormatFree(plain, kept[2])),
               TextField("Edit_ymax", "ymax", FormatFree(plain, kept[3]))};
+    help = 1950;
     buttons = {PushButton("Button_calc", "Calculate"), OkButton(), CancelButton(),
                HelpButton("Button_help", "&Hilfetext", 1950)};
 }

@@ -17,6 +17,7 @@ MessageDescriptionForm::MessageDescriptionForm(const std::string& message, const
     fields = {TextField("Edit_meldung", "Fehlermeldung", message).Disabled(),
               MultiLineField("Memo_ursache", "Ursache", cause),
               MultiLineField("Memo_abhilfe", "Abhilfe", remedy)};
+    help = kMessageDescriptionHelp;
     buttons = {OkButton(), HelpButton("Button_hilfe", "&Hilfe", kMessageDescriptionHelp)};
 }
 
@@ -95,6 +96,7 @@ void ShowMessageDescription(Workspace& ws, const std::string& message, FileSyste
     ws.ui->RunForm(form);
     if (!form.Accepted()) return;
     if (!form.Changed()) return;
+    ws.ui->SetHelpTopic(kMessageDescriptionHelp);
     auto save = ws.ui->AskYesNo("Save Changes ?");
     if (save && *save) SaveDescription(ws, message, form.Cause(), form.Remedy(), files);
 }
@@ -110,6 +112,7 @@ void ShowCalcMessages(Workspace& ws, bool noGui, FileSystem& files) {
     const int last = static_cast<int>(items.size());
     int preselected = ws.config.helpLevel == 2 ? 1 : last;
     while (true) {
+        ws.ui->SetHelpTopic(kMessageListHelp);
         auto chosen = ws.ui->Choose(
             "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.", items,
             preselected);

@@ -44,6 +44,7 @@ void ChangeCommand(Workspace& ws, int preset, const std::string& today,
         const std::vector<std::string> options = {"neu",           "ändern"_oem, "löschen"_oem,
                                                   "anzeigen",      "Ausdruck",   "Zeichnungsinfo",
                                                   "zurück...."_oem};
+        ws.ui->SetHelpTopic(2600);
         const auto chosen = ws.ui->Choose("Änderungen"_oem, options, 4);
         if (!chosen || *chosen < 1 || *chosen > 6) return;
         preset = *chosen;

@@ -60,6 +60,7 @@ TEST(CalcMessageDisplay, ListPreselectsByHelpLevelAndMovesOnAfterEachDescription
     ASSERT_EQ(s.ui.choiceItems.size(), 2u);
     EXPECT_EQ(s.ui.choiceItems[0].back(), "Weiter/zurück..."_oem);
     EXPECT_EQ(s.ui.preselections, (std::vector<int>{3, 2}));
+    EXPECT_EQ(s.ui.helpTopics, (std::vector<int>{1210, 1210}));  // F1 each time the list shows
     EXPECT_TRUE(s.ui.Exhausted());
 
     MessageSetup expert;

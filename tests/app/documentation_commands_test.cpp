@@ -116,6 +116,7 @@ TEST(documentation_commands_test, choice_without_preset_offers_seven_options) {
     EXPECT_EQ(f.ui.choiceItems[0][5], "Zeichnungsinfo");
     EXPECT_EQ(f.ui.preselections[0], 4);
     EXPECT_EQ(f.ui.shown[0], "Änderungen"_oem);
+    EXPECT_EQ(f.ui.helpTopics, std::vector<int>{2600});  // F1 in the choice
     EXPECT_TRUE(f.listed.empty());
     f.ui.Push(4);
     ChangeCommand(f.ws, 0, kToday, f.list);
