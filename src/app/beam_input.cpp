@@ -103,6 +103,7 @@ std::string ShaftSectionLine(const OutputSettings& s, int i, const ShaftSection&
 
 TextDialog::TextDialog(BeamModel& model, bool& abortFlag) : model_(model), abortFlag_(abortFlag) {
     caption = "BXR  -  Trägerberechnung"_oem;
+    help = 4300;
     fields = {
         TextField("Edit_zeichname", "Zeichnungsname", model.drawingName).Max(kDrawingNameLength),
         TextField("Edit_zeichname2", "Zeichnungsname 2", model.drawingName2)

@@ -21,6 +21,7 @@ std::unique_ptr<Drawing> OpenCadOutput(Workspace& ws, int mode, const CadSetting
                                        DisplayList* window, FileSystem& fs) {
     int kind = mode;
     if (mode == 0) {
+        ws.ui->SetHelpTopic(1920);
         auto chosen = ws.ui->Choose("CAD-Code", CadCodeItems(), 1);
         if (!chosen) {
             ws.abortFlag = true;
@@ -54,8 +55,12 @@ std::unique_ptr<Drawing> OpenCadOutput(Workspace& ws, int mode, const CadSetting
 
 namespace {
 
+// The prompts of the plot program's command line and its batch file.
+constexpr int kPlotHelp = 1940;
+
 std::optional<std::string> Text(Ui& ui, const std::string& prompt, const std::string& current,
                                 std::size_t max) {
+    ui.SetHelpTopic(kPlotHelp);
     auto t = ui.AskText(prompt, current);
     if (t && t->size() > max) t->resize(max);
     return t;
@@ -67,6 +72,7 @@ std::optional<std::string> AskPlotCommandLine(Ui& ui, const OutputSettings& out,
                                               const CadSettings& cad) {
     std::string line = cad.plotCommandLines.empty() ? std::string() : cad.plotCommandLines[0];
     if (cad.plotCommandLines.size() >= 2) {
+        ui.SetHelpTopic(kPlotHelp);
         auto c = ui.Choose("QUILMAR Command Line", cad.plotCommandLines, 1);
         if (!c) return std::nullopt;
         line = cad.plotCommandLines[static_cast<std::size_t>(*c - 1)];
@@ -76,6 +82,7 @@ std::optional<std::string> AskPlotCommandLine(Ui& ui, const OutputSettings& out,
     if (!typed->empty() && *typed != "0") return *typed;
 
     PlotCommandAnswers a;
+    ui.SetHelpTopic(kPlotHelp);
     auto program = ui.Choose("QUILMAR/WQUILMAR", {"wquilmar.exe", "quilmar.exe"}, 1);
     if (!program) return std::nullopt;
     a.windowsProgram = *program == 1;
@@ -83,6 +90,7 @@ std::optional<std::string> AskPlotCommandLine(Ui& ui, const OutputSettings& out,
     auto dir = Text(ui, "Programmverzeichnis von " + name, "c:\\quilmar", 40);
     if (!dir) return std::nullopt;
     a.directory = *dir;
+    ui.SetHelpTopic(kPlotHelp);
     auto format = ui.Choose("Ausgabeformat", {"HPL", "PS", "PLT", "PL2", "ART"}, 1);
     if (!format) return std::nullopt;
     a.format = *format;
@@ -93,11 +101,13 @@ std::optional<std::string> AskPlotCommandLine(Ui& ui, const OutputSettings& out,
     } else {
         a.file = a.directory + (a.directory.empty() ? "" : "/") + "quilmar";
     }
+    ui.SetHelpTopic(kPlotHelp);
     auto port =
         ui.Choose("Ausgabeschnittstelle", {"COM-Port", "LPT-Port", "Name der Ausgabedatei"}, 2);
     if (!port) return std::nullopt;
     a.interface = *port;
     if (a.interface <= 2) {
+        ui.SetHelpTopic(kPlotHelp);
         auto p = ui.Choose(a.interface == 1 ? "COM-Port" : "LPT-Port", {"1", "2", "3", "4"}, 1);
         if (!p) return std::nullopt;
         a.port = *p;
@@ -107,6 +117,7 @@ std::optional<std::string> AskPlotCommandLine(Ui& ui, const OutputSettings& out,
         a.outputFile = *f;
     }
     auto number = [&](const std::string& prompt, Real current) -> std::optional<Real> {
+        ui.SetHelpTopic(kPlotHelp);
         auto t = ui.AskText(prompt, FormatFree(out, current));
         if (!t) return std::nullopt;
         return ParseFloat(*t);
@@ -114,6 +125,7 @@ std::optional<std::string> AskPlotCommandLine(Ui& ui, const OutputSettings& out,
     auto scale = number("Maßstab (0=anpassen)"_oem, 1);
     if (!scale) return std::nullopt;
     a.scale = *scale;
+    ui.SetHelpTopic(kPlotHelp);
     auto rotate = ui.AskYesNo("Plot um 90 Grad drehen ?");
     if (!rotate) return std::nullopt;
     a.rotated = *rotate;
@@ -138,6 +150,7 @@ std::optional<std::string> PlotCommandFitting(Ui& ui, FileSystem& fs, const std:
     if (line.size() <= kMaxPlotCommandLength) return line;
     ui.ShowMessage("Kommandozeile zu lang, Es wird eine Batch-Datei erzeugt.");
     for (;;) {
+        ui.SetHelpTopic(kPlotHelp);
         auto name = ui.AskText("Name der Batch-Datei (ohne .bat)", "");
         if (!name) return std::nullopt;
         std::string n = name->substr(0, 20);

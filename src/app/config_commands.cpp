@@ -35,6 +35,7 @@ void RunFolderChecks(Workspace& ws, FileSystem& fs, const std::string& tempEnvir
     for (const auto& m : check.messages) {
         ws.ui->ShowMessage(m);
         if (m != tempMessage) continue;
+        ws.ui->SetHelpTopic(2800);
         const auto folder =
             ws.ui->AskText("Ordner für temporäre Dateien"_oem, ws.config.tempFolder);
         if (folder && !folder->empty()) ws.config.tempFolder = CutText(*folder, 60);

@@ -231,6 +231,7 @@ ConfigDialog::ConfigDialog(Workspace& ws, FileSystem& fs, const ScreenInfo& scre
                            const std::string& tempEnvironment)
     : ws_(ws), fs_(fs), screen_(screen), tempEnvironment_(tempEnvironment) {
     caption = "Konfiguration";
+    help = 2800;
     for (Entry& e : Entries()) {
         fields.push_back(std::move(e.field));
         bindings_.push_back(std::move(e.binding));

@@ -8,12 +8,18 @@
 
 namespace bxr {
 
+namespace {
+constexpr int kDiagramExportHelp = 1990;  // the table choice and the point count
+}  // namespace
+
 std::optional<DiagramTableRequest> AskDiagramTableRequest(Ui& ui, const OutputSettings& settings,
                                                           int segments) {
+    ui.SetHelpTopic(kDiagramExportHelp);
     const auto chosen = ui.Choose(DiagramTableChoicePrompt(), DiagramTableChoices(), 1);
     if (!chosen || *chosen < 1 || *chosen > 3) return std::nullopt;
     const int most = std::max(segments, 1);
     const int fewest = std::min(kDiagramTableMinPoints, most);
+    ui.SetHelpTopic(kDiagramExportHelp);
     const auto typed = AskRealInRange(ui, settings, DiagramTableCountPrompt(), most, fewest, most);
     if (!typed) return std::nullopt;
     const int count = std::clamp(static_cast<int>(std::nearbyint(*typed)), fewest, most);

@@ -10,6 +10,7 @@ namespace bxr {
 void CalcDocumentCommand(Session& s) {
     Workspace& ws = s.ws;
     ws.abortFlag = false;
+    ws.ui->SetHelpTopic(3100);
     auto required = AskRealInRange(*ws.ui, ws.output(), "Erforderliche Sicherheit S min",
                                    s.requiredSafety, 0.01L, 100);
     if (!required) {
@@ -44,6 +45,7 @@ bool SaveCalcDocument(Session& s, const DocumentWriter& write) {
         return false;
     }
     if (files.IsFile(*path)) {
+        ws.ui->SetHelpTopic(3100);
         auto replace = ws.ui->AskYesNo(*path + " existiert bereits.   " + "überschreiben"_oem + " ?");
         if (!replace || !*replace) return false;
     }

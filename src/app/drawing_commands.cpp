@@ -155,6 +155,7 @@ void SectionDrawingCommand(Workspace& ws, int variant, int mode, DrawingServices
         "zurück .."_oem};
     int last = 1;
     for (;;) {
+        ws.ui->SetHelpTopic(4140);
         auto chosen = ws.ui->Choose("Bitte wählen .."_oem, items, last);
         if (!chosen || *chosen < 1 || *chosen >= 6) return;
         last = *chosen;
@@ -166,6 +167,7 @@ void SectionDrawingCommand(Workspace& ws, int variant, int mode, DrawingServices
 void DiagramCommand(Workspace& ws, int kind, int plane, int mode, DrawingServices& s) {
     ws.abortFlag = false;
     if (plane == 0) {
+        ws.ui->SetHelpTopic(1960);
         auto chosen = ws.ui->Choose("Ebene wählen"_oem,
                                     {"xy-Ebene", "xz-Ebene", "resultierende aus x-y und x-z Ebene",
                                      "xy-Ebene, xz-Ebene und Resultierende", "zurück .."_oem},
@@ -184,11 +186,13 @@ void CadDiagramSeries(Workspace& ws, DrawingServices& s) {
     const std::vector<std::string> planes = {
         "x-y Ebene", "x-z Ebene", "resultierende aus x-y und x-z Ebene",
         "x-y Ebene, x-z Ebene und Resultierende", "zurück .."_oem};
+    ws.ui->SetHelpTopic(1960);
     auto item = ws.ui->Choose("gewünschtes Diagramm wählen .."_oem, kinds, 1);
     if (!item || *item < 1 || *item > 7) return;
     static constexpr int kKinds[7] = {1, 2, 3, 4, 5, 7, 8};
     for (int i = *item; i <= 7 && !ws.abortFlag; ++i) {
         for (;;) {
+            ws.ui->SetHelpTopic(1960);
             auto plane = ws.ui->Choose("Ebene wählen"_oem, planes, 1);
             if (!plane) return;
             if (*plane < 1 || *plane > 4) break;

@@ -6,6 +6,7 @@ namespace bxr {
 
 DrawingOptionsForm::DrawingOptionsForm(const BeamModel& model) {
     caption = "Zeichnungsoptionen";
+    help = 3020;
     fields = {CheckField("CheckBox_werte",
                          "Zahlenwerte für Kräfte, Momente usw. anzeigen ?"_oem, model.showValues),
               CheckField("CheckBox_schraffur", "Schraffur", model.hatching),

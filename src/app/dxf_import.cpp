@@ -69,6 +69,7 @@ bool ImportDxfCommand(Workspace& ws, FileSystem& fs) {
     if (layers.size() > 1) {
         std::vector<std::string> items{"alle Layer"};
         items.insert(items.end(), layers.begin(), layers.end());
+        ws.ui->SetHelpTopic(4130);
         const auto chosen = ws.ui->Choose("Layer der Kontur", items, 1);
         if (!chosen || *chosen < 1 || *chosen > static_cast<int>(items.size())) return fail("");
         if (*chosen > 1) layer = layers[static_cast<std::size_t>(*chosen - 2)];

@@ -25,8 +25,9 @@ MaterialDialog::MaterialDialog(MaterialRecord& material, OutputSettings& setting
     Field("Edit_rho")->enabled = editable.density;
     Field("Edit_etak")->enabled = editable.notchSensitivity;
     Field("Edit_ok")->enabled = editable.surfaceFactor;
-    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfetext", 0),
-               HelpButton("Button_helpPicture", "Hilfe&bild", 0),
+    help = kHelpTopic;
+    buttons = {OkButton(), CancelButton(), HelpButton("Button_help", "&Hilfetext", kHelpTopic),
+               HelpButton("Button_helpPicture", "Hilfe&bild", kHelpTopic),
                PushButton("Button_unit", "MPa <--> psi")};
     Show();
 }

@@ -21,6 +21,9 @@ class MaterialDialog : public FormModel {
 
     bool Press(const std::string& buttonName) override;
 
+    // Help topic of F1 and the two help buttons.
+    static constexpr int kHelpTopic = 4010;
+
   private:
     void Show();
     // Reads the typed fields into values in model units; false with the message set when a

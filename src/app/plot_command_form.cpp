@@ -4,6 +4,7 @@ namespace bxr {
 
 PlotCommandLinesForm::PlotCommandLinesForm(const std::vector<std::string>& lines) {
     caption = "QUILMAR Command Lines";
+    help = 1940;
     std::string text;
     for (const auto& l : lines) text += (text.empty() ? "" : "\n") + l;
     fields = {MultiLineField("Memo_commandLines", "QUILMAR-Kommandozeilen", text)};

@@ -111,6 +111,7 @@ std::optional<std::string> ResolveSaveName(Workspace& ws, FileSystem& fs, const 
     const bool exists = fs.IsFile(path);
     if (exists && askOverwrite && path.find("aktuell") == std::string::npos) {
         std::optional<bool> yes;
+        ws.ui->SetHelpTopic(1110);
         yes =
             ws.ui->AskYesNo(path + " " + "existiert bereits" + ".   " + "überschreiben"_oem + " ?");
         if (!yes || !*yes) {
@@ -219,6 +220,7 @@ bool ConfirmDiscard(Workspace& ws, FileSystem& fs) {
     if (!ws.model.modified) return true;
     if (!ws.currentName.empty()) {
         std::optional<bool> yes;
+        ws.ui->SetHelpTopic(1110);
         yes = ws.ui->AskYesNo("Datei speichern (" + ProjectPath(ws) + ") ?");
         if (!yes) {
             ws.abortFlag = true;
@@ -231,6 +233,7 @@ bool ConfirmDiscard(Workspace& ws, FileSystem& fs) {
         return true;
     }
     std::optional<bool> yes;
+    ws.ui->SetHelpTopic(1110);
     yes = ws.ui->AskYesNo("Bisherige Eingaben verwerfen ?");
     if (!yes || !*yes) {
         ws.abortFlag = true;

@@ -8,6 +8,7 @@ ProjectTableForm::ProjectTableForm(std::array<std::string, 15> headings,
                                    std::vector<ProjectTableRow> rows, int currentRow)
     : headings_(std::move(headings)), rows_(std::move(rows)) {
     caption = "Projekte";
+    help = 1100;
     buttons = {OkButton(), CancelButton()};
     if (!rows_.empty()) row_ = std::clamp(currentRow, 1, RowCount());
 }

@@ -101,10 +101,12 @@ bool FromDin743(Workspace& ws, CatalogTables& tables) {
     m.tableRecord = static_cast<std::int32_t>(tables.SelectedRecordNumber());
     tables.Close();
     ApplyDin743Row(c.din743, m);
+    ws.ui->SetHelpTopic(4020);
     const std::optional<Real> rz =
         AskRealInRange(*ws.ui, ws.output(), "Oberflächenrauheit Rz"_oem, c.roughnessRz, 0.1L, 1e4L);
     if (!rz) return Cancelled(ws);
     c.roughnessRz = *rz;
+    ws.ui->SetHelpTopic(4020);
     const std::optional<Real> kv = AskRealInRange(
         *ws.ui, ws.output(), "Faktor Oberflächenverfestigung Kv"_oem, c.hardeningKv, 1, 5);
     if (!kv) return Cancelled(ws);
@@ -226,6 +228,7 @@ bool SelectMaterial(Workspace& ws, CatalogTables& tables) {
         const std::vector<std::string> items{"Werkstoffkennwerte aus Liste wählen"_oem,
                                              "Werkstoffkennwerte eingeben",
                                              "WST1 Werkstoffdatenbank", "DIN 743"};
+        ws.ui->SetHelpTopic(4000);
         const std::optional<int> chosen =
             ws.ui->Choose("Werkstoffeingabe", items, model.materialSource);
         if (!chosen || *chosen < kFromList || *chosen > kDin743) return Cancelled(ws);

@@ -34,6 +34,7 @@ ProfileRow ReadProfileRow(const DbfTable& t) {
 
 // One dimension prompt; false with the abort flag when cancelled.
 bool Ask(Workspace& ws, const char* prompt, Real& value, Real minimum, Real maximum) {
+    ws.ui->SetHelpTopic(4110);
     const std::optional<Real> v =
         AskRealInRange(*ws.ui, ws.output(), Utf8ToOem(prompt), value, minimum, maximum);
     if (!v) {
@@ -90,6 +91,7 @@ std::vector<std::string> FamilyList() {
 bool SelectProfile(Workspace& ws, CatalogTables& tables, int mode) {
     BeamModel& m = ws.model;
     const int before = m.profileFamily;
+    ws.ui->SetHelpTopic(4100);
     const std::optional<int> chosen = ws.ui->Choose("Profil", FamilyList(), before);
     if (!chosen || *chosen < 1 || *chosen > kProfileFamilyCount) {
         ws.abortFlag = true;
@@ -123,10 +125,12 @@ bool GenerateProfile(Workspace& ws, CatalogTables& tables) {
     BeamModel& m = ws.model;
     if (!SelectProfile(ws, tables, kProfilePick)) return false;
     if (m.contourCount > 0) {
+        ws.ui->SetHelpTopic(4120);
         const std::optional<bool> drop = ws.ui->AskYesNo("Alte Geometriedaten verwerfen ?");
         if (!drop) ws.abortFlag = true;
         if (!drop || !*drop) return false;
     }
+    ws.ui->SetHelpTopic(4120);
     const std::optional<bool> zy =
         ws.ui->AskYesNo("Umwandlung der Koordinaten in zy-Koordinatensystem ?");
     if (!zy) {

@@ -61,6 +61,7 @@ StartupResult StartSession(Session& s, const CommandLine& cl, const std::string&
     if (!fromCommandLine) {
         std::string user;
         if (ws.config.askUserName) {
+            ws.ui->SetHelpTopic(1120);
             auto answer = ws.ui->AskText("Passwort (User) eingeben ...", "");
             if (!answer) return {false, kExitOk};
             user = answer->substr(0, 8);

@@ -14,6 +14,16 @@
 namespace bxr {
 namespace {
 
+// The help of the table window: F1, the help menu's table item and the search prompt.
+constexpr int kTableHelp = 4200;
+
+FormButton TableHelpItem(const std::string& menu, const std::string& caption) {
+    FormButton b = MenuButton("mi_helpTable", menu, caption);
+    b.role = ButtonRole::kHelp;
+    b.help = kTableHelp;
+    return b;
+}
+
 constexpr int kPrintFields = 7;
 constexpr std::size_t kMaxDelimitedFile = 64u << 20;
 const char* const kCrLf = "\r\n";
@@ -202,6 +212,7 @@ void TableWindow::BuildForm() {
     caption = PickMode() ? s.title2 + "   " + s.title1
                          : s.title2 + "  " + s.title1 + "  (" + s.fileName + ")";
     fields = {LabelField("Label_counter", "")};
+    help = kTableHelp;
     const bool edit = !PickMode();
     auto editOnly = [edit](FormButton b) {
         b.enabled = b.visible = edit;
@@ -223,7 +234,7 @@ void TableWindow::BuildForm() {
                editOnly(MenuButton("mi_editPack", editMenu, "Pack")),
                MenuButton("mi_viewSearch", view, "Search"),
                MenuButton("mi_viewSearchNext", view, "Search Next"),
-               MenuButton("mi_helpTable", helpMenu, s.title2),
+               TableHelpItem(helpMenu, s.title2),
                MenuButton("mi_helpFileName", helpMenu, "File name")};
     const std::pair<const char*, const char*> moves[] = {
         {"nav_first", "|<"}, {"nav_prior", "<"}, {"nav_next", ">"}, {"nav_last", ">|"}};
@@ -404,6 +415,7 @@ bool TableWindow::Search(int fromRow) {
 }
 
 bool TableWindow::AskSearch() {
+    ws_.ui->SetHelpTopic(kTableHelp);
     auto text = ws_.ui->AskText("Suchbegriff eingeben", ws_.table.searchText);
     if (!text) return false;
     ws_.table.searchText = TextHead(*text, TableState::kSearchTextLength);

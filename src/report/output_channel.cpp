@@ -14,6 +14,8 @@
 namespace bxr {
 namespace {
 
+// Help topic of the output device choice and the printer questions.
+constexpr int kOutputHelp = 1300;
 constexpr int kRuleWidth = 70;
 constexpr int kPageLineWidth = 70;
 constexpr const char* kMargin = "       ";
@@ -180,6 +182,7 @@ void OutputChannel::Fail() {
 
 bool OutputChannel::Ask(const std::string& question) {
     if (!env_.ui) return false;
+    env_.ui->SetHelpTopic(kOutputHelp);
     auto answer = env_.ui->AskYesNo(question);
     return answer && *answer;
 }
@@ -207,6 +210,7 @@ bool OutputChannel::Open(int destination, const std::string& defaultName) {
                                               "externes Textprogramm",
                                               "TXT File (Excel, QPRO ...)",
                                               "HTML File (Netscape, Internet Explorer ...)"};
+            env_.ui->SetHelpTopic(kOutputHelp);
             auto chosen = env_.ui->Choose("Ausgabe auf ..", items, destination);
             if (!chosen) {
                 Fail();

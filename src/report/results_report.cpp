@@ -602,6 +602,7 @@ ReportOutcome WritePositionReport(Workspace& ws, OutputChannel& out, int destina
     const std::string prompt = std::string("x-Koordinate") + (english ? " [inch]" : " [mm]");
     Real x = 0;
     while (true) {
+        ws.ui->SetHelpTopic(1310);
         auto typed = ws.ui->AskText(prompt, "");
         if (!typed) {
             ws.abortFlag = true;
