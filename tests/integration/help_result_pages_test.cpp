@@ -14,9 +14,11 @@
 #include <regex>
 #include <set>
 
+#include "analysis/buckling.h"
 #include "analysis/run_analysis.h"
 #include "analysis/stresses.h"
 #include "app/project_commands.h"
+#include "model/shaft_sections.h"
 #include "support/fake_catalog_tables.h"
 #include "support/output_test_support.h"
 
@@ -27,19 +29,26 @@ constexpr Real kPi = std::numbers::pi_v<Real>;
 constexpr Real kDeg = 180 / kPi;
 const std::string kHelp = std::string(BXR_SOURCE_DATA_DIR) + "/help";
 
-bool Calculate(Workspace& ws, int notchMode) {
+bool Calculate(Workspace& ws, int notchMode,
+               const std::string& project = kHelp + "/examples/beispielwelle.bxr") {
     ws.config.dbfFolder = test::BuiltCatalogFolder();
     ws.config.tempFolder = test::MakeTempFolder();
-    if (!ReadProjectFile(ws, DiskFileSystem(), kHelp + "/examples/beispielwelle.bxr")) return false;
+    if (!ReadProjectFile(ws, DiskFileSystem(), project)) return false;
     if (notchMode != 0) ws.model.notchMode = notchMode;
     RunAnalysis(ws);
     return !ws.messages.fatal && !ws.abortFlag;
 }
 
-// The values the pages may quote, in the report's units (mm, N, N·m, N/mm², degrees, Hz).
+// The values the pages may quote, in the report's units (mm, N, N·m, N/mm², degrees, Hz);
+// the keys "stepped_..." are those of the stepped shaft data/stufenwelle.bxr.
 std::map<std::string, Real> ExampleValues() {
-    Workspace ws, plain;
-    if (!Calculate(ws, 0) || !Calculate(plain, 1)) return {};
+    Workspace ws, plain, stepped;
+    if (!Calculate(ws, 0) || !Calculate(plain, 1) ||
+        !Calculate(stepped, 0, std::string(BXR_SOURCE_DATA_DIR) + "/stufenwelle.bxr"))
+        return {};
+    const BeamModel& sm = stepped.model;
+    const ShaftSection& collar = sm.shaftSections[4];
+    const ShaftSection& journal = sm.shaftSections[7];
     const SectionProperties& p = ws.section.props;
     const StationTable& t = ws.results.stations;
     const ExtremeValues& e = ws.results.extremes;
@@ -100,6 +109,15 @@ std::map<std::string, Real> ExampleValues() {
         {"s_bw", ws.results.safety.Sbw},
         {"s_bf", sigB != 0 ? d.sigBF / sigB : 0},
         {"s_vbw", ws.results.safety.Svbw},
+        {"stepped_collar_area", ShaftSectionArea(collar)},
+        {"stepped_collar_i", ShaftSectionInertia(collar)},
+        {"stepped_volume", stepped.section.volume},
+        {"stepped_mass", stepped.section.mass},
+        {"stepped_euler_load", stepped.results.buckling.eulerLoad},
+        {"stepped_euler_journal",
+         EulerLoad(sm.supportType, sm.length, ShaftSectionInertia(journal), sm.material.e)},
+        {"stepped_euler_collar",
+         EulerLoad(sm.supportType, sm.length, ShaftSectionInertia(collar), sm.material.e)},
     };
 }
 
@@ -209,6 +227,16 @@ TEST(HelpResultPages, ExampleAgreesWithTheHandCalculation) {
         sum += 1 / (f * f);
     }
     near("frequency", 1 / std::sqrt(sum), 5e-3);
+    // The stepped shaft: seven solid stretches; the 52 mm collar from 200 to 215 mm.
+    near("stepped_collar_area", kPi * 52 * 52 / 4, 1e-12);
+    near("stepped_collar_i", kPi * std::pow(52.0L, 4) / 64, 1e-12);
+    const Real stretches[][2] = {{35, 55}, {42, 65}, {45, 80}, {52, 15}, {42, 100}, {35, 30}, {30, 55}};
+    Real volume = 0;
+    for (const auto& [D, length] : stretches) volume += kPi * D * D / 4 * length;
+    near("stepped_volume", volume, 1e-9);
+    // Its buckling load lies between those of uniform shafts of its thinnest and thickest part.
+    EXPECT_GT(v.at("stepped_euler_load"), v.at("stepped_euler_journal"));
+    EXPECT_LT(v.at("stepped_euler_load"), v.at("stepped_euler_collar"));
 }
 
 }  // namespace
