@@ -100,18 +100,22 @@ class Source:
                     path = os.path.join(folder, name)
                     with open(path, encoding="utf-8", errors="replace") as f:
                         self.files[os.path.relpath(path, root)] = strip_comments(f.read())
-        self.constants = {}
-        for text in self.files.values():
+        self.constants = {}  # name -> {file: value}
+        for path, text in self.files.items():
             for name, value in re.findall(r"\b(?:constexpr|const)\s+int\s+(k\w+)\s*=\s*(\d+)\s*;", text):
-                self.constants[name] = int(value)
+                self.constants.setdefault(name, {})[path] = int(value)
 
-    def value(self, expression):
-        """The number an expression stands for, or None (a forwarded help, a variable)."""
+    def values(self, expression, path):
+        """The numbers an expression stands for: none for a forwarded help or a variable. A
+        constant defined beside the user (its own file or header) is that one; else every
+        definition of the name counts, so that two constants of one name hide nothing."""
         e = expression.strip()
         if re.fullmatch(r"\d+", e):
-            return int(e)
-        name = e.split("::")[-1]
-        return self.constants.get(name)
+            return [int(e)]
+        found = self.constants.get(e.split("::")[-1], {})
+        stem = os.path.splitext(path)[0]
+        own = [v for f, v in found.items() if os.path.splitext(f)[0] == stem]
+        return own or sorted(set(found.values()))
 
     def help_functions(self):
         """(file or None for every file, function name, index of its help parameter)."""
@@ -157,10 +161,10 @@ class Source:
         found = {}
 
         def add(path, text, pos, expression):
-            v = self.value(expression)
             where = f"{path}:{line_of(text, pos)}"
-            if v and where not in found.get(v, []):
-                found.setdefault(v, []).append(where)
+            for v in self.values(expression, path):
+                if v and where not in found.get(v, []):
+                    found.setdefault(v, []).append(where)
 
         calls = [(None, "SetHelpTopic", 0), (None, "HelpButton", 2), (None, "Help", 0)]
         calls += sorted(self.help_functions(), key=lambda c: (c[0] or "", c[1], c[2]))
@@ -280,6 +284,8 @@ def self_test():
     files = {
         "src/app/spec.h": "struct ListSpec {\n std::string caption;\n int capacity = 0;\n"
                           " int helpList = 0, helpInsert = 0;\n void F();\n};\n",
+        "src/app/b.h": 'struct B { static constexpr int kTopic = 3020; };\n',
+        "src/app/b.cpp": 'void G() { ui->SetHelpTopic(kTopic); }\n',
         "src/app/a.cpp": '// SetHelpTopic(4444) in a comment is no use\n'
                          'constexpr int kTopic = 2222;\n'
                          'bool Ask(Ui& ui, const std::string& p, int help, Real& t);\n'
@@ -306,13 +312,15 @@ def self_test():
         faults = [re.sub(r" \(.*?\)", "", f) for f in faults]
         expected = [
             "help number 3010 has no page en/3010.html",
+            "help number 3020 has no page de/3020.html",
+            "help number 3020 has no page en/3020.html",
             "de/1111.html: link ../pic.svg names no file",
             "de/3000.html: link #gone names no anchor of its page",
             "de/3010.html has no page of that name in the other language",
             "de/3010.html cannot be reached from de/index.html",
         ]
-        ok = sorted(numbers) == [1111, 2222, 3000, 3010] and faults == expected
-        _, later = check(root, first=3011)
+        ok = sorted(numbers) == [1111, 2222, 3000, 3010, 3020] and faults == expected
+        _, later = check(root, first=3021)
         ok = ok and not any(f.startswith("help number") for f in later)
         return ok, sorted(numbers), faults
 
