@@ -5,8 +5,13 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <memory>
+#include <new>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "analysis/outline_hull.h"
@@ -38,13 +43,46 @@ struct Station {
     Real sigV_xy = 0, sigV_xz = 0, sigV = 0;     // N/mm²
 };
 
+// Zeroed room for kMaxStations points. The memory comes from calloc, which takes fresh pages
+// as the system hands them out, already zero, instead of clearing them: a run that never
+// fills a table (most use one of the two a workspace holds) pays nothing for it.
+class StationStore {
+  public:
+    StationStore() : data_(Allocate()) {}
+    StationStore(const StationStore& other) : data_(Allocate()) {
+        std::memcpy(data_.get(), other.data_.get(), kBytes);
+    }
+    StationStore& operator=(const StationStore& other) {
+        if (this != &other) std::memcpy(data_.get(), other.data_.get(), kBytes);
+        return *this;
+    }
+    StationStore(StationStore&&) noexcept = default;
+    StationStore& operator=(StationStore&&) noexcept = default;
+
+    Station& operator[](std::size_t k) { return data_.get()[k]; }
+    const Station& operator[](std::size_t k) const { return data_.get()[k]; }
+    const Station* begin() const { return data_.get(); }
+
+  private:
+    // All-zero bits are 0.0 in every field, as Station's initialisers have it.
+    static_assert(std::is_trivially_copyable_v<Station> && std::numeric_limits<Real>::is_iec559);
+    static constexpr std::size_t kBytes = sizeof(Station) * kMaxStations;
+    struct Free {
+        void operator()(Station* p) const { std::free(p); }
+    };
+    static std::unique_ptr<Station, Free> Allocate() {
+        auto* p = static_cast<Station*>(std::calloc(kMaxStations, sizeof(Station)));
+        if (p == nullptr) throw std::bad_alloc();
+        return std::unique_ptr<Station, Free>(p);
+    }
+    std::unique_ptr<Station, Free> data_;
+};
+
 // The calculation points 0..n at x = k·L/n, with room for the largest segment count so that
 // no calculation allocates.
 struct StationTable {
-    StationTable() : points(kMaxStations) {}
-
-    std::vector<Station> points;  // always kMaxStations entries
-    int n = 0;                    // segment count of the last pass; points 0..n are in use
+    StationStore points;  // kMaxStations entries
+    int n = 0;            // segment count of the last pass; points 0..n are in use
     // The x column holds the points of this segment count and length (set by the pass, which
     // alone writes x).
     int xCount = -1;

@@ -118,6 +118,11 @@ void OutlineHull::Build(const SectionProperties& section, const ExpandedPolygon&
     std::rotate(corners_.begin(), corners_.begin() + first, corners_.begin() + h);
     std::rotate(edgeAngle_.begin(), edgeAngle_.begin() + first, edgeAngle_.begin() + h);
     cornerCount_ = h;
+    for (int j = 0; j < h; ++j) {
+        Corner& c = corners_[static_cast<std::size_t>(j)];
+        const PolygonPoint& q = polygon.points[static_cast<std::size_t>(c.point)];
+        c.at = PrincipalOffsetOf(p, q.y, q.z);
+    }
 }
 
 void OutlineHull::Gradient(Real mbXy, Real mbXz, Real& gy, Real& gz) const {
@@ -137,6 +142,12 @@ void OutlineHull::Gradient(Real mbXy, Real mbXz, Real& gy, Real& gz) const {
     const Real b = etaLarger ? -m2 / absI1 : m2 / absI2;
     gy = a * c - b * s;
     gz = a * s + b * c;
+}
+
+Real OutlineHull::CornerStress(int j, Real mbXy, Real mbXz) const {
+    const Corner& c = corners_[static_cast<std::size_t>(j)];
+    if (std::fabs(props_.Iez) < 1e-5L) return StressAt(c.point, mbXy, mbXz);
+    return PrincipalBendingStress(props_, cosPhi_, sinPhi_, c.at, mbXy, mbXz);
 }
 
 Real OutlineHull::StressAt(int point, Real mbXy, Real mbXz) const {
@@ -179,7 +190,7 @@ BendingStresses OutlineHull::Largest(Real mbXy, Real mbXz) const {
     Real gy = 0, gz = 0;
     Gradient(mbXy, mbXz, gy, gz);
     if (gy == 0 && gz == 0) {
-        s.combined = std::max(s.combined, StressAt(corners_[0].point, mbXy, mbXz));
+        s.combined = std::max(s.combined, CornerStress(0, mbXy, mbXz));
         return s;
     }
     const double direction = Direction(static_cast<double>(gy), static_cast<double>(gz));
@@ -187,8 +198,7 @@ BendingStresses OutlineHull::Largest(Real mbXy, Real mbXz) const {
     const auto begin = edgeAngle_.begin();
     int j = static_cast<int>(std::lower_bound(begin, begin + cornerCount_, direction) - begin);
     if (j == cornerCount_) j = 0;
-    s.combined =
-        std::max(s.combined, StressAt(corners_[static_cast<std::size_t>(j)].point, mbXy, mbXz));
+    s.combined = std::max(s.combined, CornerStress(j, mbXy, mbXz));
     // A direction within rounding of an edge's normal may name either end of the edge.
     auto near = [&](int edge) {
         double gap = std::fabs(direction - edgeAngle_[static_cast<std::size_t>(edge)]);
@@ -197,12 +207,8 @@ BendingStresses OutlineHull::Largest(Real mbXy, Real mbXz) const {
     };
     const int before = (j + cornerCount_ - 1) % cornerCount_;
     const int after = (j + 1) % cornerCount_;
-    if (near(before))
-        s.combined = std::max(
-            s.combined, StressAt(corners_[static_cast<std::size_t>(before)].point, mbXy, mbXz));
-    if (near(j))
-        s.combined = std::max(
-            s.combined, StressAt(corners_[static_cast<std::size_t>(after)].point, mbXy, mbXz));
+    if (near(before)) s.combined = std::max(s.combined, CornerStress(before, mbXy, mbXz));
+    if (near(j)) s.combined = std::max(s.combined, CornerStress(after, mbXy, mbXz));
     return s;
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "analysis/stresses.h"
 #include "model/section_properties.h"
 
 namespace bxr {
@@ -31,10 +32,13 @@ class OutlineHull {
     struct Corner {
         Real dy = 0, dz = 0;  // offset from the centroid
         int point = 0;        // index in the polygon
+        PrincipalOffset at;   // of a hull corner: its offsets in the principal axes
     };
     // Gradient of the stress over the offsets (dy, dz) for the given moments.
     void Gradient(Real mbXy, Real mbXz, Real& gy, Real& gz) const;
     Real StressAt(int point, Real mbXy, Real mbXz) const;
+    // StressAt of hull corner j, from the offsets kept for it.
+    Real CornerStress(int j, Real mbXy, Real mbXz) const;
 
     bool built_ = false;
     bool usable_ = false;           // section values for which the hull finds the largest stress

@@ -46,20 +46,30 @@ void TrackStresses(const StationTable& t, ExtremeValues& e) {
 
 }  // namespace
 
-Real PointBendingStress(const SectionProperties& p, Real y, Real z, Real mbXy, Real mbXz) {
+PrincipalOffset PrincipalOffsetOf(const SectionProperties& p, Real y, Real z) {
     const Real dy = y - p.ys, dz = z - p.zs;
-    // Products of inertia below this count as zero: the axes y, z are then principal.
-    if (std::fabs(p.Iez) < 1e-5L) return -mbXy * dy / p.Izeta - mbXz * dz / p.Ieta;
-    const Real c = std::cos(p.phi), sn = std::sin(p.phi);
-    const Real m1 = mbXy * c - mbXz * sn;
-    const Real m2 = mbXz * c + mbXy * sn;
-    const Real absI1 = std::fabs(p.I1), absI2 = std::fabs(p.I2);
     const Real r = std::sqrt(dy * dy + dz * dz);
     const Real theta = std::atan2(dz, dy);
-    const Real u = r * std::cos(theta - p.phi);
-    const Real v = r * std::sin(theta - p.phi);
-    return std::fabs(p.Ieta) > std::fabs(p.Izeta) ? m1 * u / absI2 - m2 * v / absI1
-                                                  : m2 * v / absI2 - m1 * u / absI1;
+    return {r * std::cos(theta - p.phi), r * std::sin(theta - p.phi)};
+}
+
+Real PrincipalBendingStress(const SectionProperties& p, Real cosPhi, Real sinPhi,
+                            PrincipalOffset at, Real mbXy, Real mbXz) {
+    const Real m1 = mbXy * cosPhi - mbXz * sinPhi;
+    const Real m2 = mbXz * cosPhi + mbXy * sinPhi;
+    const Real absI1 = std::fabs(p.I1), absI2 = std::fabs(p.I2);
+    return std::fabs(p.Ieta) > std::fabs(p.Izeta) ? m1 * at.u / absI2 - m2 * at.v / absI1
+                                                  : m2 * at.v / absI2 - m1 * at.u / absI1;
+}
+
+Real PointBendingStress(const SectionProperties& p, Real y, Real z, Real mbXy, Real mbXz) {
+    // Products of inertia below this count as zero: the axes y, z are then principal.
+    if (std::fabs(p.Iez) < 1e-5L) {
+        const Real dy = y - p.ys, dz = z - p.zs;
+        return -mbXy * dy / p.Izeta - mbXz * dz / p.Ieta;
+    }
+    return PrincipalBendingStress(p, std::cos(p.phi), std::sin(p.phi), PrincipalOffsetOf(p, y, z),
+                                  mbXy, mbXz);
 }
 
 Real SizeFactor(Real d) {

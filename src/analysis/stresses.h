@@ -23,6 +23,17 @@ Real SizeFactor(Real d);
 // product of inertia is below 1e-5, else in the principal axes.
 Real PointBendingStress(const SectionProperties& p, Real y, Real z, Real mbXy, Real mbXz);
 
+// The two halves of PointBendingStress in the principal axes, for callers that evaluate the
+// same outline point many times: its offsets u, v in the principal axes depend on the section
+// alone, the moments' share on cos φ and sin φ. Together they give PointBendingStress's value
+// to the bit.
+struct PrincipalOffset {
+    Real u = 0, v = 0;
+};
+PrincipalOffset PrincipalOffsetOf(const SectionProperties& p, Real y, Real z);
+Real PrincipalBendingStress(const SectionProperties& p, Real cosPhi, Real sinPhi,
+                            PrincipalOffset at, Real mbXy, Real mbXz);
+
 // Fills sigZ, sigB_xy, sigB_xz, sigB, phiSigB, sigV_xy, sigV_xz, sigV, phiSigV of the points
 // 0..n from N, Mb_xy and Mb_xz of the station table, the section values, the stress mode with
 // its factors and the notch zones; then runs the stress trackers of ExtremeValues over the
