@@ -61,7 +61,7 @@ void OutlineHull::Build(const SectionProperties& section, const ExpandedPolygon&
     int count = 0;
     for (int i = 1; i <= polygon.count && count <= kMaxPolygonPoints; ++i) {
         const PolygonPoint& q = polygon.points[static_cast<std::size_t>(i)];
-        points[static_cast<std::size_t>(count++)] = {q.y - p.ys, q.z - p.zs, i};
+        points[static_cast<std::size_t>(count++)] = {q.y - p.ys, q.z - p.zs, i, {}};
     }
     if (count == 0) {
         dyMax_ = dyMin_ = dzMax_ = dzMin_ = 0;

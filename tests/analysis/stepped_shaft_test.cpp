@@ -70,7 +70,7 @@ TEST(stepped_shaft, two_step_cantilever_by_the_moment_area_method) {
     EXPECT_NEAR(D(std::fabs(t[400].w_xy)), atStep, atStep * 5e-3);
     // The stress at the clamp on the outer fibre of D 40, and just beyond the step on D 30.
     // A point on the step takes the weaker section.
-    for (const auto [k, arm, r, i] : {std::tuple{1, 999.0, 20.0, i1}, std::tuple{399, 601.0, 20.0, i1},
+    for (const auto& [k, arm, r, i] : {std::tuple{1, 999.0, 20.0, i1}, std::tuple{399, 601.0, 20.0, i1},
                                       std::tuple{400, 600.0, 15.0, i2},
                                       std::tuple{401, 599.0, 15.0, i2}})
         EXPECT_NEAR(D(t[k].sigB), F * arm * r / i, 1e-4 * F * arm * r / i) << k;
@@ -130,7 +130,9 @@ TEST(stepped_shaft, middle_support_reaction_follows_the_stiffness_ratio) {
         const SupportReactions& r = ws->results.reactions;
         EXPECT_NEAR(D(std::fabs(r.Ry[kSupportC])), rc, rc * 5e-3) << c.left;
         EXPECT_NEAR(D(-(r.Ry[kSupportA] + r.Ry[kSupportB] + r.Ry[kSupportC])), 1000, 1e-6);
-        if (c.left == c.right) EXPECT_NEAR(rc, 625, 1e-6);  // 5/8·q·L of the even beam
+        if (c.left == c.right) {
+            EXPECT_NEAR(rc, 625, 1e-6);  // 5/8·q·L of the even beam
+        }
     }
 }
 

@@ -216,7 +216,9 @@ TEST(RestoreMaterialStrengths, LooksTheRowUpAgainAndTakesItOnlyWhenItHoldsTheMat
         EXPECT_EQ(m.rm, c.sigBW ? 470 : 0) << c.table;
         EXPECT_TRUE(f.ui.messages.empty());
         EXPECT_FALSE(f.ws.abortFlag);
-        if (c.source == 2) EXPECT_TRUE(f.tables.opened.empty());
+        if (c.source == 2) {
+            EXPECT_TRUE(f.tables.opened.empty());
+        }
     }
     // A record beyond the table.
     Fixture f;

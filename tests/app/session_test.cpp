@@ -194,7 +194,9 @@ TEST(session, a_session_writes_only_the_state_and_a_changed_language_where_the_c
         EXPECT_EQ(FilesIn(fs, user), c.home) << c.language;
         EXPECT_NE(fs.files["/work/welle.bxr"], Example());
         const std::string cfg = c.configInWorkingFolder ? "/work/bxr.cfg" : user + "bxr.cfg";
-        if (c.language == 0 && c.configInWorkingFolder) EXPECT_EQ(fs.files[cfg], stored);
+        if (c.language == 0 && c.configInWorkingFolder) {
+            EXPECT_EQ(fs.files[cfg], stored);
+        }
         if (c.language != 0) {
             EXPECT_EQ(fs.files[cfg], WithStoredLanguage(stored, c.language));
             Configuration back;

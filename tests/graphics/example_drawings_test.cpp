@@ -109,12 +109,14 @@ TEST(SectionStressView, LabelsStandOutsideTheOutlineAndClearOfEachOther) {
             for (std::size_t j = i + 1; j < labels.size(); ++j)
                 EXPECT_FALSE(QuadsOverlap(a, QuadOf(labels[j])))
                     << name << ": " << labels[i].oem << " and " << labels[j].oem;
-            if (round)
-                for (int k = 0; k < 4; ++k)
+            if (round) {
+                for (int k = 0; k < 4; ++k) {
                     EXPECT_GT(
                         std::hypot(a.x[k] - ws->section.props.zs, a.y[k] - ws->section.props.ys),
                         radius)
                         << name << ": " << labels[i].oem;
+                }
+            }
         }
     }
 }

@@ -219,8 +219,9 @@ TEST(graphics_widget, colours_follow_the_configuration_and_pictures_stay_on_whit
         for (int i = 0; i < 4; ++i) {
             const QRgb pen = image.pixel(100, 90 - 20 * i);
             EXPECT_GE(Contrast(pen, c.expectedBackground), 3.0) << where << " pen " << lightPens[i];
-            if (!c.lightPensDarker && lightPens[i] == 14)
+            if (!c.lightPensDarker && lightPens[i] == 14) {
                 EXPECT_EQ(pen & 0xffffff, 0xffff00u) << where;  // the palette's own yellow
+            }
         }
     }
 }

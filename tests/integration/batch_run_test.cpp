@@ -236,7 +236,9 @@ TEST(BatchImportDxf, TheContourOfTheDrawingIsWrittenIntoTheProject) {
         ASSERT_EQ(m.contourCount, 4) << project;
         EXPECT_EQ(m.contour[3].y, 30);
         EXPECT_EQ(m.contour[3].z, 20);
-        if (std::string(project) == "welle.bxr") EXPECT_EQ(m.pointLoadCount, 3);  // the rest stays
+        if (std::string(project) == "welle.bxr") {
+            EXPECT_EQ(m.pointLoadCount, 3);  // the rest stays
+        }
     }
     // Without the layer the dimension line is an open chain: one line, the project untouched.
     const std::string before = test::Slurp(work + "welle.bxr");

@@ -56,7 +56,9 @@ TEST(LineMutation, EveryShiftedExampleIsRefusedOrReportsAsTheOriginal) {
             at = end + 2;
         }
         const Outcome expected = Report(folder, original);
-        if (std::string(name) != "null") ASSERT_EQ(expected.exitCode, 0) << name << expected.err;
+        if (std::string(name) != "null") {
+            ASSERT_EQ(expected.exitCode, 0) << name << expected.err;
+        }
         int refused = 0, same = 0;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             for (int kind = 0; kind < 3; ++kind) {
