@@ -7,6 +7,7 @@
 #include "analysis/run_analysis.h"
 #include "app/cad_batch.h"
 #include "app/calc_message_display.h"
+#include "app/unasked_report.h"
 #include "format/code_page.h"
 #include "format/date_text.h"
 #include "format/number_format.h"
@@ -104,24 +105,8 @@ std::vector<std::string> SplitTabs(const std::string& line) {
 ReportOutcome CaptureReport(Workspace& ws, FileSystem& files, std::vector<std::string>& lines,
                             std::string& notice) {
     MemoryFiles memory;
-    ChannelEnvironment env;
-    env.abortFlag = &ws.abortFlag;
-    env.format = ws.output();
-    env.settings = ChannelSettingsFrom(ws.config);
-    env.settings.tempFolder = MemoryFiles::kFolder;
-    env.settings.defaultDestination = kProjectTable;
-    env.settings.askDestination = false;
-    env.outputFolder = MemoryFiles::kFolder;
-    env.projectName = ws.currentName;
-    env.files = &memory;
-    OutputChannel out(env);
-
-    ErrorDescriptions descriptions = ErrorDescriptions::Load(files, DescriptionFilePath(ws.config));
-    ReportSources sources;
-    sources.descriptions = &descriptions;
-    sources.calculate = &RunAnalysis;
-    sources.strengths = &ws.materials.dynamic;
-    const ReportOutcome outcome = WriteResultsReport(ws, out, kAskOrDefault, sources);
+    OutputChannel out(UnaskedReportChannel(ws, memory, MemoryFiles::kFolder, MemoryFiles::kFolder));
+    const ReportOutcome outcome = WriteUnaskedReport(ws, files, out);
     if (!out.notices().empty()) notice = out.notices().back();
     if (outcome != ReportOutcome::Written) return outcome;
     auto text = memory.Read(out.resultPath(), std::string::npos);

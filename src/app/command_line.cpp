@@ -11,6 +11,7 @@
 #include "app/dxf_import.h"
 #include "app/folder_batch.h"
 #include "app/select_material.h"
+#include "app/unasked_report.h"
 #include "config/config_file.h"
 #include "format/code_page.h"
 #include "format/number_format.h"
@@ -123,28 +124,14 @@ int RunReport(const CommandLine& cl, BatchContext& context, FileSystem& files) {
         return kExitFailed;
     }
 
-    ChannelEnvironment env;
-    env.abortFlag = &ws.abortFlag;
-    env.format = ws.output();
-    env.settings = ChannelSettingsFrom(ws.config);
     // A temporary folder from another installation is no use here: the environment's then.
-    if (!env.settings.tempFolder.empty() && !files.IsFolder(env.settings.tempFolder))
-        env.settings.tempFolder.clear();
-    env.settings.defaultDestination = kProjectTable;
-    env.settings.askDestination = false;
-    env.outputFolder = context.workingFolder;
+    std::string tempFolder = ChannelSettingsFrom(ws.config).tempFolder;
+    if (!tempFolder.empty() && !files.IsFolder(tempFolder)) tempFolder.clear();
+    ChannelEnvironment env = UnaskedReportChannel(ws, files, context.workingFolder, tempFolder);
     env.projectFile = cl.file;
-    env.projectName = ws.currentName;
-    env.files = &files;
     OutputChannel out(env);
 
-    ErrorDescriptions descriptions = ErrorDescriptions::Load(files, DescriptionFilePath(ws.config));
-    ReportSources sources;
-    sources.descriptions = &descriptions;
-    sources.calculate = &RunAnalysis;
-    sources.strengths = &ws.materials.dynamic;
-
-    ReportOutcome outcome = WriteResultsReport(ws, out, kAskOrDefault, sources);
+    ReportOutcome outcome = WriteUnaskedReport(ws, files, out);
     if (outcome == ReportOutcome::FatalMessages) {
         // The calculation found the model unusable: there is no report to hand over.
         context.err << "wbxr: " << cl.file
