@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "app/help_pages.h"
 #include "app/program_folders.h"
 #include "format/code_page.h"
 #include "platform/ui.h"
@@ -93,6 +94,9 @@ void ShowMessageDescription(Workspace& ws, const std::string& message, FileSyste
         return;
     }
     MessageDescriptionForm form(message, found.cause, found.remedy);
+    // Its help is the message's description among all the others.
+    form.Button("Button_hilfe")->helpPage =
+        std::string(kMessagesPage) + "#" + MessageAnchor(d, message);
     ws.ui->RunForm(form);
     if (!form.Accepted()) return;
     if (!form.Changed()) return;
@@ -112,7 +116,9 @@ void ShowCalcMessages(Workspace& ws, bool noGui, FileSystem& files) {
     const int last = static_cast<int>(items.size());
     int preselected = ws.config.helpLevel == 2 ? 1 : last;
     while (true) {
+        // F1 opens the descriptions of all messages, this calculation's on top.
         ws.ui->SetHelpTopic(kMessageListHelp);
+        ws.ui->SetHelpPage(kMessagesPage);
         auto chosen = ws.ui->Choose(
             "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.", items,
             preselected);

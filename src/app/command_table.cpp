@@ -13,6 +13,7 @@
 #include "app/dxf_import.h"
 #include "app/edit_commands.h"
 #include "app/help_commands.h"
+#include "app/help_pages.h"
 #include "app/project_commands.h"
 #include "app/report_commands.h"
 #include "app/select_material.h"
@@ -44,12 +45,6 @@ bool Calculate(Session& s) {
     if (s.ws.model.auxLoadsAppended) return true;
     CalculateAndShow(s);
     return !s.ws.messages.fatal && !s.ws.abortFlag;
-}
-
-// ---- items whose input comes with the next version --------------------------------------
-
-void Later(Session& s, int) {
-    s.ws.ui->ShowMessage(LaterVersionMessage(""));
 }
 
 void NotOnThisSystem(Session& s, int) {
@@ -262,6 +257,13 @@ void DocumentSetup(Session& s, int) {
 void Language(Session& s, int code) {
     ApplyLanguage(s, code);
 }
+// The manual's index and the index of the help pictures, in the help window.
+void HelpText(Session& s, int) {
+    s.ws.ui->ShowHelp(kIndexPage);
+}
+void HelpPictures(Session& s, int) {
+    s.ws.ui->ShowHelp(kPicturesPage);
+}
 void Homepage(Session& s, int) {
     OpenDocumentationCommand(s.ws, s.fs(), s.launcher ? *s.launcher : SystemLauncher());
 }
@@ -426,7 +428,8 @@ const CommandItem kTable[] = {
     {.name = "mi_DocumentSetup", .parent = kDoc, .word = "documentSetup", .run = DocumentSetup},
 
     {.name = kHelp, .parent = nullptr, .word = "help"},
-    {.name = "mi_HelpHilfebild", .parent = kHelp, .word = "auxImages", .run = Later},
+    {.name = "mi_HelpHilfetext", .parent = kHelp, .word = "helpText", .run = HelpText},
+    {.name = "mi_HelpHilfebild", .parent = kHelp, .word = "auxImages", .run = HelpPictures},
     {.name = "mi_helpErrorMessages", .parent = kHelp, .word = "errorMessages", .run = Messages},
     {.name = "sep_help1", .parent = kHelp, .fixed = "-"},
     {.name = "mi_helplanguage", .parent = kHelp, .word = "menu", .join = " ", .word2 = "language"},

@@ -48,6 +48,7 @@ const Word kGeneral[] = {
     {"changeDelete", {"Letzte Änderung &löschen", "&Delete previous modification", "&Supprimer la dernière modification", "&Elimina l'ultima modifica", "&Ta bort senaste ändring", "&Apagar última modificação", "&Sterge modif. prec.", "이전의 수정삭제(&D)", "&Borrar última modificación"}},
     {"documentSetup", {"Dokument &Setup", "Document &Setup", "Document &Configuration", "Documento &Impostazioni", "Dokument &Inställningar", "Documento &Configuração", "Document &Setari", "문서설정(&S)", "Documento &Configuración"}},
     {"help",        {"&Hilfe", "&Help", "&Aide", "&Guida", "&Hjälp", "A&juda", "&Ajutor", "도움말(&H)", "A&yuda"}},
+    {"helpText",    {"&Hilfetext", "&Help text", "&Texte d'aide", "&Testo di aiuto", "&Hjälptext", "&Texto de ajuda", "&Text de ajutor", "도움말 텍스트(&T)", "&Texto de ayuda"}},
     {"auxImages",   {"&Hilfebild", "&Auxiliary images", "&Images d'aide", "&Immagini di aiuto", "&Hjälpbilder", "&Imagens de ajuda", "&Imagini auxiliare", "도움이미지(&A)", "&Imágenes de ayuda"}},
     {"menu",        {"Menü", "Menu", "Menu", "Menu", "Meny", "Menu", "Meniu", "메뉴", "Menú"}},
     {"language",    {"&Sprache", "&Language", "&Langue", "&Lingua", "&Språk", "&Idioma", "&Limba", "언어(&L)", "&Idioma"}},

@@ -561,8 +561,12 @@ void FormDialog::PressButton(const std::string& name) {
     pressing_ = false;
     // A help button shows its topic unless the form answered with a message of its own.
     const FormButton* b = form_.HasButton(name) ? form_.Button(name) : nullptr;
-    if (!closes && b != nullptr && b->role == ButtonRole::kHelp && form_.message.empty())
-        ShowHelpTopic(this, b->help != 0 ? b->help : form_.help);
+    if (!closes && b != nullptr && b->role == ButtonRole::kHelp && form_.message.empty()) {
+        if (!b->helpPage.empty())
+            ShowHelpPage(this, b->helpPage);
+        else
+            ShowHelpTopic(this, b->help != 0 ? b->help : form_.help, b->picture);
+    }
     ShowMessageIfAny();
     if (closes || form_.Closed()) {
         closing_ = true;

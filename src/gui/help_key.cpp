@@ -1,26 +1,34 @@
 #include "gui/help_key.h"
 
-#include <QMessageBox>
 #include <QShortcut>
 #include <QWidget>
 
+#include "app/help_pages.h"
+#include "gui/help_window.h"
+
 namespace bxr::gui {
 
-void ShowHelpTopic(QWidget* parent, int topic) {
-    // The numbered help texts do not ship with this version; the box says so and names the
-    // topic.
-    QMessageBox::information(
-        parent, "Hilfe",
-        QString("Hilfetext %1\n\nDie Hilfetexte kommen mit der nächsten Version des Programms.")
-            .arg(topic));
+void ShowHelpTopic(QWidget* parent, int topic, bool picture) {
+    // A dialog without a topic of its own leads to the manual's index.
+    if (topic == 0)
+        HelpWindow::ShowPage(parent, kIndexPage);
+    else
+        HelpWindow::ShowTopic(parent, topic, picture);
 }
 
-void AddHelpKey(QWidget& dialog, int topic) {
-    if (topic == 0) return;
+void ShowHelpPage(QWidget* parent, const std::string& page) {
+    HelpWindow::ShowPage(parent, page);
+}
+
+void AddHelpKey(QWidget& dialog, int topic, const std::string& page) {
     auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
     key->setContext(Qt::WindowShortcut);
-    QObject::connect(key, &QShortcut::activated, &dialog,
-                     [&dialog, topic] { ShowHelpTopic(&dialog, topic); });
+    QObject::connect(key, &QShortcut::activated, &dialog, [&dialog, topic, page] {
+        if (!page.empty())
+            ShowHelpPage(&dialog, page);
+        else
+            ShowHelpTopic(&dialog, topic);
+    });
 }
 
 }  // namespace bxr::gui

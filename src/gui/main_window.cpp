@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QThread>
 #include <atomic>
@@ -14,7 +15,11 @@
 #include <thread>
 
 #include "analysis/run_analysis.h"
+#include "app/calc_message_display.h"
+#include "app/help_pages.h"
 #include "gui/calc_document_preview.h"
+#include "gui/help_key.h"
+#include "gui/help_window.h"
 #include "gui/qt_text.h"
 #include "platform/null_ui.h"
 
@@ -49,10 +54,22 @@ MainWindow::MainWindow(QWidget* parent)
     setCentralWidget(graphics_);
     statusBar()->showMessage("");
     BuildMenus();
+    // The help speaks the menu's language and lists the messages of the last calculation.
+    HelpWindow::SetSource(
+        [this] {
+            const Configuration& c = session_.ws.config;
+            return HelpSource{HelpFolder(session_.fs(), c),
+                              HelpLanguage(session_.vocabulary.language()),
+                              DescriptionFilePath(c), session_.ws.messages.entries};
+        },
+        this);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { ShowHelpPage(this, kIndexPage); });
     resize(1024, 720);
 }
 
 MainWindow::~MainWindow() {
+    HelpWindow::SetSource(nullptr, nullptr);
     session_.ws.ui = &NullUi::Shared();
 }
 

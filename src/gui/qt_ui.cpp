@@ -33,10 +33,9 @@ QString QtFileFilter(const std::string& filter) {
 
 std::optional<int> QtUi::Choose(const std::string& title, const std::vector<std::string>& items,
                                 int preselected) {
-    const int help = Prompting();
     QDialog d(parent_);
+    Prompting(d);
     d.setWindowTitle("BXR");
-    AddHelpKey(d, help);
     auto* layout = new QVBoxLayout(&d);
     QString heading = FromOem(title);
     const bool table = heading.contains('\t');
@@ -85,23 +84,21 @@ std::optional<int> QtUi::Choose(const std::string& title, const std::vector<std:
 }
 
 std::optional<std::string> QtUi::AskText(const std::string& prompt, const std::string& current) {
-    const int help = Prompting();
     QInputDialog d(parent_);
+    Prompting(d);
     d.setWindowTitle("BXR");
     d.setInputMode(QInputDialog::TextInput);
     d.setLabelText(FromOem(prompt));
     d.setTextValue(FromOem(current));
     d.setCancelButtonText("Abbrechen");
-    AddHelpKey(d, help);
     if (d.exec() != QDialog::Accepted) return std::nullopt;
     return ToOem(d.textValue());
 }
 
 std::optional<bool> QtUi::AskYesNo(const std::string& question) {
-    const int help = Prompting();
     QMessageBox box(QMessageBox::Question, "BXR", FromOem(question),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
-    AddHelpKey(box, help);
+    Prompting(box);
     box.button(QMessageBox::Yes)->setText("&Ja");
     box.button(QMessageBox::No)->setText("&Nein");
     box.button(QMessageBox::Cancel)->setText("Abbrechen");
@@ -138,14 +135,18 @@ void QtUi::ShowMessage(const std::string& text) {
     QMessageBox::information(parent_, "BXR", FromOem(text));
 }
 
+bool QtUi::ShowHelp(const std::string& page) {
+    ShowHelpPage(parent_, page);
+    return true;
+}
+
 void QtUi::Beep() {
     QApplication::beep();
 }
 
 void QtUi::RunForm(FormModel& form) {
-    const int help = Prompting();
     FormDialog dialog(form, parent_);
-    AddHelpKey(dialog, form.help != 0 ? form.help : help);
+    Prompting(dialog, form.help);
     dialog.exec();
     if (!form.Closed()) form.Reject();
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <utility>
 
+#include "gui/help_key.h"
 #include "platform/ui.h"
 
 class QWidget;
@@ -39,6 +40,8 @@ class QtUi : public Ui {
     }
     // The topic holds for the next prompt or dialog only; F1 there shows it.
     void SetHelpTopic(int topic) override { helpTopic_ = topic; }
+    void SetHelpPage(const std::string& page) override { helpPage_ = page; }
+    bool ShowHelp(const std::string& page) override;
     bool ShowProgress(const std::string& status) override {
         return progress ? progress(status) : false;
     }
@@ -55,13 +58,17 @@ class QtUi : public Ui {
     std::function<bool(const std::string&)> progress;
 
   private:
-    // Before a prompt opens: shows what was drawn so far and takes the pending help topic.
-    int Prompting() {
+    // Before a prompt opens: shows what was drawn so far and gives the prompt its F1 key with
+    // the pending help topic or page.
+    // A dialog's own topic goes before the pending one.
+    void Prompting(QWidget& prompt, int ownTopic = 0) {
         if (beforePrompt) beforePrompt();
-        return std::exchange(helpTopic_, 0);
+        const int topic = std::exchange(helpTopic_, 0);
+        AddHelpKey(prompt, ownTopic != 0 ? ownTopic : topic, std::exchange(helpPage_, {}));
     }
     QWidget* parent_;
     int helpTopic_ = 0;
+    std::string helpPage_;
 };
 
 // "*.bxr|*.bxr" or "Projekte|*.bxr|Alle|*.*" as a Qt name filter.

@@ -98,6 +98,7 @@ FormButton CancelButton(std::string caption) {
 FormButton HelpButton(std::string name, std::string caption, int topic) {
     FormButton b = Typed(ButtonKind::kPush, ButtonRole::kHelp, std::move(name), std::move(caption));
     b.help = topic;
+    b.picture = b.caption.rfind("Hilfe&bild", 0) == 0;
     return b;
 }
 

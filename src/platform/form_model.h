@@ -114,6 +114,8 @@ struct FormButton {
     std::string target;  // the field a proposal fills or a spin button moves
     std::string menu;    // the menu a menu item belongs to (code page 850)
     int help = 0;        // help topic of a help button
+    bool picture = false;  // a help button that shows the topic's picture ("Hilfe&bild")
+    std::string helpPage;  // a help page a help button opens instead of its topic's
 
     FormButton& Hidden() {
         visible = false;
@@ -128,6 +130,7 @@ struct FormButton {
 FormButton PushButton(std::string name, std::string caption);
 FormButton OkButton(std::string caption = "OK");
 FormButton CancelButton(std::string caption = "Abbrechen");
+// A help button; captioned "Hilfe&bild..." or "Hilfe&bild" it shows the topic's picture.
 FormButton HelpButton(std::string name, std::string caption, int topic);
 FormButton ProposalFor(std::string target, std::string name, std::string caption = "<");
 FormButton SpinButton(std::string name, bool up, std::string target = {});

@@ -50,6 +50,11 @@ class Ui {
     // The help topic of the prompt or choice that follows (what its help key shows); 0 for
     // none.
     virtual void SetHelpTopic(int /*topic*/) {}
+    // A help page ("messages.html") for the prompt or choice that follows, instead of a topic.
+    virtual void SetHelpPage(const std::string& /*page*/) {}
+    // Opens a help page, "index.html" or "messages.html#m4", in the help window; false where
+    // there is no help window.
+    virtual bool ShowHelp(const std::string& /*page*/) { return false; }
     // The main window's caption while a long command runs (code page 850); empty gives the
     // window its usual title back.
     virtual void ShowCaption(const std::string& /*caption*/) {}

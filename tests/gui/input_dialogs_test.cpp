@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +18,7 @@
 
 #include "app/beam_input.h"
 #include "app/edit_session.h"
+#include "gui/help_window.h"
 #include "gui/qt_ui.h"
 #include "platform/null_ui.h"
 #include "support/memory_file_system.h"
@@ -149,23 +151,26 @@ TEST_F(InputFixture, escape_in_the_text_dialog_keeps_the_texts_and_stops_the_inp
     EXPECT_TRUE(ws.abortFlag);
 }
 
-// F1 in the length prompt shows its help topic; the typed length is then stored.
+// F1 in the length prompt opens its help page over it; the typed length is then stored.
 TEST_F(InputFixture, length_prompt_shows_its_help_topic_on_f1_and_takes_the_typed_length) {
     QString help;
     DialogDriver driver({
         [](QWidget& prompt) {
-            Key(prompt, Qt::Key_F1);  // returns when the help box below was closed
+            Key(prompt, Qt::Key_F1);
+            // The help window is modal over the prompt until it is closed.
+            (void)QTest::qWaitFor([] { return !HelpWindow::Current() || !HelpWindow::Current()->isVisible(); });
             Type(prompt, "400");
             Key(prompt, Qt::Key_Return);
         },
-        [&](QWidget& box) {
-            help = box.findChild<QLabel*>("qt_msgbox_label")->text();
-            Key(box, Qt::Key_Escape);
+        [&](QWidget& window) {
+            if (auto* w = qobject_cast<HelpWindow*>(&window))
+                help = QFileInfo(w->browser()->source().toLocalFile()).fileName();
+            Key(window, Qt::Key_Escape);
         },
     });
     EXPECT_TRUE(InputLength(ws));
     EXPECT_EQ(driver.unexpected(), 0);
-    EXPECT_TRUE(help.startsWith("Hilfetext 5270")) << help.toStdString();
+    EXPECT_EQ(help, "5270.html");
     EXPECT_EQ(ws.model.length, 400);
 }
 

@@ -42,6 +42,11 @@ class ScriptedUi : public Ui {
     void RedrawCurrentView() override { ++redraws; }
     void ShowView(View view) override { views.push_back(view); }
     void SetHelpTopic(int topic) override { helpTopics.push_back(topic); }
+    void SetHelpPage(const std::string& page) override { helpPages.push_back(page); }
+    bool ShowHelp(const std::string& page) override {
+        helpShown.push_back(page);
+        return true;
+    }
     void ShowCaption(const std::string& caption) override { captions.push_back(caption); }
     // Runs the script of the form; a script that leaves the form open, and a Cancel answer,
     // close it as the window's close button does.
@@ -55,6 +60,8 @@ class ScriptedUi : public Ui {
     std::vector<std::string> offered;  // the current text of each AskText, in order
     std::vector<View> views;
     std::vector<int> helpTopics;
+    std::vector<std::string> helpPages;  // pages set for the next prompt
+    std::vector<std::string> helpShown;  // pages opened in the help window
     std::vector<std::string> captions;
     int beeps = 0;
     int redraws = 0;
