@@ -6,11 +6,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextDocument>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/calc_message_display.h"
 #include "app/help_pages.h"
@@ -98,6 +101,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     previous_->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
     next_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowDown), "");
     next_->setShortcut(QKeySequence(Qt::Key_F3));
+    // The find buttons show only their arrows, so that the bar fits a narrow window.
+    for (QAction* a : {previous_, next_})
+        if (auto* b = qobject_cast<QToolButton*>(bar->widgetForAction(a)))
+            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -140,8 +147,8 @@ void HelpWindow::UpdateTexts() {
     forward_->setText(german ? "Vor" : "Forward");
     contents_->setText(german ? "Inhalt" : "Contents");
     find_->setPlaceholderText(german ? "Suchen (Strg+F)" : "Find (Ctrl+F)");
-    previous_->setText(german ? "Zurück suchen" : "Previous");
-    next_->setText(german ? "Weitersuchen" : "Next");
+    previous_->setText(german ? "Zurück suchen (Umschalt+F3)" : "Previous (Shift+F3)");
+    next_->setText(german ? "Weitersuchen (F3)" : "Next (F3)");
     const QString title = browser_->documentTitle();
     setWindowTitle(QString(german ? "BXR - Hilfe" : "BXR - Help") +
                    (title.isEmpty() ? QString() : " - " + title));
@@ -193,6 +200,23 @@ HelpWindow& HelpWindow::Open(QWidget* from) {
     }
     QWidget* asking = from != nullptr ? from->window() : QApplication::activeWindow();
     if (asking != nullptr && asking != &w) w.returnTo_ = asking;
+    // Beside the window that asks, on its side with more room, so that it stays in sight as far
+    // as the screen allows; a window already open stays where the user put it.
+    if (!w.isVisible() && asking != nullptr && asking != &w && asking->screen() != nullptr) {
+        constexpr int kFrame = 40;  // title bar and border the window manager adds
+        const QRect free = asking->screen()->availableGeometry();
+        const QRect at = asking->frameGeometry();
+        const int rightRoom = free.right() - at.right() - 12, leftRoom = at.left() - free.left() - 12;
+        const bool right = rightRoom >= leftRoom;
+        const int width = std::clamp(std::max(rightRoom, leftRoom), std::min(520, free.width()),
+                                     std::min(860, free.width()));
+        const int height = std::min(680, free.height() - kFrame);
+        w.resize(width, height);
+        const int x = right ? at.right() + 12 : at.left() - 12 - width;
+        w.move(std::clamp(x, free.left(), std::max(free.left(), free.right() - width)),
+               std::clamp(at.top() - 120, free.top(),
+                          std::max(free.top(), free.bottom() - height - kFrame)));
+    }
     return w;
 }
 
