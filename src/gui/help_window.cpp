@@ -208,8 +208,9 @@ HelpWindow& HelpWindow::Open(QWidget* from) {
         const QRect at = asking->frameGeometry();
         const int rightRoom = free.right() - at.right() - 12, leftRoom = at.left() - free.left() - 12;
         const bool right = rightRoom >= leftRoom;
-        const int width = std::clamp(std::max(rightRoom, leftRoom), std::min(520, free.width()),
-                                     std::min(860, free.width()));
+        // Beside the main window it is a reading window of its own and may cover part of it.
+        const int room = wanted == Qt::NonModal ? free.width() * 3 / 5 : std::max(rightRoom, leftRoom);
+        const int width = std::clamp(room, std::min(520, free.width()), std::min(860, free.width()));
         const int height = std::min(680, free.height() - kFrame);
         w.resize(width, height);
         const int x = right ? at.right() + 12 : at.left() - 12 - width;
