@@ -56,7 +56,7 @@ struct HelpFixture : ::testing::Test {
             nullptr);
     }
     ~HelpFixture() override {
-        if (HelpWindow* w = HelpWindow::Current()) w->close();  // deletes itself: no owner
+        delete HelpWindow::Current();  // no owner would delete it
         HelpWindow::SetSource(nullptr, nullptr);
         std::filesystem::remove_all(folder);
     }
