@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string_view>
 #include <system_error>
 
@@ -29,10 +31,52 @@ std::string FixedExpansion(Real x, int precision) {
     return big;
 }
 
+// The same text as FixedText for |x| below 2^64 and up to 19 decimals, by integer arithmetic:
+// |x| = m·2^-k exactly, so |x|·10^d = m·10^d / 2^k, whose quotient and remainder give the
+// rounded digits without a decimal expansion. Empty when x is out of that range.
+std::string FixedTextByIntegers(Real x, int decimals) {
+    static_assert(std::numeric_limits<Real>::digits == 64, "an 80-bit long double");
+    if (decimals > 19 || !(std::fabs(x) < 0x1p64L)) return {};
+    __extension__ typedef unsigned __int128 U128;
+    U128 scaled = 0;  // round(|x|·10^d), halfway away from zero
+    if (x != 0) {
+        int exponent = 0;
+        const Real fraction = std::frexp(std::fabs(x), &exponent);  // [0.5, 1)·2^exponent
+        const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+        const int k = 64 - exponent;  // |x| = m / 2^k, k >= 0 below 2^64
+        U128 power = 1;
+        for (int i = 0; i < decimals; ++i) power *= 10;
+        const U128 product = U128(m) * power;  // below 2^128
+        if (k >= 128) {
+            scaled = 0;  // product < 2^127 <= half of 2^k
+        } else {
+            scaled = product >> k;
+            const U128 remainder = k == 0 ? 0 : product & ((U128(1) << k) - 1);
+            if (k > 0 && remainder >= (U128(1) << (k - 1))) ++scaled;
+        }
+    }
+    char buffer[48];
+    char* end = buffer + sizeof buffer;
+    char* p = end;
+    int written = 0;
+    do {
+        *--p = static_cast<char>('0' + static_cast<int>(scaled % 10));
+        scaled /= 10;
+        ++written;
+    } while (scaled != 0 || written < decimals + 1);
+    const bool zero = std::string_view(p, end - p).find_first_not_of('0') == std::string_view::npos;
+    std::string text;
+    if (std::signbit(x) && !zero) text += '-';
+    text.append(p, end - decimals);
+    if (decimals > 0) text.append(1, '.').append(end - decimals, end);
+    return text;
+}
+
 // Fixed-point text of x with the given decimals, halfway cases rounded away from zero (the
 // stored binary value decides what is halfway). A result that rounds to zero has no sign.
 std::string FixedText(Real x, int decimals) {
     if (!std::isfinite(x)) return std::isnan(x) ? "nan" : (x < 0 ? "-inf" : "inf");
+    if (std::string text = FixedTextByIntegers(x, decimals); !text.empty()) return text;
     std::string full = FixedExpansion(std::fabs(x), decimals + kGuardDigits);
     std::size_t point = full.find('.');
     std::string digits = full.substr(0, point);  // integer digits, then the kept decimals

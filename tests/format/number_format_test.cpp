@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <tuple>
+
 namespace bxr {
 namespace {
 
@@ -226,6 +232,46 @@ TEST(ParseIntTest, DecimalIntegersOnly) {
     EXPECT_EQ(ParseInt(""), 0);
     EXPECT_EQ(ParseInt("++3"), 0);
     EXPECT_EQ(ParseInt("99999999999999999999999"), 0);  // out of range is not a number
+}
+
+// The digits against the C library's own expansion, far beyond the printed ones, rounded by
+// hand: random magnitudes from 1e-8 to 1e22 and every decimal count the reports use, with the
+// exactly halfway values (binary fractions) that must round away from zero.
+TEST(FormatNumberTest, DigitsMatchTheLibraryExpansionAtEveryMagnitude) {
+    const OutputSettings s = Neutral();
+    auto reference = [](long double x, int decimals) {
+        char buffer[256];
+        std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals + 60, fabsl(x));
+        std::string full = buffer;
+        const std::size_t point = full.find('.');
+        std::string digits = full.substr(0, point) + full.substr(point + 1, decimals);
+        if (full[point + 1 + decimals] >= '5') {  // halfway and above: away from zero
+            int i = static_cast<int>(digits.size()) - 1;
+            while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+            if (i < 0)
+                digits.insert(digits.begin(), '1');
+            else
+                ++digits[i];
+        }
+        std::string text = digits.substr(0, digits.size() - decimals);
+        if (decimals > 0) text += "." + digits.substr(digits.size() - decimals);
+        if (x < 0 && digits.find_first_not_of('0') != std::string::npos) text = "-" + text;
+        return text;
+    };
+    std::mt19937_64 random(20261209);
+    std::uniform_real_distribution<double> exponent(-8, 22);
+    for (int i = 0; i < 20000; ++i) {
+        const int decimals = i % 11;
+        long double x = std::pow(10.0L, static_cast<long double>(exponent(random)));
+        x *= 1 + static_cast<long double>(random()) * 0x1p-64L;  // all 64 significand bits
+        if (i % 2 == 1) x = -x;
+        ASSERT_EQ(FormatNumber(s, x, 0, decimals), reference(x, decimals)) << static_cast<double>(x);
+    }
+    for (auto [x, decimals, text] : {std::tuple{0.125L, 2, "0.13"}, {2.5L, 0, "3"},
+                                     {-0.5L, 0, "-1"}, {0x1.8p63L, 0, "13835058055282163712"},
+                                     {0x1p65L + 0.5L, 1, "36893488147419103232.0"},
+                                     {0.0625L, 3, "0.063"}, {-0.004L, 2, "0.00"}})
+        EXPECT_EQ(FormatNumber(s, x, 0, decimals), text) << static_cast<double>(x);
 }
 
 }  // namespace
