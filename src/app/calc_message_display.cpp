@@ -128,12 +128,9 @@ void ShowCalcMessages(Workspace& ws, bool noGui, FileSystem& files) {
     }
 }
 
-}  // namespace bxr
-
-namespace bxr {
-
 namespace {
 
+// A box whose every line is one of the listed messages says nothing the list does not.
 bool RepeatsTheList(const std::string& box, const std::vector<std::string>& entries) {
     std::istringstream lines(box);
     std::string line;

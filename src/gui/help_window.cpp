@@ -48,16 +48,16 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& url) {
         return QTextBrowser::loadResource(type, url);
     const QFileInfo page(url.toLocalFile());
     if (page.isFile()) return QTextBrowser::loadResource(type, url);
-    // A link to a page that only the other language has: that one.
+    // A link to a page that only the other language has: that one; else the page made here.
     const QString language = page.dir().dirName();
-    if (IsLanguageFolder(language)) {
-        QFile twin(page.dir().absoluteFilePath("../" + QString(language == "de" ? "en" : "de") +
-                                               "/" + page.fileName()));
-        if (twin.open(QIODevice::ReadOnly)) return QString::fromUtf8(twin.readAll());
-    }
     const HelpSource s = CurrentSource();
-    const HelpPages pages(DiskFileSystem(), s.folder,
+    const std::string folder =
+        IsLanguageFolder(language) ? QFileInfo(page.dir().path()).path().toStdString() : s.folder;
+    const HelpPages pages(DiskFileSystem(), folder,
                           IsLanguageFolder(language) ? language.toStdString() : s.language);
+    const HelpLocation at = pages.Page(page.fileName().toStdString());
+    QFile other(QString::fromStdString(at.path));
+    if (other.open(QIODevice::ReadOnly)) return QString::fromUtf8(other.readAll());
     const bool messages = page.fileName() == kMessagesPage;
     const ErrorDescriptions descriptions = messages
                                                ? ErrorDescriptions::Load(DiskFileSystem(),
@@ -222,19 +222,17 @@ HelpWindow& HelpWindow::Open(QWidget* from) {
 }
 
 void HelpWindow::ShowTopic(QWidget* from, int topic, bool picture) {
-    HelpWindow& w = Open(from);
     const HelpSource s = CurrentSource();
-    const HelpLocation at = HelpPages(DiskFileSystem(), s.folder, s.language).Topic(topic, picture);
-    w.Show(at.path, at.anchor);
-    w.show();
-    w.raise();
-    w.activateWindow();
+    Present(from, HelpPages(DiskFileSystem(), s.folder, s.language).Topic(topic, picture));
 }
 
 void HelpWindow::ShowPage(QWidget* from, const std::string& page) {
-    HelpWindow& w = Open(from);
     const HelpSource s = CurrentSource();
-    const HelpLocation at = HelpPages(DiskFileSystem(), s.folder, s.language).Page(page);
+    Present(from, HelpPages(DiskFileSystem(), s.folder, s.language).Page(page));
+}
+
+void HelpWindow::Present(QWidget* from, const HelpLocation& at) {
+    HelpWindow& w = Open(from);
     w.Show(at.path, at.anchor);
     w.show();
     w.raise();

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "app/help_pages.h"
+
 class QAction;
 class QLineEdit;
 
@@ -57,6 +59,8 @@ class HelpWindow : public QWidget {
   private:
     explicit HelpWindow(QWidget* parent);
     static HelpWindow& Open(QWidget* from);
+    // Opens the window (see Open) on the page and brings it to the front.
+    static void Present(QWidget* from, const HelpLocation& at);
     void Show(const std::string& path, const std::string& anchor);
     void UpdateTexts();
 
