@@ -1,5 +1,5 @@
-// The calculation document as a PDF file, typeset by the window module; this header needs
-// no toolkit, so that the program entry can hand the batch form "/PDF" to it.
+// The calculation document as a PDF file, typeset by the window program's painter; this
+// header needs no toolkit.
 #pragma once
 
 #include <string>
