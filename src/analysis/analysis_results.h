@@ -5,18 +5,14 @@
 
 #include <array>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 #include <limits>
-#include <memory>
-#include <new>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "analysis/outline_hull.h"
 #include "analysis/shaft_profile.h"
 #include "model/beam_model.h"
+#include "platform/large_blocks.h"
 
 namespace bxr {
 
@@ -43,39 +39,20 @@ struct Station {
     Real sigV_xy = 0, sigV_xz = 0, sigV = 0;     // N/mm²
 };
 
-// Zeroed room for kMaxStations points. The memory comes from calloc, which takes fresh pages
-// as the system hands them out, already zero, instead of clearing them: a run that never
-// fills a table (most use one of the two a workspace holds) pays nothing for it.
+// Zeroed room for kMaxStations points, in the blocks kept for large tables: a run that never
+// fills a table (most use one of the two a workspace holds) pays little for it.
 class StationStore {
   public:
-    StationStore() : data_(Allocate()) {}
-    StationStore(const StationStore& other) : data_(Allocate()) {
-        std::memcpy(data_.get(), other.data_.get(), kBytes);
-    }
-    StationStore& operator=(const StationStore& other) {
-        if (this != &other) std::memcpy(data_.get(), other.data_.get(), kBytes);
-        return *this;
-    }
-    StationStore(StationStore&&) noexcept = default;
-    StationStore& operator=(StationStore&&) noexcept = default;
+    StationStore() : data_(kMaxStations) {}
 
-    Station& operator[](std::size_t k) { return data_.get()[k]; }
-    const Station& operator[](std::size_t k) const { return data_.get()[k]; }
-    const Station* begin() const { return data_.get(); }
+    Station& operator[](std::size_t k) { return data_[k]; }
+    const Station& operator[](std::size_t k) const { return data_[k]; }
+    const Station* begin() const { return data_.data(); }
 
   private:
     // All-zero bits are 0.0 in every field, as Station's initialisers have it.
-    static_assert(std::is_trivially_copyable_v<Station> && std::numeric_limits<Real>::is_iec559);
-    static constexpr std::size_t kBytes = sizeof(Station) * kMaxStations;
-    struct Free {
-        void operator()(Station* p) const { std::free(p); }
-    };
-    static std::unique_ptr<Station, Free> Allocate() {
-        auto* p = static_cast<Station*>(std::calloc(kMaxStations, sizeof(Station)));
-        if (p == nullptr) throw std::bad_alloc();
-        return std::unique_ptr<Station, Free>(p);
-    }
-    std::unique_ptr<Station, Free> data_;
+    static_assert(std::numeric_limits<Real>::is_iec559);
+    ZeroedArray<Station> data_;
 };
 
 // The calculation points 0..n at x = k·L/n, with room for the largest segment count so that
@@ -199,8 +176,8 @@ struct SolverScratch {
     StationTable table;
     OutlineHull outline;  // of the last section the stresses were worked out for
     ShaftProfile shaft;   // the shaft sections at the points of the last pass
-    std::vector<Real> values;
-    std::vector<double> approx;  // double copies for the quick scans of the fast solver
+    ZeroedArray<Real> values;
+    ZeroedArray<double> approx;  // double copies for the quick scans of the fast solver
     // The fast solver's answers to a unit force at each extra support are the same in every
     // solution with the same beam, supports and section (the natural frequency's nine and the
     // main one): the key they were worked out for, and their sums. Their columns stay in

@@ -51,7 +51,7 @@ class LinearBeam {
         auto& values = ws_.results.scratch.values;
         const std::size_t stride = kMaxStations;
         const std::size_t need = (kMaxSources * 2 + 2) * stride;
-        if (values.size() < need) values.assign(need, 0);
+        values.EnsureZeroed(need);
         raw_[0] = values.data() + kMaxSources * 2 * stride;
         raw_[1] = raw_[0] + stride;
         for (int s = 0; s < sources_; ++s)
@@ -59,7 +59,7 @@ class LinearBeam {
                 d_[s][p] = values.data() + (static_cast<std::size_t>(s) * 2 + p) * stride;
         auto& approx = ws_.results.scratch.approx;
         const std::size_t needApprox = need + kMaxSources * 2 * kMaxBlocks;
-        if (approx.size() < needApprox) approx.assign(needApprox, 0);
+        approx.EnsureZeroed(needApprox);
         approxW_ = approx.data() + kMaxSources * 2 * stride;
         for (int s = 0; s < sources_; ++s)
             for (int p = 0; p < 2; ++p) {
