@@ -1,6 +1,6 @@
 // The calculation document's content: the title data, the summary with the safety marks, the
 // results report in blocks and the drawings, all worked out here without a toolkit. The
-// window module typesets it into a PDF (gui/calc_document_writer.h). Texts are UTF-8.
+// window program typesets it into a PDF (gui/calc_document_writer.h). Texts are UTF-8.
 #pragma once
 
 #include <array>

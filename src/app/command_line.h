@@ -63,7 +63,7 @@ struct BatchContext {
     // Standard error is a terminal: a folder run shows its progress there.
     bool errIsTerminal = false;
     // Typesets the calculation document into a PDF file at the path; false with the reason
-    // (UTF-8). Null where the program has no window module to typeset it.
+    // (UTF-8). Null where the program has no window program to typeset it.
     std::function<bool(Workspace&, const CalcDocument&, const std::string& path,
                        std::string& message)>
         writeDocument;
