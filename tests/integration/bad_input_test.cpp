@@ -14,34 +14,11 @@
 #include "config/config_file.h"
 #include "model/project_file.h"
 #include "support/output_test_support.h"
+#include "support/program_runs.h"
 #include "support/sample_projects.h"
 
 namespace bxr {
 namespace {
-
-struct RunResult {
-    int exitCode = -1;
-    std::string err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-// Runs wbxr in folder; a run that waits for anything is ended after 20 s.
-RunResult RunWbxr(const std::string& folder, const std::vector<std::string>& params) {
-    const char* fromEnv = std::getenv("BXR_WBXR");
-    const std::string wbxr = fromEnv ? fromEnv : std::string(BXR_BINARY_DIR) + "/wbxr";
-    const std::string scratch = test::MakeTempFolder();
-    std::string command =
-        "cd " + Quote(folder) + " && env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 " + Quote(wbxr);
-    for (const auto& p : params) command += " " + Quote(p);
-    command += " </dev/null >/dev/null 2>" + Quote(scratch + "err");
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::Slurp(scratch + "err")};
-}
 
 bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -77,14 +54,14 @@ TEST(BadInput, WarningsOfTheInputCheckReachTheReportAndStandardError) {
     p.model.distributedLoads[1] = DistributedLoad{5, 300, 100, 90, "q"};
     const std::string folder = test::MakeTempFolder();
     test::WriteFile(folder + "w.bxr", Text(p));
-    RunResult r = RunWbxr(folder, {"w.bxr", "/I"});
+    test::ProgramRun r = test::RunIn(folder, {"w.bxr", "/I"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_TRUE(Has(r.err, "Kraft ausserh. Welle (3) !")) << r.err;
     EXPECT_TRUE(Has(r.err, "Streckenlast ausserh. Welle (1) !")) << r.err;
     const std::string report = test::Slurp(folder + "w.txt");
     EXPECT_TRUE(Has(report, "Kraft ausserh. Welle (3) !"));
     // /NOGUI keeps them off standard error, not out of the report.
-    r = RunWbxr(folder, {"w.bxr", "/I", "/NOGUI"});
+    r = test::RunIn(folder, {"w.bxr", "/I", "/NOGUI"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_TRUE(Has(test::Slurp(folder + "w.txt"), "Streckenlast ausserh. Welle (1) !"));
@@ -96,7 +73,7 @@ TEST(BadInput, NoOutputReplacesTheProjectItWasMadeFrom) {
     for (const auto& [name, mode] : std::vector<std::pair<std::string, std::string>>{
              {"p.txt", "/I"}, {"p.dxf", "/CAD1:1"}, {"p.txt", "/CAD5:1"}, {"p.svg", "/CAD6:21"}}) {
         test::WriteFile(folder + name, project);
-        RunResult r = RunWbxr(folder, {name, mode, "/NOGUI"});
+        test::ProgramRun r = test::RunIn(folder, {name, mode, "/NOGUI"});
         EXPECT_EQ(r.exitCode, 1) << name << " " << mode;
         EXPECT_TRUE(Has(r.err, "Projektdatei")) << r.err;
         EXPECT_EQ(test::Slurp(folder + name), project) << name << " " << mode;
@@ -108,19 +85,19 @@ TEST(BadInput, ReportAndElementTextNeverReplaceEachOther) {
     const std::string folder = test::MakeTempFolder();
     test::WriteFile(folder + "w.bxr", Text(test::GearShaft()));
     // The report first: the element text of the same name is refused, the report stays.
-    ASSERT_EQ(RunWbxr(folder, {"w.bxr", "/I", "/NOGUI"}).exitCode, 0);
+    ASSERT_EQ(test::RunIn(folder, {"w.bxr", "/I", "/NOGUI"}).exitCode, 0);
     const std::string report = test::Slurp(folder + "w.txt");
-    RunResult r = RunWbxr(folder, {"w.bxr", "/CAD5:1", "/NOGUI"});
+    test::ProgramRun r = test::RunIn(folder, {"w.bxr", "/CAD5:1", "/NOGUI"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(Has(r.err, "w.txt")) << r.err;
     EXPECT_EQ(test::Slurp(folder + "w.txt"), report);
     // A report again replaces the report; the element text elsewhere is untouched by it.
-    EXPECT_EQ(RunWbxr(folder, {"w.bxr", "/I", "/NOGUI"}).exitCode, 0);
+    EXPECT_EQ(test::RunIn(folder, {"w.bxr", "/I", "/NOGUI"}).exitCode, 0);
     ::unlink((folder + "w.txt").c_str());
-    ASSERT_EQ(RunWbxr(folder, {"w.bxr", "/CAD5:1", "/NOGUI"}).exitCode, 0);
+    ASSERT_EQ(test::RunIn(folder, {"w.bxr", "/CAD5:1", "/NOGUI"}).exitCode, 0);
     const std::string elements = test::Slurp(folder + "w.txt");
-    EXPECT_EQ(RunWbxr(folder, {"w.bxr", "/CAD5:1", "/NOGUI"}).exitCode, 0);
-    r = RunWbxr(folder, {"w.bxr", "/I", "/NOGUI"});
+    EXPECT_EQ(test::RunIn(folder, {"w.bxr", "/CAD5:1", "/NOGUI"}).exitCode, 0);
+    r = test::RunIn(folder, {"w.bxr", "/I", "/NOGUI"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(test::Slurp(folder + "w.txt"), elements);
 }
@@ -132,7 +109,7 @@ TEST(BadInput, FullTurnArcsAreRefused) {
         p.model.contour[1].arcAngle = sweep;
         p.model.contour[2].arcAngle = sweep;
         test::WriteFile(folder + "w.bxr", Text(p));
-        RunResult r = RunWbxr(folder, {"w.bxr", "/I", "/NOGUI"});
+        test::ProgramRun r = test::RunIn(folder, {"w.bxr", "/I", "/NOGUI"});
         EXPECT_EQ(r.exitCode, 1) << static_cast<double>(sweep);
         EXPECT_TRUE(Has(r.err, "Fehler in GetArcCenter (dphi = ")) << r.err;
     }
@@ -143,7 +120,7 @@ TEST(BadInput, TheCadWordIsReadStrictlyAndEchoedAsTyped) {
     test::WriteFile(folder + "w.bxr", Text(test::GearShaft()));
     for (const char* word : {"/CAD1:4294967297", "/CAD1:4294967317", "/CAD11:1", "/CADx:1",
                              "/CAD1;1", "/CAD1:", "/CAD1:+1", "/CAD1:1x"}) {
-        RunResult r = RunWbxr(folder, {"w.bxr", word, "/NOGUI"});
+        test::ProgramRun r = test::RunIn(folder, {"w.bxr", word, "/NOGUI"});
         EXPECT_EQ(r.exitCode, 1) << word;
         EXPECT_TRUE(Has(r.err, std::string(word) + ":")) << word << ": " << r.err;
         EXPECT_EQ(test::Slurp(folder + "w.dxf"), "") << word;
@@ -168,7 +145,7 @@ TEST(BadInput, AStoppedCalculationNamesItsCause) {
          {std::pair{loads, "Fatal  : Fq max !"}, std::pair{moments, "Zu viele Biegemomente"}}) {
         test::WriteFile(folder + "w.bxr", Text(p));
         for (const char* mode : {"/I", "/CAD1:21"}) {
-            RunResult r = RunWbxr(folder, {"w.bxr", mode, "/NOGUI"});
+            test::ProgramRun r = test::RunIn(folder, {"w.bxr", mode, "/NOGUI"});
             EXPECT_EQ(r.exitCode, 1) << cause;
             EXPECT_TRUE(Has(r.err, cause)) << mode << ": " << r.err;
         }
@@ -181,7 +158,7 @@ TEST(BadInput, ValuesNoCalculationCanUseAreRefused) {
     // On reading: a number beyond what a calculation can use is a damaged line.
     int line = 0;
     test::WriteFile(folder + "w.bxr", WithLine(gear, "6200.0000000", "1e4000", &line));
-    RunResult r = RunWbxr(folder, {"w.bxr", "/I", "/NOGUI"});
+    test::ProgramRun r = test::RunIn(folder, {"w.bxr", "/I", "/NOGUI"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(Has(r.err, "(Zeile " + std::to_string(line) + ")")) << r.err;
     // In the input check: moduli and density below zero.
@@ -191,7 +168,7 @@ TEST(BadInput, ValuesNoCalculationCanUseAreRefused) {
              {"80000.0000000", "-80000.0000000", "Fatal  : G-Modul < 0 !"},
              {"7.8000000", "-7.8000000", "Fatal  : Dichte < 0 !"}}) {
         test::WriteFile(folder + "w.bxr", WithLine(gear, from, to));
-        r = RunWbxr(folder, {"w.bxr", "/I", "/NOGUI"});
+        r = test::RunIn(folder, {"w.bxr", "/I", "/NOGUI"});
         EXPECT_EQ(r.exitCode, 1) << message;
         EXPECT_TRUE(Has(r.err, message)) << r.err;
     }
@@ -228,7 +205,7 @@ TEST(BadInput, MistypedCutOrReshapedProjectFilesAreDamagedWithTheirLine) {
     for (const Case& c : cases) {
         test::WriteFile(folder + "w.bxr", c.bytes);
         ::unlink((folder + "w.txt").c_str());
-        RunResult r = RunWbxr(folder, {"w.bxr", "/I", "/NOGUI"});
+        test::ProgramRun r = test::RunIn(folder, {"w.bxr", "/I", "/NOGUI"});
         EXPECT_EQ(r.exitCode, 1) << c.name;
         EXPECT_TRUE(Has(r.err, "beschädigt")) << c.name << ": " << r.err;
         if (c.line > 0) {
@@ -242,7 +219,7 @@ TEST(BadInput, MistypedCutOrReshapedProjectFilesAreDamagedWithTheirLine) {
     std::erase(lf, '\r');
     for (const std::string& bytes : {lf, gear + "\x1a"}) {
         test::WriteFile(folder + "w.bxr", bytes);
-        RunResult r = RunWbxr(folder, {"w.bxr", "/I", "/NOGUI"});
+        test::ProgramRun r = test::RunIn(folder, {"w.bxr", "/I", "/NOGUI"});
         EXPECT_EQ(r.exitCode, 0) << r.err;
     }
 }
@@ -253,7 +230,7 @@ TEST(BadInput, ReadOnlyTargetsAreKept) {
     for (const auto& [file, mode] : {std::pair{"w.txt", "/I"}, std::pair{"w.dxf", "/CAD1:1"}}) {
         test::WriteFile(folder + file, "kept");
         ASSERT_EQ(::chmod((folder + file).c_str(), 0444), 0);
-        RunResult r = RunWbxr(folder, {"w.bxr", mode, "/NOGUI"});
+        test::ProgramRun r = test::RunIn(folder, {"w.bxr", mode, "/NOGUI"});
         EXPECT_EQ(r.exitCode, 1) << mode;
         EXPECT_TRUE(Has(r.err, "schreibgeschützt")) << r.err;
         EXPECT_EQ(test::Slurp(folder + file), "kept") << mode;
@@ -266,7 +243,7 @@ TEST(BadInput, TheCadFormReadsTheConfiguration) {
     Configuration c;
     c.cadDecimals = 1;
     test::WriteFile(folder + "bxr.cfg", ConfigurationText(c));
-    ASSERT_EQ(RunWbxr(folder, {"w.bxr", "/CAD5:1", "/NOGUI"}).exitCode, 0);
+    ASSERT_EQ(test::RunIn(folder, {"w.bxr", "/CAD5:1", "/NOGUI"}).exitCode, 0);
     // The extents of the drawing with the configured single decimal (6 without it).
     const auto lines = test::Lines(test::Slurp(folder + "w.txt"));
     ASSERT_FALSE(lines.empty());
@@ -286,7 +263,7 @@ TEST(BadInput, LongNamesFoldersPipesAndDevicesAsProjects) {
     // A stem of 250 characters: the temporary names must stay within 255 bytes.
     const std::string stem(250, 'w');
     test::WriteFile(folder + stem + ".bxr", Text(test::GearShaft()));
-    RunResult r = RunWbxr(folder, {stem + ".bxr", "/I", "/NOGUI"});
+    test::ProgramRun r = test::RunIn(folder, {stem + ".bxr", "/I", "/NOGUI"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(test::Slurp(folder + stem + ".txt"), "");
 
@@ -295,7 +272,7 @@ TEST(BadInput, LongNamesFoldersPipesAndDevicesAsProjects) {
     for (const auto& [name, what] :
          {std::pair{"ordner.bxr", "Ordner"}, std::pair{"pipe.bxr", "Pipe"},
           std::pair{"/dev/null", "Gerätedatei"}}) {
-        r = RunWbxr(folder, {name, "/I", "/NOGUI"});
+        r = test::RunIn(folder, {name, "/I", "/NOGUI"});
         EXPECT_EQ(r.exitCode, 1) << name;  // not 124: it did not wait on the pipe
         EXPECT_TRUE(Has(r.err, what)) << r.err;
         EXPECT_FALSE(Has(r.err, "nicht gefunden")) << r.err;
@@ -310,8 +287,8 @@ TEST(BadInput, TabsAndEscapesInLabelsKeepTheColumnsOfTheTabSeparatedReport) {
         "Ft\tR\x1b"
         "d";
     test::WriteFile(folder + "b.bxr", Text(p));
-    ASSERT_EQ(RunWbxr(folder, {"a.bxr", "/I", "/NOGUI"}).exitCode, 0);
-    ASSERT_EQ(RunWbxr(folder, {"b.bxr", "/I", "/NOGUI"}).exitCode, 0);
+    ASSERT_EQ(test::RunIn(folder, {"a.bxr", "/I", "/NOGUI"}).exitCode, 0);
+    ASSERT_EQ(test::RunIn(folder, {"b.bxr", "/I", "/NOGUI"}).exitCode, 0);
     const auto a = test::Lines(test::Slurp(folder + "a.txt"));
     const auto b = test::Lines(test::Slurp(folder + "b.txt"));
     ASSERT_EQ(a.size(), b.size());

@@ -13,39 +13,11 @@
 #include "support/fake_catalog_tables.h"
 #include "support/golden.h"
 #include "support/output_test_support.h"
+#include "support/program_runs.h"
 #include "support/sample_projects.h"
 
 namespace bxr {
 namespace {
-
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-// Runs wbxr in folder with the parameters, without a display.
-RunResult RunWbxr(const std::string& folder, const std::vector<std::string>& params) {
-    const char* fromEnv = std::getenv("BXR_WBXR");
-    const std::string wbxr = fromEnv ? fromEnv : std::string(BXR_BINARY_DIR) + "/wbxr";
-    const std::string scratch = test::MakeTempFolder();
-    std::string command = "cd " + Quote(folder) +
-                          " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + Quote(wbxr);
-    for (const auto& p : params) command += " " + Quote(p);
-    command += " >" + Quote(scratch + "out") + " 2>" + Quote(scratch + "err");
-    int status = std::system(command.c_str());
-    RunResult r;
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = test::Slurp(scratch + "out");
-    r.err = test::Slurp(scratch + "err");
-    return r;
-}
 
 int LineCount(const std::string& s) {
     int n = 0;
@@ -62,7 +34,7 @@ std::string WriteProject(const std::string& folder, const std::string& name,
 
 TEST(BatchUsage, QuestionMarkFormsShowTheUsageScreenAndSucceed) {
     for (const char* form : {"?", "/?"}) {
-        RunResult r = RunWbxr(test::MakeTempFolder(), {form});
+        test::ProgramRun r = test::RunIn(test::MakeTempFolder(), {form});
         EXPECT_EQ(r.exitCode, 0) << form;
         EXPECT_EQ(LineCount(r.out), 26) << form;
         EXPECT_EQ(r.out.rfind("BXR Command Line Mode\n", 0), 0u) << form;
@@ -74,7 +46,7 @@ TEST(BatchReport, WritesTheReportNamedAfterTheProjectIntoTheCurrentFolder) {
     const std::string projects = test::MakeTempFolder();
     const std::string work = test::MakeTempFolder();
     const std::string project = WriteProject(projects, "welle.bxr", test::GearShaft());
-    RunResult r = RunWbxr(work, {project, "/I", "/NOGUI"});
+    test::ProgramRun r = test::RunIn(work, {project, "/I", "/NOGUI"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err, "");
     const std::string report = test::Slurp(work + "welle.txt");
@@ -83,7 +55,7 @@ TEST(BatchReport, WritesTheReportNamedAfterTheProjectIntoTheCurrentFolder) {
     EXPECT_NE(report.find("Querschnittsfläche"), std::string::npos);
     EXPECT_NE(report.find("WERKSTOFFDATEN"), std::string::npos);
     // Lower-case "/i" is the same form.
-    RunResult lower = RunWbxr(work, {project, "/i"});
+    test::ProgramRun lower = test::RunIn(work, {project, "/i"});
     EXPECT_EQ(lower.exitCode, 0) << lower.err;
 }
 
@@ -93,7 +65,7 @@ TEST(BatchReport, InEnglishUnitsThePositionColumnsAreHeadedInInches) {
     Configuration english;
     english.output.unitSystem = 1;
     test::WriteFile(work + "bxr.cfg", ConfigurationText(english));
-    RunResult r = RunWbxr(work, {"welle.bxr", "/I", "/NOGUI"});
+    test::ProgramRun r = test::RunIn(work, {"welle.bxr", "/I", "/NOGUI"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string report = test::Slurp(work + "welle.txt");
     EXPECT_EQ(report.find("x [mm]"), std::string::npos);
@@ -107,7 +79,7 @@ TEST(BatchReport, MissingUnreadableOrDamagedProjectsFailWithOneLineOnStandardErr
     test::WriteFile(work + "kaputt.bxr", "Das ist keine Projektdatei\r\n");
     test::WriteFile(work + "leer.bxr", "");
     for (const char* name : {"fehlt.bxr", "kaputt.bxr", "leer.bxr"}) {
-        RunResult r = RunWbxr(work, {name, "/I", "/NOGUI"});
+        test::ProgramRun r = test::RunIn(work, {name, "/I", "/NOGUI"});
         EXPECT_EQ(r.exitCode, 1) << name;
         EXPECT_EQ(LineCount(r.err), 1) << name << ": " << r.err;
         EXPECT_EQ(r.out, "") << name;
@@ -120,7 +92,7 @@ TEST(BatchReport, AFolderThatCannotTakeTheReportIsReported) {
     const std::string projects = test::MakeTempFolder();
     const std::string project = WriteProject(projects, "welle.bxr", test::GearShaft());
     // No one may create files in /proc, not even the superuser.
-    RunResult r = RunWbxr("/proc", {project, "/I", "/NOGUI"});
+    test::ProgramRun r = test::RunIn("/proc", {project, "/I", "/NOGUI"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(LineCount(r.err), 1) << r.err;
     EXPECT_NE(r.err.find("welle.txt"), std::string::npos) << r.err;
@@ -184,7 +156,7 @@ TEST(BatchReport, FatigueStrengthsOfACatalogueMaterialAreLookedUpAgainWhenThePro
         ASSERT_GT(record, 0u) << c.table;
         const std::string work = test::MakeTempFolder();
         WriteProject(work, "s355.bxr", S355Beam(c.source, record, "S355J2"));
-        RunResult r = RunWbxr(work, {"s355.bxr", "/I"});
+        test::ProgramRun r = test::RunIn(work, {"s355.bxr", "/I"});
         EXPECT_EQ(r.exitCode, 0) << r.err;
         EXPECT_EQ(r.err, "") << c.table;
         const std::string report = test::Slurp(work + "s355.txt");
@@ -197,7 +169,7 @@ TEST(BatchReport, FatigueStrengthsOfACatalogueMaterialAreLookedUpAgainWhenThePro
     const std::uint32_t other = test::FindRecord("wqzwst", 2, "S235JR");
     const std::string work = test::MakeTempFolder();
     WriteProject(work, "s355.bxr", S355Beam(1, other, "S355J2"));
-    RunResult r = RunWbxr(work, {"s355.bxr", "/I"});
+    test::ProgramRun r = test::RunIn(work, {"s355.bxr", "/I"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err, "wbxr: Warnung: Werkstoff fehlt in Tabelle\n");
     const std::string report = test::Slurp(work + "s355.txt");
@@ -209,7 +181,7 @@ TEST(BatchReport, TheS355ExampleShowsItsSafetyFactors) {
     const std::string work = test::MakeTempFolder();
     test::WriteFile(work + "antriebswelle.bxr",
                     test::Slurp(std::string(BXR_SOURCE_DATA_DIR) + "/antriebswelle.bxr"));
-    RunResult r = RunWbxr(work, {"antriebswelle.bxr", "/I", "/NOGUI"});
+    test::ProgramRun r = test::RunIn(work, {"antriebswelle.bxr", "/I", "/NOGUI"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     const std::string report = test::Slurp(work + "antriebswelle.txt");
     EXPECT_NE(report.find("SICHERHEIT"), std::string::npos);
@@ -227,7 +199,7 @@ TEST(BatchImportDxf, TheContourOfTheDrawingIsWrittenIntoTheProject) {
         " 10\r\n0\r\n 20\r\n-5\r\n 11\r\n30\r\n 21\r\n-5\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
     WriteProject(work, "welle.bxr", test::GearShaft());
     for (const char* project : {"welle.bxr", "neu.bxr"}) {
-        RunResult r = RunWbxr(work, {project, "/DXF:profil.dxf", "/LAYER:KONTUR"});
+        test::ProgramRun r = test::RunIn(work, {project, "/DXF:profil.dxf", "/LAYER:KONTUR"});
         EXPECT_EQ(r.exitCode, 0) << r.err;
         EXPECT_EQ(r.err, "");
         BeamModel m;
@@ -243,14 +215,15 @@ TEST(BatchImportDxf, TheContourOfTheDrawingIsWrittenIntoTheProject) {
     // Without the layer the dimension line is an open chain: one line, the project untouched.
     const std::string before = test::Slurp(work + "welle.bxr");
     for (const char* dxf : {"/DXF:profil.dxf", "/DXF:fehlt.dxf"}) {
-        RunResult r = RunWbxr(work, {"welle.bxr", dxf});
+        test::ProgramRun r = test::RunIn(work, {"welle.bxr", dxf});
         EXPECT_EQ(r.exitCode, 1) << dxf;
         EXPECT_EQ(LineCount(r.err), 1) << r.err;
     }
-    EXPECT_NE(RunWbxr(work, {"welle.bxr", "/DXF:profil.dxf"}).err.find("Kontur offen bei y = 30"),
-              std::string::npos);
+    EXPECT_NE(
+        test::RunIn(work, {"welle.bxr", "/DXF:profil.dxf"}).err.find("Kontur offen bei y = 30"),
+        std::string::npos);
     EXPECT_EQ(test::Slurp(work + "welle.bxr"), before);
-    EXPECT_NE(RunWbxr(work, {"/?"}).out.find("/DXF:f [/LAYER:l]"), std::string::npos);
+    EXPECT_NE(test::RunIn(work, {"/?"}).out.find("/DXF:f [/LAYER:l]"), std::string::npos);
 }
 
 // Without a display the window forms cannot start the window: one line names the batch form.
@@ -264,7 +237,7 @@ TEST(BatchForms, WindowFormsWithoutADisplaySaySoAndFail) {
                                                {project, "/e"},
                                                {project, "/G"},
                                                {project, "/NOGUI"}}) {
-        RunResult r = RunWbxr(work, params);
+        test::ProgramRun r = test::RunIn(work, params);
         EXPECT_EQ(r.exitCode, 2) << params.size();
         EXPECT_NE(r.err.find("kein Bildschirm"), std::string::npos) << r.err;
         EXPECT_NE(r.err.find("/I /NOGUI"), std::string::npos) << r.err;
@@ -273,7 +246,7 @@ TEST(BatchForms, WindowFormsWithoutADisplaySaySoAndFail) {
 }
 
 TEST(BatchForms, APlainNameWithoutExtensionGetsTheExtensionMessage) {
-    RunResult r = RunWbxr(test::MakeTempFolder(), {"welle"});
+    test::ProgramRun r = test::RunIn(test::MakeTempFolder(), {"welle"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, "Erweiterung .bxr muß mit angegeben werden\n");
 }

@@ -13,32 +13,26 @@
 #include <vector>
 
 #include "support/output_test_support.h"
+#include "support/program_runs.h"
 
 namespace bxr {
 namespace {
 
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 // Runs the shell command in folder; standard output to `out` in it. The exit code.
 int Shell(const std::string& folder, const std::string& command, const std::string& out = "out") {
-    const std::string line = "cd " + Quote(folder) + " && " + command + " >" + Quote(out) +
-                             " 2>" + Quote(out + ".err");
+    const std::string line = "cd " + test::ShellQuote(folder) + " && " + command + " >" +
+                             test::ShellQuote(out) + " 2>" + test::ShellQuote(out + ".err");
     const int status = std::system(line.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 std::string Wbxr() {
-    const char* fromEnv = std::getenv("BXR_WBXR");
-    return Quote(fromEnv ? fromEnv : std::string(BXR_BINARY_DIR) + "/wbxr");
+    return test::ShellQuote(test::BuiltWbxr());
 }
 
 std::string BatchRun(const std::string& project, const std::string& mode) {
     return "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + Wbxr() + " " +
-           Quote(std::string(BXR_SOURCE_DATA_DIR) + "/" + project) + " " + mode;
+           test::ShellQuote(std::string(BXR_SOURCE_DATA_DIR) + "/" + project) + " " + mode;
 }
 
 // Every figure of a text with how often it stands there.
@@ -121,7 +115,7 @@ TEST(calc_document_test, every_example_reads_back_in_independent_pdf_readers) {
         ASSERT_EQ(Shell(folder, BatchRun(e.project, "/PDF /NOGUI")), 0)
             << test::Slurp(folder + "out.err");
         EXPECT_EQ(test::Slurp(folder + "out.err"), "");
-        const std::string pdf = Quote(name + ".pdf");
+        const std::string pdf = test::ShellQuote(name + ".pdf");
 
         // Every figure of the report, as often as it stands there; the report's time of day
         // may have moved on by a minute between the two runs.
@@ -147,7 +141,7 @@ TEST(calc_document_test, every_example_reads_back_in_independent_pdf_readers) {
                   pageCount);
         EXPECT_NE(info.find("Subject:         BXR"), std::string::npos);
         ASSERT_EQ(Shell(folder, "pdftoppm -r 12 -png " + pdf + " page && ls page-*.png | wc -l",
-                      "rendered"),
+                        "rendered"),
                   0);
         EXPECT_EQ(std::stoi(test::Slurp(folder + "rendered")), pageCount);
 
@@ -167,8 +161,8 @@ TEST(calc_document_test, every_example_reads_back_in_independent_pdf_readers) {
         ASSERT_EQ(static_cast<int>(boxes.size()), pageCount);
         for (std::size_t p = 0; p < boxes.size(); ++p) {
             const int fromEnd = pageCount - static_cast<int>(p);
-            const bool crowded = std::count(e.crowdedFromEnd.begin(), e.crowdedFromEnd.end(),
-                                            fromEnd) > 0;
+            const bool crowded =
+                std::count(e.crowdedFromEnd.begin(), e.crowdedFromEnd.end(), fromEnd) > 0;
             const auto& words = boxes[p].words;
             for (std::size_t i = 0; i < words.size(); ++i) {
                 const Box& a = words[i];
@@ -216,18 +210,24 @@ TEST(calc_document_test, batch_form_refuses_as_the_report_does) {
         std::string params;
         int exitCode;
     } cases[] = {
-        {Quote(folder + "missing.bxr") + " /PDF", 1},
-        {Quote(std::string(BXR_SOURCE_DATA_DIR) + "/getriebewelle.bxr") + " /PDF /SMIN:abc", 1},
-        {Quote(std::string(BXR_SOURCE_DATA_DIR) + "/getriebewelle.bxr") + " /PDF /SMIN:0", 1},
-        {Quote(std::string(BXR_SOURCE_DATA_DIR) + "/null.bxr") + " /PDF", 1},
+        {test::ShellQuote(folder + "missing.bxr") + " /PDF", 1},
+        {test::ShellQuote(std::string(BXR_SOURCE_DATA_DIR) + "/getriebewelle.bxr") +
+             " /PDF /SMIN:abc",
+         1},
+        {test::ShellQuote(std::string(BXR_SOURCE_DATA_DIR) + "/getriebewelle.bxr") +
+             " /PDF /SMIN:0",
+         1},
+        {test::ShellQuote(std::string(BXR_SOURCE_DATA_DIR) + "/null.bxr") + " /PDF", 1},
         // A project named like the document is never replaced by it.
         {"p.pdf /PDF", 1},
-        {Quote(std::string(BXR_SOURCE_DATA_DIR) + "/konsole.bxr") + " /pdf /SMIN:2,5 /NOGUI", 0},
+        {test::ShellQuote(std::string(BXR_SOURCE_DATA_DIR) + "/konsole.bxr") +
+             " /pdf /SMIN:2,5 /NOGUI",
+         0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.params);
-        const int code =
-            Shell(folder, "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + Wbxr() + " " + c.params);
+        const int code = Shell(folder, "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                                           Wbxr() + " " + c.params);
         EXPECT_EQ(code, c.exitCode);
         const std::string err = test::Slurp(folder + "out.err");
         if (c.exitCode != 0) {

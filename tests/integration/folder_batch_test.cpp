@@ -10,34 +10,11 @@
 
 #include "model/project_file.h"
 #include "support/output_test_support.h"
+#include "support/program_runs.h"
 #include "support/sample_projects.h"
 
 namespace bxr {
 namespace {
-
-struct RunResult {
-    int exitCode = -1;
-    std::string err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-RunResult RunWbxr(const std::string& folder, const std::vector<std::string>& params) {
-    const char* fromEnv = std::getenv("BXR_WBXR");
-    const std::string wbxr = fromEnv ? fromEnv : std::string(BXR_BINARY_DIR) + "/wbxr";
-    const std::string scratch = test::MakeTempFolder();
-    std::string command = "cd " + Quote(folder) +
-                          " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 60 " +
-                          Quote(wbxr);
-    for (const auto& p : params) command += " " + Quote(p);
-    command += " </dev/null >/dev/null 2>" + Quote(scratch + "err");
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::Slurp(scratch + "err")};
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -81,7 +58,7 @@ std::string ProjectFolder() {
 TEST(FolderRun, ReportsOfEveryProjectMatchSingleRunsAndFailuresAreNamedInOrder) {
     const std::string folder = ProjectFolder();
     const std::string together = test::MakeTempFolder();
-    RunResult r = RunWbxr(together, {folder, "/I", "/NOGUI"});
+    test::ProgramRun r = test::RunIn(together, {folder, "/I", "/NOGUI"});
     EXPECT_EQ(r.exitCode, 1);
     const auto lines = Lines(r.err);
     ASSERT_EQ(lines.size(), 2u) << r.err;
@@ -91,8 +68,10 @@ TEST(FolderRun, ReportsOfEveryProjectMatchSingleRunsAndFailuresAreNamedInOrder) 
     const std::string alone = test::MakeTempFolder();
     for (const char* name : {"welle", "Traeger", "konsole"}) {
         const std::string project = folder + "/" + name +
-                                    (name[0] == 'w' ? ".bxr" : name[0] == 'T' ? ".BXR" : ".Bxr");
-        ASSERT_EQ(RunWbxr(alone, {project, "/I", "/NOGUI"}).exitCode, 0) << name;
+                                    (name[0] == 'w'   ? ".bxr"
+                                     : name[0] == 'T' ? ".BXR"
+                                                      : ".Bxr");
+        ASSERT_EQ(test::RunIn(alone, {project, "/I", "/NOGUI"}).exitCode, 0) << name;
         const std::string report = test::Slurp(together + name + ".txt");
         EXPECT_FALSE(report.empty()) << name;
         EXPECT_EQ(Undated(report), Undated(test::Slurp(alone + name + ".txt"))) << name;
@@ -103,7 +82,7 @@ TEST(FolderRun, ReportsOfEveryProjectMatchSingleRunsAndFailuresAreNamedInOrder) 
     // Without the damaged ones every project succeeds, and nothing is said.
     std::filesystem::remove(folder + "/a_kaputt.bxr");
     std::filesystem::remove(folder + "/zz_kaputt.bxr");
-    r = RunWbxr(test::MakeTempFolder(), {folder, "/I", "/NOGUI"});
+    r = test::RunIn(test::MakeTempFolder(), {folder, "/I", "/NOGUI"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, "");
 }
@@ -113,14 +92,14 @@ TEST(FolderRun, DrawingsGoBesideEachProjectAsFromSingleRuns) {
     const std::string work = test::MakeTempFolder();
     for (const char* word : {"/CAD1:1", "/CAD6:21"}) {
         const std::string extension = word[4] == '1' ? ".dxf" : ".svg";
-        const RunResult r = RunWbxr(work, {folder, word, "/NOGUI"});
+        const test::ProgramRun r = test::RunIn(work, {folder, word, "/NOGUI"});
         EXPECT_EQ(r.exitCode, 1) << word;
         EXPECT_EQ(Lines(r.err).size(), 2u) << r.err;
         const std::string together = test::Slurp(folder + "/welle" + extension);
         ASSERT_FALSE(together.empty()) << word;
         EXPECT_FALSE(test::Slurp(folder + "/Traeger" + extension).empty()) << word;
         EXPECT_FALSE(std::filesystem::exists(folder + "/unter/tief" + extension));
-        ASSERT_EQ(RunWbxr(work, {folder + "/welle.bxr", word, "/NOGUI"}).exitCode, 0);
+        ASSERT_EQ(test::RunIn(work, {folder + "/welle.bxr", word, "/NOGUI"}).exitCode, 0);
         EXPECT_EQ(Undated(test::Slurp(folder + "/welle" + extension)), Undated(together)) << word;
     }
 }
@@ -128,7 +107,7 @@ TEST(FolderRun, DrawingsGoBesideEachProjectAsFromSingleRuns) {
 TEST(FolderRun, AFolderWithoutProjectsFails) {
     const std::string empty = test::MakeTempFolder();
     test::WriteFile(empty + "notiz.txt", "nichts\n");
-    const RunResult r = RunWbxr(test::MakeTempFolder(), {empty, "/I"});
+    const test::ProgramRun r = test::RunIn(test::MakeTempFolder(), {empty, "/I"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(Lines(r.err).size(), 1u) << r.err;
 }

@@ -10,38 +10,11 @@
 
 #include "model/project_file.h"
 #include "support/output_test_support.h"
+#include "support/program_runs.h"
 #include "support/sample_projects.h"
 
 namespace bxr {
 namespace {
-
-struct RunResult {
-    int exitCode = -1;
-    std::string err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string BuiltProgram() {
-    const char* fromEnv = std::getenv("BXR_WBXR");
-    return fromEnv ? fromEnv : std::string(BXR_BINARY_DIR) + "/wbxr";
-}
-
-// Runs the program in folder without a display.
-RunResult RunProgram(const std::string& program, const std::string& folder,
-              const std::vector<std::string>& params) {
-    const std::string scratch = test::MakeTempFolder();
-    std::string command = "cd " + Quote(folder) +
-                          " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 " + Quote(program);
-    for (const auto& p : params) command += " " + Quote(p);
-    command += " </dev/null >/dev/null 2>" + Quote(scratch + "err");
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::Slurp(scratch + "err")};
-}
 
 int LineCount(const std::string& s) {
     int n = 0;
@@ -57,19 +30,21 @@ bool Has(const std::string& text, const std::string& part) {
 std::string CopyProgram(const std::string& folder) {
     std::filesystem::create_directories(folder + "bin");
     const std::string copy = folder + "bin/wbxr";
-    std::filesystem::copy_file(BuiltProgram(), copy);
+    std::filesystem::copy_file(test::BuiltWbxr(), copy);
     return copy;
 }
 
 std::string BuiltWindowProgram() {
-    return (std::filesystem::path(BuiltProgram()).parent_path() / "bxr_window").string();
+    return (std::filesystem::path(test::BuiltWbxr()).parent_path() / "bxr_window").string();
 }
 
 // A stand-in window program that writes its arguments and the folder it was handed to
 // folder + "started", one per line.
 void WriteStandIn(const std::string& path, const std::string& folder) {
-    test::WriteFile(path, "#!/bin/sh\n{ for a in \"$@\"; do echo \"$a\"; done; echo \"$BXR_PROGRAM_FOLDER\"; } > '" +
-                              folder + "started'\n");
+    test::WriteFile(
+        path,
+        "#!/bin/sh\n{ for a in \"$@\"; do echo \"$a\"; done; echo \"$BXR_PROGRAM_FOLDER\"; } > '" +
+            folder + "started'\n");
     std::filesystem::permissions(path, std::filesystem::perms::owner_all);
 }
 
@@ -79,19 +54,26 @@ TEST(WindowProgram, NoBatchFormStartsItAndTheProgramLinksNoToolkit) {
     WriteStandIn(work + "bin/bxr_window", work);
     test::WriteFile(work + "welle.bxr", ProjectFileText(test::GearShaft().model,
                                                         test::GearShaft().doc, OutputSettings{}));
-    test::WriteFile(work + "p.txt", ProjectFileText(test::GearShaft().model,
-                                                    test::GearShaft().doc, OutputSettings{}));
+    test::WriteFile(work + "p.txt", ProjectFileText(test::GearShaft().model, test::GearShaft().doc,
+                                                    OutputSettings{}));
     test::WriteFile(work + "kontur.dxf", "0\nEOF\n");
-    const std::vector<std::vector<std::string>> forms = {
-        {"/?"},          {"?"},          {"welle.bxr", "/I", "/NOGUI"},
-        {"welle.bxr", "/CAD1:1"},        {"neu.bxr", "/DXF:kontur.dxf"},
-        {"welle"},       {"p.txt", "/I"}, {"welle.bxr", "/CADx"}, {"welle.bxr", "/PDF", "/SMIN:0"}};
+    const std::vector<std::vector<std::string>> forms = {{"/?"},
+                                                         {"?"},
+                                                         {"welle.bxr", "/I", "/NOGUI"},
+                                                         {"welle.bxr", "/CAD1:1"},
+                                                         {"neu.bxr", "/DXF:kontur.dxf"},
+                                                         {"welle"},
+                                                         {"p.txt", "/I"},
+                                                         {"welle.bxr", "/CADx"},
+                                                         {"welle.bxr", "/PDF", "/SMIN:0"}};
     for (const auto& form : forms) {
-        RunProgram(program, work, form);
+        test::RunIn(work, form, program);
         EXPECT_FALSE(std::filesystem::exists(work + "started")) << form[0] << " " << form.back();
     }
     const std::string ldd = test::MakeTempFolder() + "ldd";
-    std::system(("ldd " + Quote(BuiltProgram()) + " >" + Quote(ldd) + " 2>&1").c_str());
+    std::system(
+        ("ldd " + test::ShellQuote(test::BuiltWbxr()) + " >" + test::ShellQuote(ldd) + " 2>&1")
+            .c_str());
     EXPECT_FALSE(Has(test::Slurp(ldd), "Qt")) << test::Slurp(ldd);
 }
 
@@ -101,12 +83,13 @@ TEST(WindowProgram, TakesOverWithTheSameArgumentsAndTheProgramFolder) {
     const std::string program = CopyProgram(installed);
     std::filesystem::create_directories(installed + "lib/bxr");
     WriteStandIn(installed + "lib/bxr/bxr_window", installed);
-    test::WriteFile(installed + "welle.bxr", ProjectFileText(test::GearShaft().model,
-                                                             test::GearShaft().doc, OutputSettings{}));
+    test::WriteFile(
+        installed + "welle.bxr",
+        ProjectFileText(test::GearShaft().model, test::GearShaft().doc, OutputSettings{}));
     for (const std::vector<std::string>& form :
          {std::vector<std::string>{}, {"welle.bxr", "/E"}, {"welle.bxr", "/PDF", "/SMIN:2"}}) {
         std::filesystem::remove(installed + "started");
-        EXPECT_EQ(RunProgram(program, installed, form).exitCode, 0);
+        EXPECT_EQ(test::RunIn(installed, form, program).exitCode, 0);
         std::string expected;
         for (const auto& p : form) expected += p + "\n";
         expected += installed + "bin/\n";
@@ -116,7 +99,7 @@ TEST(WindowProgram, TakesOverWithTheSameArgumentsAndTheProgramFolder) {
     // The real one, reached from the installed place, finds no display here and says so.
     std::filesystem::remove(installed + "lib/bxr/bxr_window");
     std::filesystem::create_symlink(BuiltWindowProgram(), installed + "lib/bxr/bxr_window");
-    RunResult r = RunProgram(program, installed, {});
+    test::ProgramRun r = test::RunIn(installed, {}, program);
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(LineCount(r.err), 1) << r.err;
     EXPECT_TRUE(Has(r.err, "kein Bildschirm")) << r.err;
@@ -124,11 +107,11 @@ TEST(WindowProgram, TakesOverWithTheSameArgumentsAndTheProgramFolder) {
     // Missing: one line naming it, and the batch forms still run.
     const std::string bare = test::MakeTempFolder();
     const std::string lone = CopyProgram(bare);
-    r = RunProgram(lone, bare, {"welle.bxr"});
+    r = test::RunIn(bare, {"welle.bxr"}, lone);
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(LineCount(r.err), 1) << r.err;
     EXPECT_TRUE(Has(r.err, "bxr_window") && Has(r.err, "fehlt")) << r.err;
-    EXPECT_EQ(RunProgram(lone, bare, {"/?"}).exitCode, 0);
+    EXPECT_EQ(test::RunIn(bare, {"/?"}, lone).exitCode, 0);
 
     // Damaged: the file beside the program is named with the reason; the installed one behind
     // it is not tried.
@@ -136,7 +119,7 @@ TEST(WindowProgram, TakesOverWithTheSameArgumentsAndTheProgramFolder) {
     std::filesystem::permissions(bare + "bin/bxr_window", std::filesystem::perms::owner_all);
     std::filesystem::create_directories(bare + "lib/bxr");
     std::filesystem::create_symlink(BuiltWindowProgram(), bare + "lib/bxr/bxr_window");
-    r = RunProgram(lone, bare, {});
+    r = test::RunIn(bare, {}, lone);
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(LineCount(r.err), 1) << r.err;
     EXPECT_TRUE(Has(r.err, "bin/bxr_window kann nicht gestartet werden")) << r.err;
