@@ -20,9 +20,8 @@
 namespace bxr {
 namespace {
 
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::Has;
+using test::LineCount;
 
 std::string Text(const test::SampleProject& p) {
     return ProjectFileText(p.model, p.doc, OutputSettings{});

@@ -19,11 +19,8 @@
 namespace bxr {
 namespace {
 
-int LineCount(const std::string& s) {
-    int n = 0;
-    for (char c : s) n += c == '\n';
-    return n;
-}
+using test::Has;
+using test::LineCount;
 
 std::string WriteProject(const std::string& folder, const std::string& name,
                          const test::SampleProject& p) {

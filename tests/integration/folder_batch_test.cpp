@@ -16,6 +16,9 @@
 namespace bxr {
 namespace {
 
+using test::Has;
+using test::LineCount;
+
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     for (std::size_t at = 0; at < text.size();) {
@@ -30,10 +33,6 @@ std::vector<std::string> Lines(const std::string& text) {
 std::string Undated(const std::string& text) {
     static const std::regex stamp(R"(\d\d\.\d\d\.\d{4}|\d\d:\d\d(:\d\d)?)");
     return std::regex_replace(text, stamp, "#");
-}
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }
 
 std::string Text(const test::SampleProject& p) {

@@ -16,15 +16,8 @@
 namespace bxr {
 namespace {
 
-int LineCount(const std::string& s) {
-    int n = 0;
-    for (char c : s) n += c == '\n';
-    return n;
-}
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test::Has;
+using test::LineCount;
 
 // A copy of the program in folder/bin; the window program is wherever the caller puts it.
 std::string CopyProgram(const std::string& folder) {

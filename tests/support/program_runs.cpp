@@ -32,4 +32,14 @@ ProgramRun RunIn(const std::string& folder, const std::vector<std::string>& para
             Slurp(scratch + "err")};
 }
 
+int LineCount(const std::string& text) {
+    int n = 0;
+    for (char c : text) n += c == '\n';
+    return n;
+}
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 }  // namespace bxr::test

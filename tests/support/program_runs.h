@@ -23,4 +23,8 @@ std::string BuiltWbxr();
 ProgramRun RunIn(const std::string& folder, const std::vector<std::string>& params,
                  const std::string& program = BuiltWbxr());
 
+// The lines of a program's output, and whether it says part somewhere.
+int LineCount(const std::string& text);
+bool Has(const std::string& text, const std::string& part);
+
 }  // namespace bxr::test
