@@ -8,8 +8,8 @@ namespace bxr {
 
 void KeepFreedMemoryForReuse() {
 #if defined(__GLIBC__)
-    // A workspace holds tables of over a megabyte; above these limits blocks would be mapped
-    // and unmapped one by one.
+    // Some blocks of a project's run lie above the library's default limits, where they
+    // would be mapped and unmapped again for every project of a folder run.
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 256 << 20);
 #endif

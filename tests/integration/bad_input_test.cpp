@@ -2,11 +2,9 @@
 // the right exit code, and no file that was there before is lost.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <tuple>
 #include <vector>

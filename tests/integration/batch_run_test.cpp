@@ -1,11 +1,9 @@
 // Runs the built program as a user would from a shell: the usage screen, the batch report,
 // and every way a batch run can fail.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "config/config_file.h"

@@ -1,8 +1,6 @@
 // A folder named in place of a project: every project in it runs as if named alone.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <string>
